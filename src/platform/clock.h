@@ -1,0 +1,30 @@
+#pragma once
+// Milliseconds since start and the local date, from a replaceable clock source.
+#include <array>
+
+namespace platform {
+
+class ClockSource {
+  public:
+    virtual ~ClockSource() = default;
+    virtual int Milliseconds() = 0;
+    // year, month 1..12, day, hour, minute, second, milliseconds
+    virtual std::array<int, 7> Date() = 0;
+};
+
+// Tests own the time: it moves only when they say so.
+class ManualClock : public ClockSource {
+  public:
+    int now = 1000;
+    std::array<int, 7> date{2025, 3, 5, 9, 7, 3, 0};
+    int Milliseconds() override { return now; }
+    std::array<int, 7> Date() override { return date; }
+    void Advance(int ms) { now += ms; }
+};
+
+int Milliseconds();
+std::array<int, 7> GetDate();
+// nullptr restores the real clock. The clock is not owned.
+void SetClockSource(ClockSource* source);
+
+} // namespace platform

@@ -1,0 +1,81 @@
+#pragma once
+// Files: the data folder beside the executable, the game folder under the user's Documents,
+// whole-file text, streams, byte buffers and directories.
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "platform/text.h"
+
+namespace platform {
+
+// "data" beside the executable; MQ_DATA_DIR in the environment or SetDataFolder overrides it.
+String DataFolder();
+void SetDataFolder(const String& folder);
+// Relative paths go under the data folder, absolute ones are used as they stand.
+String ResolveDataPath(const String& path);
+
+// Environment lookup, "" when unset. USERPROFILE falls back to HOME (never to the root).
+String GetEnv(const String& name);
+// USERPROFILE (or HOME) + "/Documents/MirelvanQuibs/".
+String GameFolder();
+
+// Whole text file decoded from UTF-8; "" when it cannot be read.
+String LoadString(const String& path);
+// Whole file as bytes; false when it cannot be read.
+bool LoadBytes(const String& path, std::vector<std::uint8_t>& bytes);
+
+class FileStream {
+  public:
+    // Modes "r" (read), "w" (create or truncate), "a" (read-write, created, at the end).
+    static std::unique_ptr<FileStream> Open(const String& path, const String& mode);
+    ~FileStream();
+    FileStream(const FileStream&) = delete;
+    FileStream& operator=(const FileStream&) = delete;
+
+    // Four bytes little-endian; false on a short read (value then untouched).
+    bool ReadInt(std::int32_t& value);
+    bool WriteInt(std::int32_t value);
+    // From the position to the end, decoded from UTF-8.
+    String ReadString();
+    bool WriteString(const String& text);
+    bool WriteBytes(const std::uint8_t* bytes, std::size_t count);
+    bool Eof();
+    // False when anything written could not be flushed.
+    bool Close();
+
+  private:
+    explicit FileStream(std::FILE* file) : file_(file) {}
+    std::FILE* file_ = nullptr;
+    bool failed_ = false;
+};
+
+// Zero-filled bytes with little-endian pokes.
+class DataBuffer {
+  public:
+    explicit DataBuffer(std::size_t size) : bytes_(size, 0) {}
+    std::size_t Length() const { return bytes_.size(); }
+    void PokeByte(std::size_t offset, int value);
+    void PokeShort(std::size_t offset, int value);
+    void PokeInt(std::size_t offset, std::int32_t value);
+    std::uint8_t* Data() { return bytes_.data(); }
+    const std::uint8_t* Data() const { return bytes_.data(); }
+
+  private:
+    std::vector<std::uint8_t> bytes_;
+};
+
+// Names of one folder level, sorted, without names starting with "."; empty when missing.
+std::vector<String> LoadDir(const String& path);
+// 0 none, 1 file, 2 folder.
+int FileType(const String& path);
+// Creates every missing level; false when one cannot be made.
+bool CreateDir(const String& path);
+// Deletes the folder and what it holds, never following symbolic links.
+bool DeleteDir(const String& path);
+bool DeleteFile(const String& path);
+// Writes a temporary file in the same folder, then renames it over the target.
+bool ReplaceFileAtomically(const String& path, const std::vector<std::uint8_t>& bytes);
+
+} // namespace platform
