@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs the whole test suite. Without a display
+# the tests run under a virtual X server (the few tests of the real window and OpenGL need one).
+#   MQ_BUILD_DIR    build folder (default build/test)
+#   MQ_CMAKE_ARGS   extra CMake arguments (CI passes -DMQ_SANITIZE=ON)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${MQ_BUILD_DIR:-$root/build/test}
+
+"$root/tools/install-deps.sh"
+# shellcheck disable=SC2086
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo ${MQ_CMAKE_ARGS:-}
+cmake --build "$build" -j"$(nproc)"
+
+export ALSOFT_DRIVERS=null
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+# The system's GL and X libraries keep a few allocations until exit; ours must not.
+export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$root/tools/lsan.supp:print_suppressions=0}
+
+ctest_cmd=(ctest --test-dir "$build" --output-on-failure -j"$(nproc)" --timeout 600)
+if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" "${ctest_cmd[@]}"
+fi
+exec "${ctest_cmd[@]}"
