@@ -49,6 +49,32 @@ class UpdateScheduler {
     double nextDue_ = 0;
 };
 
+// The loop's steps, shared by RunApp and by harnesses that drive an App without a window. They
+// act on the current App (none: nothing happens) and read the time from Milliseconds().
+
+// The framebuffer size now. The first non-zero size is recorded as the device size at once,
+// without OnResize; a later change reaches the App at the next resize check. A 0 x 0 size (a
+// minimised window) is never reported and suspends the game like a loss of focus.
+void SetDeviceSize(int width, int height);
+// Delivers OnResize when the size differs from the one last reported; true when it did.
+bool CheckResize();
+// One fixed update: resize check, OnUpdate, end-of-update input clearing.
+void RunUpdate();
+// The updates due by the clock (at most 4, then the schedule is resynchronised); none while
+// suspended. Returns how many ran.
+int RunDueUpdates();
+// Seconds until the next update is due.
+double TimeToNextUpdate();
+// One render: resize check, frame reset of the current graphics device, OnRender, end of the
+// frame. False (nothing rendered) while the window is minimised.
+bool RenderFrame();
+// Losing the focus suspends (OnSuspend: sound paused, no updates); regaining it resumes
+// (OnResume) and resynchronises the schedule so that no burst of updates follows.
+void SetFocus(bool focused);
+bool Suspended();
+// Start values of the loop: rate 60, no device size, focused.
+void ResetAppState();
+
 struct WindowSettings {
     const char* title = "MirelvanQuibs";
     int width = 1134;

@@ -27,4 +27,7 @@ std::array<int, 7> GetDate();
 // nullptr restores the real clock. The clock is not owned.
 void SetClockSource(ClockSource* source);
 
+// The window code says when GLFW is initialised; the real clock then reads GLFW's timer.
+void SetGlfwTimerActive(bool active);
+
 } // namespace platform

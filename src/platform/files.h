@@ -1,6 +1,7 @@
 #pragma once
 // Files: the data folder beside the executable, the game folder under the user's Documents,
-// whole-file text, streams, byte buffers and directories.
+// whole-file text, streams, byte buffers and directories. Every path below goes through
+// ResolveDataPath: absolute paths as they stand, relative ones under the data folder.
 #include <cstdint>
 #include <cstdio>
 #include <memory>
@@ -47,8 +48,13 @@ class FileStream {
 
   private:
     explicit FileStream(std::FILE* file) : file_(file) {}
+    // A read-write stream must be repositioned between a read and a write.
+    enum class Op { None, Read, Write };
+    bool Switch(Op op);
+
     std::FILE* file_ = nullptr;
     bool failed_ = false;
+    Op last_ = Op::None;
 };
 
 // Zero-filled bytes with little-endian pokes.

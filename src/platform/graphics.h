@@ -26,7 +26,10 @@ struct ScissorRect {
     float x = 0, y = 0, w = 0, h = 0;
 };
 
-// One recorded draw (the recording device) or one batch entry.
+// One recorded draw (the recording device) or one batch entry. Points, after the matrix:
+// Rect and ImageDraw the four corners (top-left, top-right, bottom-right, bottom-left of the
+// unrotated shape), Line its two ends, Point the point, Poly its vertices, Oval its outline,
+// Text the corners of the text box, Clear the corners of the scissor.
 struct DrawCommand {
     enum Kind { Clear, Rect, Oval, Line, Poly, Point, ImageDraw, Text } kind = Rect;
     String image;  // resolved file name of the image, for ImageDraw
@@ -43,11 +46,13 @@ class GraphicsDevice {
   public:
     virtual ~GraphicsDevice() = default;
 
-    // Frame: BeginFrame resets the state (identity, white, alpha 1, blend 0, scissor = window).
+    // Frame: BeginFrame resets the state (identity, white, alpha 1, blend 0, scissor = window,
+    // empty matrix stack). EndFrame flushes.
     virtual void BeginFrame(int width, int height);
     virtual void EndFrame();
     int DeviceWidth() const { return width_; }
     int DeviceHeight() const { return height_; }
+    // Also resets the scissor to the whole window.
     void SetDeviceSize(int width, int height);
 
     // State. Colour 0..255 (clamped), alpha 0..1 (clamped); blend 1 additive, else alpha.
@@ -108,9 +113,13 @@ class GraphicsDevice {
         std::uint8_t r, g, b, a;
     };
     // The backend's part: draw triangles (texture may be null), clear, apply scissor/blend.
+    // Textured vertices carry u, v in pixels of the surface; colours are premultiplied.
+    // `info` gives the blend and scissor of the whole batch (and, unbatched, the draw itself).
     virtual void SubmitTriangles(const std::shared_ptr<Surface>& texture,
                                  const std::vector<Vertex>& vertices, const DrawCommand& info) = 0;
     virtual void ClearRect(const ScissorRect& rect, float r, float g, float b, float a) = 0;
+    // A device that records every draw on its own says false: nothing is merged.
+    virtual bool BatchesDraws() const { return true; }
 
     std::array<float, 3> color_{255, 255, 255};
     float alpha_ = 1;
@@ -120,23 +129,42 @@ class GraphicsDevice {
     ScissorRect scissor_;
     int width_ = 0;
     int height_ = 0;
+
+  private:
+    void Emit(const std::shared_ptr<Surface>& texture, std::vector<Vertex>& vertices,
+              DrawCommand& info);
+    void EmitShape(DrawCommand::Kind kind, const std::vector<float>& localPoints,
+                   const std::vector<float>& fan);
+    void DrawImageArea(const ImagePtr& image, float x, float y, float rotation, float scaleX,
+                       float scaleY, int frame, float srcX, float srcY, float srcW, float srcH,
+                       bool wholeFrame);
+    DrawCommand Describe(DrawCommand::Kind kind) const;
+    Vertex MakeVertex(float x, float y, float u, float v) const;
+
+    std::shared_ptr<Surface> pendingTexture_;
+    std::vector<Vertex> pendingVertices_;
+    DrawCommand pendingInfo_;
 };
 
 // The device everything draws through. Not owned; nullptr means nothing is drawn.
 GraphicsDevice* Graphics();
 void SetGraphicsDevice(GraphicsDevice* device);
 
-// Recording device for tests: same state machine, no GL. ReadPixels gives the colour of the
-// last recorded clear or axis-aligned rectangle covering the pixel.
+// Recording device for tests: same state machine, no GL, every draw and clear recorded in
+// order (BeginFrame empties the record). ReadPixels composes the recorded clears and
+// axis-aligned rectangles covering each pixel (images and other shapes are not rasterised).
 class RecordingGraphics : public GraphicsDevice {
   public:
     std::vector<DrawCommand> commands;
     std::vector<std::uint8_t> ReadPixels(int x, int yFromBottom, int w, int h) override;
 
+    void BeginFrame(int width, int height) override;
+
   protected:
     void SubmitTriangles(const std::shared_ptr<Surface>& texture,
                          const std::vector<Vertex>& vertices, const DrawCommand& info) override;
     void ClearRect(const ScissorRect& rect, float r, float g, float b, float a) override;
+    bool BatchesDraws() const override { return false; }
 };
 
 // Free functions on the current device (no-ops without one).

@@ -25,6 +25,9 @@ struct InputDevice {
     // (code 1) and touch 0 (code 384) are pressed and released together.
     void Press(int code);
     void Release(int code);
+    // A keyboard key: a press sets the key down, adds a hit and queues the key's control
+    // character (KeyChar); a repeat only queues that character again.
+    void KeyPress(int code, bool repeat = false);
     void MoveMouse(float x, float y);
     void Type(int codePoint);
     void Wheel(float delta);
@@ -51,6 +54,11 @@ void ResetMouseZ();
 int GetChar();
 int GetKeyHit();
 void ResetInput();
+
+// The character a key queues besides its hit: Backspace 8, Tab 9, Enter 13, Escape 27,
+// Delete 127, and SpecialCharBase + code for Page Up/Down, End, Home, the arrows and Insert;
+// 0 for the other keys (their characters come from the text input).
+int KeyChar(int code);
 
 // GLFW key token (+ scancode for the layout-aware letters) to the game's code; 0 when unknown.
 int KeyCodeFromGlfw(int glfwKey, int scancode);

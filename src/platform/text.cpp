@@ -1,6 +1,7 @@
 #include "platform/text.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -116,17 +117,24 @@ String Str(long long value) {
 }
 
 String Str(double value) {
+    // to_chars/from_chars ignore the locale: printf under a French one writes "0,5".
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.17g", value);
+    auto write = [&](int digits) {
+        const auto result = std::to_chars(buffer, buffer + sizeof buffer - 1, value,
+                                          std::chars_format::general, digits);
+        *result.ptr = '\0';
+        return result.ptr;
+    };
     // Shortest form that still reads back as the same value, up to 17 digits.
-    for (int digits = 1; digits < 17; ++digits) {
-        char shorter[64];
-        std::snprintf(shorter, sizeof shorter, "%.*g", digits, value);
-        if (std::strtod(shorter, nullptr) == value) {
-            std::strcpy(buffer, shorter);
+    int digits = 1;
+    for (; digits < 17; ++digits) {
+        const char* end = write(digits);
+        double back = 0;
+        std::from_chars(buffer, end, back);
+        if (back == value)
             break;
-        }
     }
+    write(digits);
     String out = FromAscii(buffer);
     const bool special = std::strpbrk(buffer, "ni") != nullptr; // inf, nan
     if (!special && out.find_first_of(u".eE") == String::npos)

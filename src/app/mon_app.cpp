@@ -1,0 +1,46 @@
+#include "app/mon_app.h"
+
+#include "framework/frame_chain.h"
+#include "platform/diag.h"
+#include "platform/files.h"
+#include "screens/first_screens.h"
+
+int MonApp::OnResize() {
+    ResizeCurrentScene();
+    return 0;
+}
+
+namespace {
+
+// Constructed, made current and given its create hook before the next one is made, so that
+// each screen builds its playfields and widgets while it is the current engine.
+template <class Screen> std::shared_ptr<Screen> CreateScreen() {
+    auto screen = std::make_shared<Screen>();
+    screen->Create();
+    return screen;
+}
+
+} // namespace
+
+int MonApp::OnCreate() {
+    dossierprofil = platform::GetEnv(u"USERPROFILE") + u"/Documents/MirelvanQuibs/_defaut/";
+    ecrantitre = CreateScreen<iEngineEcranTitre>();
+    ecranintro = CreateScreen<iEngineChoixConstituantsPersosMode>();
+    ecranoptions1 = CreateScreen<iEngineOptions1>();
+    ecranoptions2 = CreateScreen<iEngineOptions2>();
+    ecranprofils = CreateScreen<iEngineProfils>();
+    ecranfin = CreateScreen<iEngineFin>();
+    platform::Print(u"ecrantitre");
+    SwitchScene(ecrantitre);
+    return 0;
+}
+
+int MonApp::OnUpdate() {
+    UpdateScenes();
+    return 0;
+}
+
+int MonApp::OnRender() {
+    RenderCurrentScene();
+    return 0;
+}

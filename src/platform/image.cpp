@@ -1,0 +1,235 @@
+// Images: decoding with stb_image, the decoded-pixel cache, frames, handles and sub-images.
+//
+//   1. Image object
+//   2. Decoding and the cache
+//   3. Loaders, sub-images and images made in code
+#include "platform/image.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <system_error>
+
+#include "platform/diag.h"
+#include "platform/files.h"
+
+// Static, so that no other user of stb_image in the program can clash with these symbols.
+#define STB_IMAGE_STATIC
+#define STB_IMAGE_IMPLEMENTATION
+#include <stb/stb_image.h>
+
+namespace platform {
+
+// ---------------------------------------------------------------------------------------------
+// 1. Image object
+
+float Image::HandleX() const { return handleX_; }
+float Image::HandleY() const { return handleY_; }
+
+void Image::SetHandle(float x, float y) {
+    handleX_ = x;
+    handleY_ = y;
+    centred_ = false;
+}
+
+void Image::MidHandle() {
+    handleX_ = static_cast<float>(frameWidth_ / 2);
+    handleY_ = static_cast<float>(frameHeight_ / 2);
+    centred_ = true;
+}
+
+const String& Image::Name() const {
+    static const String none;
+    return surface_ ? surface_->name : none;
+}
+
+void Image::Setup(std::shared_ptr<Surface> surface, std::vector<FrameRect> frames, int frameW,
+                  int frameH, int flags) {
+    surface_ = std::move(surface);
+    frames_ = std::move(frames);
+    frameWidth_ = frameW;
+    frameHeight_ = frameH;
+    SetHandle(0, 0);
+    if (flags & ImageMidHandle)
+        MidHandle();
+}
+
+// ---------------------------------------------------------------------------------------------
+// 2. Decoding and the cache
+
+namespace {
+
+void Premultiply(std::vector<std::uint8_t>& rgba) {
+    for (std::size_t i = 0; i + 3 < rgba.size(); i += 4) {
+        const unsigned a = rgba[i + 3];
+        for (std::size_t k = 0; k < 3; ++k)
+            rgba[i + k] = static_cast<std::uint8_t>((rgba[i + k] * a + 127) / 255);
+    }
+}
+
+// A file is decoded again when it changed on disk since (the gallery rewrites captures).
+struct CacheEntry {
+    std::weak_ptr<Surface> surface;
+    std::filesystem::file_time_type written;
+    std::uintmax_t size = 0;
+};
+
+std::map<String, CacheEntry>& Cache() {
+    static std::map<String, CacheEntry> cache;
+    return cache;
+}
+
+std::shared_ptr<Surface> Decode(const String& path) {
+    const String resolved = ResolveDataPath(path);
+    const std::filesystem::path file(ToUtf8(resolved));
+    std::error_code error;
+    const auto written = std::filesystem::last_write_time(file, error);
+    const auto size = error ? 0 : std::filesystem::file_size(file, error);
+    if (error) {
+        WarnOnce(resolved, u"Image introuvable : " + resolved);
+        return nullptr;
+    }
+
+    auto& cache = Cache();
+    auto found = cache.find(resolved);
+    if (found != cache.end()) {
+        if (auto surface = found->second.surface.lock();
+            surface && found->second.written == written && found->second.size == size)
+            return surface;
+        cache.erase(found);
+    }
+
+    std::ifstream in(file, std::ios::binary);
+    std::vector<std::uint8_t> bytes;
+    if (in)
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    // stb_image takes an int length; larger files are no picture of ours.
+    if (bytes.empty() || bytes.size() > 0x7fffffffu) {
+        WarnOnce(resolved, u"Image illisible : " + resolved);
+        return nullptr;
+    }
+    const int length = static_cast<int>(bytes.size());
+
+    // The size is checked from the header before any pixel memory is asked for.
+    int width = 0, height = 0, channels = 0;
+    if (!stbi_info_from_memory(bytes.data(), length, &width, &height, &channels)) {
+        WarnOnce(resolved, u"Image illisible : " + resolved);
+        return nullptr;
+    }
+    if (width <= 0 || height <= 0 || width > MaxImageSide || height > MaxImageSide) {
+        WarnOnce(resolved,
+                 u"Image trop grande (" + Str(width) + u" x " + Str(height) + u") : " + resolved);
+        return nullptr;
+    }
+    stbi_uc* pixels = stbi_load_from_memory(bytes.data(), length, &width, &height, &channels, 4);
+    if (!pixels) {
+        WarnOnce(resolved, u"Image illisible : " + resolved);
+        return nullptr;
+    }
+    auto surface = std::make_shared<Surface>();
+    surface->width = width;
+    surface->height = height;
+    surface->name = resolved;
+    surface->rgba.assign(pixels, pixels + static_cast<std::size_t>(width) * height * 4);
+    stbi_image_free(pixels);
+    Premultiply(surface->rgba);
+
+    std::erase_if(cache, [](const auto& entry) { return entry.second.surface.expired(); });
+    cache[resolved] = CacheEntry{surface, written, size};
+    return surface;
+}
+
+// N frames side by side inside the rectangle (x, y, w, h) of the surface.
+std::vector<FrameRect> Strip(int x, int y, int w, int h, int frames) {
+    std::vector<FrameRect> rects;
+    const int frameW = w / frames;
+    for (int i = 0; i < frames; ++i)
+        rects.push_back({x + i * frameW, y, frameW, h});
+    return rects;
+}
+
+ImagePtr MakeImage(std::shared_ptr<Surface> surface, std::vector<FrameRect> frames, int frameW,
+                   int frameH, int flags) {
+    auto image = std::make_shared<Image>();
+    image->Setup(std::move(surface), std::move(frames), frameW, frameH, flags);
+    return image;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+// 3. Loaders, sub-images and images made in code
+
+ImagePtr LoadImage(const String& path, int frames, int flags) {
+    frames = std::max(1, frames);
+    auto surface = Decode(path);
+    if (!surface)
+        return nullptr;
+    const int frameW = surface->width / frames;
+    if (frameW <= 0) {
+        WarnOnce(surface->name + u"#frames",
+                 u"Image trop étroite pour " + Str(frames) + u" images : " + surface->name);
+        return nullptr;
+    }
+    const int height = surface->height;
+    return MakeImage(surface, Strip(0, 0, surface->width, height, frames), frameW, height, flags);
+}
+
+ImagePtr LoadImageFrames(const String& path, int frameWidth, int frameHeight, int frameCount,
+                         int flags) {
+    if (frameWidth <= 0 || frameHeight <= 0 || frameCount <= 0)
+        return nullptr;
+    auto surface = Decode(path);
+    if (!surface)
+        return nullptr;
+    const int columns = surface->width / frameWidth;
+    const int rows = surface->height / frameHeight;
+    const long long fitting = static_cast<long long>(columns) * rows;
+    const int count = static_cast<int>(std::min<long long>(frameCount, fitting));
+    if (count <= 0) {
+        WarnOnce(surface->name + u"#frames", u"Image trop petite pour ses images de " +
+                                                 Str(frameWidth) + u" x " + Str(frameHeight) +
+                                                 u" : " + surface->name);
+        return nullptr;
+    }
+    std::vector<FrameRect> rects;
+    for (int i = 0; i < count; ++i)
+        rects.push_back(
+            {(i % columns) * frameWidth, (i / columns) * frameHeight, frameWidth, frameHeight});
+    return MakeImage(surface, std::move(rects), frameWidth, frameHeight, flags);
+}
+
+ImagePtr GrabImage(const ImagePtr& parent, int x, int y, int w, int h, int frames, int flags) {
+    if (!parent || parent->Frames() < 1 || !parent->GetSurface())
+        return nullptr;
+    frames = std::max(1, frames);
+    const FrameRect& outer = parent->Frame(0);
+    // Wide arithmetic: a corrupt font record must not overflow into a "fitting" rectangle.
+    const bool fits = x >= 0 && y >= 0 && w > 0 && h > 0 &&
+                      static_cast<long long>(x) + w <= outer.w &&
+                      static_cast<long long>(y) + h <= outer.h && w / frames > 0;
+    if (!fits)
+        return nullptr;
+    return MakeImage(parent->GetSurface(), Strip(outer.x + x, outer.y + y, w, h, frames),
+                     w / frames, h, flags);
+}
+
+ImagePtr CreateImage(int width, int height, const std::vector<std::uint8_t>& rgba,
+                     const String& name, int frames) {
+    frames = std::max(1, frames);
+    if (width <= 0 || height <= 0 || width > MaxImageSide || height > MaxImageSide ||
+        width / frames <= 0 || rgba.size() < static_cast<std::size_t>(width) * height * 4)
+        return nullptr;
+    auto surface = std::make_shared<Surface>();
+    surface->width = width;
+    surface->height = height;
+    surface->name = name;
+    surface->rgba.assign(rgba.begin(),
+                         rgba.begin() + static_cast<std::ptrdiff_t>(width) * height * 4);
+    Premultiply(surface->rgba);
+    return MakeImage(surface, Strip(0, 0, width, height, frames), width / frames, height, 0);
+}
+
+} // namespace platform

@@ -1,0 +1,126 @@
+// The application object driven like the platform's loop drives it, without a window.
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/mon_app.h"
+#include "framework/scene_fixture.h"
+#include "platform/diag.h"
+#include "platform/files.h"
+#include "screens/first_screens.h"
+
+namespace {
+
+class MonAppTest : public SceneTest {
+  protected:
+    void SetUp() override {
+        SceneTest::SetUp();
+        ResetScreenGlobals();
+        const char* profile = std::getenv("USERPROFILE");
+        savedProfile = profile != nullptr ? std::optional<std::string>(profile) : std::nullopt;
+        previousSink =
+            platform::SetPrintSink([this](const String& line) { printed.push_back(line); });
+    }
+    void TearDown() override {
+        platform::SetPrintSink(previousSink);
+        if (savedProfile) {
+            setenv("USERPROFILE", savedProfile->c_str(), 1);
+        } else {
+            unsetenv("USERPROFILE");
+        }
+        ResetScreenGlobals();
+        SceneTest::TearDown();
+    }
+
+    // One pass of updates as the loop runs them.
+    void Update(int count = 1) {
+        for (int i = 0; i < count; ++i) {
+            clock.Advance(17);
+            platform::RunUpdate();
+        }
+    }
+    void Render() {
+        graphics.commands.clear();
+        platform::RenderFrame();
+    }
+
+    std::vector<String> printed;
+    platform::PrintSink previousSink;
+    std::optional<std::string> savedProfile;
+};
+
+} // namespace
+
+TEST_F(MonAppTest, CreateBuildsTheSixScreensAndSwitchesToTheTitle) {
+    setenv("USERPROFILE", "/home/enfant", 1);
+    MonApp app;
+    app.OnCreate();
+    EXPECT_EQ(dossierprofil, u"/home/enfant/Documents/MirelvanQuibs/_defaut/");
+    ASSERT_TRUE(ecrantitre && ecranintro && ecranoptions1 && ecranoptions2 && ecranprofils &&
+                ecranfin);
+    // Created in order: the end screen is the last one made current.
+    EXPECT_EQ(CurrentScene, ecranfin);
+    EXPECT_EQ(PendingScene, ecrantitre);
+    EXPECT_EQ(UpdateRate, 60);
+    EXPECT_EQ(platform::GetUpdateRate(), 60);
+    EXPECT_EQ(printed, std::vector<String>{u"ecrantitre"});
+
+    // Nothing of the title is drawn before its first logic step.
+    Render();
+    EXPECT_TRUE(graphics.commands.empty());
+    Update();
+    EXPECT_EQ(CurrentScene, ecrantitre);
+    EXPECT_EQ(ecrantitre->frameCount, 1);
+    Render();
+    ASSERT_FALSE(graphics.commands.empty());
+    EXPECT_EQ(graphics.commands.front().kind, platform::DrawCommand::Clear);
+    EXPECT_NEAR(graphics.commands.front().color[0], ecrantitre->clearRed, 0.5f);
+}
+
+TEST_F(MonAppTest, ProfileFolderFallsBackToHomeWithoutUserProfile) {
+    unsetenv("USERPROFILE");
+    MonApp app;
+    app.OnCreate();
+    EXPECT_EQ(dossierprofil, platform::GetEnv(u"HOME") + u"/Documents/MirelvanQuibs/_defaut/");
+    EXPECT_FALSE(platform::StartsWith(dossierprofil, u"/Documents"));
+}
+
+TEST_F(MonAppTest, EscapeOnTheTitleQuitsQuietly) {
+    MonApp app;
+    app.OnCreate();
+    Update();
+    platform::Input().Press(27);
+    try {
+        Update();
+        FAIL() << "Escape did not quit";
+    } catch (const platform::QuitSignal& quit) {
+        EXPECT_TRUE(quit.message.empty());
+        EXPECT_EQ(quit.exitCode, 0);
+    }
+}
+
+TEST_F(MonAppTest, EventsWithoutASceneDoNothing) {
+    MonApp app;
+    EXPECT_EQ(app.OnUpdate(), 0);
+    EXPECT_EQ(app.OnRender(), 0);
+    EXPECT_EQ(app.OnResize(), 0);
+    platform::SetDeviceSize(640, 480);
+    Update();
+    Render();
+    EXPECT_TRUE(graphics.commands.empty());
+}
+
+TEST_F(MonAppTest, MinimisedWindowIsNeitherResizedNorDrawn) {
+    MonApp app;
+    app.OnCreate();
+    Update();
+    platform::SetDeviceSize(0, 0);
+    Render();
+    EXPECT_TRUE(graphics.commands.empty());
+    EXPECT_EQ(platform::DeviceWidth(), 800);
+    platform::SetDeviceSize(1024, 700);
+    Render();
+    EXPECT_FALSE(graphics.commands.empty());
+    EXPECT_EQ(platform::DeviceWidth(), 1024);
+}

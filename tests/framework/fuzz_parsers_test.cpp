@@ -1,0 +1,179 @@
+// Random mutations of settings files and font descriptions, from a fixed seed: the readers must
+// neither crash nor break their own rules on damaged input. Each run is bounded in time.
+#include <chrono>
+#include <cstdint>
+#include <random>
+
+#include <gtest/gtest.h>
+
+#include "fixture_files.h"
+#include "framework/bitmap_font.h"
+#include "framework/config.h"
+#include "platform/graphics.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// The units that matter to the readers, plus some that no French text holds.
+const char16_t Interesting[] = {u'=', u',', u'/',  u'\'', u'\r',  u'\n',  u' ',   u'\t', u'-', u'+',
+                                u'.', u'e', u'0',  u'7',  u'9',   u'a',   u'Z',   0,     1,    31,
+                                32,   0xFF, 0x100, 0x152, 0xD800, 0xDFFF, 0xFEFF, 0xFFFF};
+const char16_t* const Numbers[] = {u"2147483647", u"-2147483648", u"99999999999", u"-1", u"0",
+                                   u"255",        u"256",         u"300",         u"64", u"1e9"};
+
+class Mutator {
+  public:
+    explicit Mutator(std::uint32_t seed) : random_(seed) {}
+
+    int Below(int n) { return n <= 0 ? 0 : static_cast<int>(random_() % static_cast<unsigned>(n)); }
+
+    String Mutate(String text) {
+        const int steps = 1 + Below(6);
+        for (int i = 0; i < steps; ++i) {
+            const int at = Below(static_cast<int>(text.size()) + 1);
+            const auto pos = static_cast<std::size_t>(at);
+            switch (Below(6)) {
+            case 0:
+                text.insert(pos, 1, Interesting[Below(std::size(Interesting))]);
+                break;
+            case 1:
+                text.erase(pos, static_cast<std::size_t>(Below(8)));
+                break;
+            case 2:
+                if (pos < text.size())
+                    text[pos] = static_cast<char16_t>(random_() & 0xFFFF);
+                break;
+            case 3: {
+                const String copy = text.substr(pos, static_cast<std::size_t>(Below(40)));
+                text.insert(static_cast<std::size_t>(Below(static_cast<int>(text.size()) + 1)),
+                            copy);
+                break;
+            }
+            case 4:
+                text.insert(pos, Numbers[Below(std::size(Numbers))]);
+                break;
+            default:
+                text.insert(pos, u",");
+                break;
+            }
+        }
+        return text;
+    }
+
+  private:
+    std::mt19937 random_;
+};
+
+bool RunOutOfTime(Clock::time_point start, double seconds) {
+    return std::chrono::duration<double>(Clock::now() - start).count() > seconds;
+}
+
+const char* const SkinSeed = "// skin\n"
+                             "slider.image = !bar.png\n"
+                             "Slider.Width = 12 ' note\r\n"
+                             "slider.ratio = 0.75\n"
+                             "slider.visible = TRUE\n"
+                             "slider.margins = 1,2,3,4\n"
+                             "slider.sliderV.x=3=4\n";
+
+const String Keys[] = {u"slider.image",
+                       u"slider.width",
+                       u"SLIDER.RATIO",
+                       u"slider.visible",
+                       u"slider.margins",
+                       u"slider.sliderv.x",
+                       u"",
+                       u"=",
+                       u"slider"};
+const String Separators[] = {u",", u"", u"=", u",,"};
+
+} // namespace
+
+TEST(FuzzParsers, SettingsReaderKeepsItsRulesOnDamagedText) {
+    Mutator mutator(20261206);
+    const String seed = platform::FromUtf8(SkinSeed);
+    const auto start = Clock::now();
+    int runs = 0;
+    for (; runs < 3000 && !RunOutOfTime(start, 1.5); ++runs) {
+        iConfig config;
+        config.Parse(mutator.Mutate(seed));
+        for (const String& line : config.lines) {
+            ASSERT_FALSE(line.empty());
+            ASSERT_GT(line.front(), 32);
+            ASSERT_GT(line.back(), 32);
+            ASSERT_EQ(line.find(u"//"), String::npos);
+            ASSERT_EQ(line.find(u'\''), String::npos);
+        }
+        for (const String& key : Keys) {
+            // What HasKey finds, the getters find, and the other way round.
+            const bool has = config.HasKey(key);
+            const String value = config.GetString(key, u"\x01");
+            if (platform::Trim(key) == key) {
+                ASSERT_EQ(has, value != u"\x01") << platform::ToUtf8(key);
+            }
+            config.GetInt(key, 5);
+            config.GetFloat(key, 5.0f);
+            config.GetBool(key, true);
+            for (const String& separator : Separators) {
+                const auto numbers = config.GetIntArray(key, separator, {});
+                if (!has) {
+                    ASSERT_TRUE(numbers.empty());
+                }
+            }
+            config.HasKeyPrefix(key, runs % 2 == 0);
+        }
+    }
+    EXPECT_GT(runs, 100);
+}
+
+TEST(FuzzParsers, FontLoadersSurviveDamagedDescriptions) {
+    const auto folder = fixture::FreshFolder("fuzz_font");
+    fixture::WritePng(folder / "fonts_z_0.png", 64, 64, {{0, 0, 10, 20}, {20, 0, 12, 30}});
+    fixture::WritePng(folder / "fonts_z" / "65.png", 9, 17, {{0, 0, 9, 17}});
+    const String seeds[] = {u"loader = bitmap\nbitmaps = 1\nformat = png\n32,0,0,8\n"
+                            u"65,1,2,11,0,0,0,10,20\n66,0,-3,13,0,20,0,12,30\n",
+                            u"loader = char\n65,0,0,10\n32,0,0,6\n"};
+    const String path = fixture::ToString(folder / "fonts_z.txt");
+
+    platform::RecordingGraphics graphics;
+    platform::SetGraphicsDevice(&graphics);
+    String everyUnit;
+    for (int code = 0; code < 300; ++code)
+        everyUnit.push_back(static_cast<char16_t>(code));
+
+    Mutator mutator(1234);
+    const auto start = Clock::now();
+    int runs = 0;
+    for (; runs < 600 && !RunOutOfTime(start, 3.0); ++runs) {
+        const String description = mutator.Mutate(seeds[runs % 2]);
+        fixture::WriteText(folder / "fonts_z.txt", platform::ToUtf8(description));
+        const auto font = iBitmapFont::New(path);
+
+        // Every glyph lies inside its picture, and the line height is one of them.
+        int withImage = 0;
+        std::int64_t advanceSum = 0;
+        for (int code = 0; code < iBitmapFont::GlyphCount; ++code) {
+            const auto& image = font->images[static_cast<std::size_t>(code)];
+            advanceSum += font->advance[static_cast<std::size_t>(code)];
+            if (!image)
+                continue;
+            ++withImage;
+            const auto& frame = image->Frame(0);
+            ASSERT_GE(frame.x, 0);
+            ASSERT_GE(frame.y, 0);
+            ASSERT_LE(frame.x + frame.w, 64);
+            ASSERT_LE(frame.y + frame.h, 64);
+            ASSERT_LE(static_cast<float>(image->Height()), font->height);
+        }
+        ASSERT_LE(font->height, 64.0f);
+        ASSERT_FLOAT_EQ(font->TextWidth(everyUnit, 1.0f), static_cast<float>(advanceSum));
+
+        graphics.BeginFrame(320, 200);
+        font->DrawText(everyUnit, 5, 5, 0.5f, 2.0f);
+        platform::Flush();
+        ASSERT_EQ(static_cast<int>(graphics.commands.size()), withImage);
+    }
+    platform::SetGraphicsDevice(nullptr);
+    EXPECT_GT(runs, 50);
+}

@@ -1,0 +1,93 @@
+// The graphics state stack and the scissor clamped to the window.
+#include <gtest/gtest.h>
+
+#include "framework/graphics_state.h"
+#include "platform/app.h"
+#include "platform/graphics.h"
+
+namespace {
+
+class GraphicsStateTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ResetGraphicsState();
+        platform::ResetAppState();
+        platform::SetDeviceSize(800, 600);
+        platform::SetGraphicsDevice(&graphics);
+        graphics.BeginFrame(800, 600);
+    }
+    void TearDown() override {
+        ResetGraphicsState();
+        platform::SetGraphicsDevice(nullptr);
+        platform::ResetAppState();
+    }
+
+    static void ExpectScissor(float x, float y, float w, float h) {
+        const platform::ScissorRect s = platform::GetScissor();
+        EXPECT_FLOAT_EQ(s.x, x);
+        EXPECT_FLOAT_EQ(s.y, y);
+        EXPECT_FLOAT_EQ(s.w, w);
+        EXPECT_FLOAT_EQ(s.h, h);
+    }
+
+    platform::RecordingGraphics graphics;
+};
+
+} // namespace
+
+TEST_F(GraphicsStateTest, ScissorIsCutToTheWindow) {
+    SetClippedScissor(-10, 20, 50, 30);
+    ExpectScissor(0, 20, 40, 30);
+    SetClippedScissor(790, 590, 50, 50);
+    ExpectScissor(790, 590, 10, 10);
+    SetClippedScissor(-60, -5, 50, 10);
+    ExpectScissor(0, 0, 0, 5);
+    SetClippedScissor(900, 700, 20, 20);
+    ExpectScissor(800, 600, 0, 0);
+}
+
+TEST_F(GraphicsStateTest, PopRestoresEveryPartOfThePushedState) {
+    platform::SetColor(10, 20, 30);
+    platform::SetAlpha(0.5f);
+    platform::SetBlend(1);
+    platform::Translate(5, 7);
+    SetClippedScissor(10, 10, 100, 100);
+    EXPECT_EQ(GraphicsStateCapacity(), 0);
+    PushGraphicsState();
+    EXPECT_EQ(GraphicsStateCapacity(), 10);
+    EXPECT_EQ(GraphicsStateDepth(), 1);
+
+    platform::SetColor(200, 200, 200);
+    platform::SetAlpha(1);
+    platform::SetBlend(0);
+    platform::Scale(3, 3);
+    SetClippedScissor(0, 0, 800, 600);
+    PushGraphicsState();
+    platform::Rotate(30);
+    PopGraphicsState();
+    EXPECT_FLOAT_EQ(platform::GetMatrix().ix, 3);
+    PopGraphicsState();
+
+    EXPECT_EQ(GraphicsStateDepth(), 0);
+    EXPECT_FLOAT_EQ(platform::GetColor()[1], 20);
+    EXPECT_FLOAT_EQ(platform::GetAlpha(), 0.5f);
+    EXPECT_EQ(platform::GetBlend(), 1);
+    EXPECT_FLOAT_EQ(platform::GetMatrix().ix, 1);
+    EXPECT_FLOAT_EQ(platform::GetMatrix().tx, 5);
+    ExpectScissor(10, 10, 100, 100);
+}
+
+TEST_F(GraphicsStateTest, UnmatchedPopChangesNothing) {
+    platform::SetColor(1, 2, 3);
+    PopGraphicsState();
+    EXPECT_EQ(GraphicsStateDepth(), 0);
+    EXPECT_FLOAT_EQ(platform::GetColor()[2], 3);
+    for (int i = 0; i < 11; ++i) {
+        PushGraphicsState();
+    }
+    EXPECT_EQ(GraphicsStateCapacity(), 30);
+    for (int i = 0; i < 12; ++i) {
+        PopGraphicsState();
+    }
+    EXPECT_EQ(GraphicsStateDepth(), 0);
+}

@@ -1,0 +1,237 @@
+// Files in a temporary home: the game folder, streams, listings, deletion, atomic writes.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "platform/files.h"
+
+using namespace platform;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Every test gets its own HOME and no USERPROFILE; both come back afterwards.
+class Files : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        Save("HOME", home_);
+        Save("USERPROFILE", profile_);
+        Save("MQ_DATA_DIR", dataDir_);
+        std::string pattern = (fs::temp_directory_path() / "mq-files-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        root = pattern;
+        setenv("HOME", root.c_str(), 1);
+        unsetenv("USERPROFILE");
+        unsetenv("MQ_DATA_DIR");
+        SetDataFolder(u"");
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        fs::remove_all(root, ignored);
+        Restore("HOME", home_);
+        Restore("USERPROFILE", profile_);
+        Restore("MQ_DATA_DIR", dataDir_);
+        SetDataFolder(u"");
+    }
+    String P(const std::string& relative) const { return FromUtf8(root + "/" + relative); }
+    void Write(const std::string& relative, const std::string& bytes) const {
+        std::ofstream(root + "/" + relative, std::ios::binary) << bytes;
+    }
+    std::string Read(const std::string& relative) const {
+        std::ifstream in(root + "/" + relative, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    std::string root;
+
+  private:
+    struct Saved {
+        bool set = false;
+        std::string value;
+    };
+    static void Save(const char* name, Saved& saved) {
+        const char* v = std::getenv(name);
+        saved.set = v != nullptr;
+        saved.value = v != nullptr ? v : "";
+    }
+    static void Restore(const char* name, const Saved& saved) {
+        if (saved.set) {
+            setenv(name, saved.value.c_str(), 1);
+        } else {
+            unsetenv(name);
+        }
+    }
+    Saved home_, profile_, dataDir_;
+};
+
+} // namespace
+
+TEST_F(Files, GameFolderComesFromUserProfileElseHomeNeverTheRoot) {
+    EXPECT_EQ(GameFolder(), P("Documents/MirelvanQuibs/"));
+    EXPECT_EQ(GetEnv(u"USERPROFILE"), FromUtf8(root));
+    setenv("USERPROFILE", "/tmp/profil", 1);
+    EXPECT_EQ(GameFolder(), u"/tmp/profil/Documents/MirelvanQuibs/");
+    // Neither set: the current folder, not "/Documents/...".
+    unsetenv("USERPROFILE");
+    unsetenv("HOME");
+    const String folder = GameFolder();
+    EXPECT_FALSE(StartsWith(folder, u"/Documents"));
+    EXPECT_TRUE(EndsWith(folder, u"/Documents/MirelvanQuibs/"));
+    // Other names do not fall back.
+    EXPECT_EQ(GetEnv(u"MQ_SURELY_UNSET_NAME"), u"");
+}
+
+TEST_F(Files, DataPathsResolveUnderTheDataFolder) {
+    setenv("MQ_DATA_DIR", "/opt/mq/data", 1);
+    EXPECT_EQ(ResolveDataPath(u"pop1.wav"), u"/opt/mq/data/pop1.wav");
+    SetDataFolder(FromUtf8(root));
+    EXPECT_EQ(ResolveDataPath(u"fonts_oregano_48/65.png"), P("fonts_oregano_48/65.png"));
+    EXPECT_EQ(ResolveDataPath(u"/abs/capture.bmp"), u"/abs/capture.bmp");
+    Write("sliderv.txt", "\xEF\xBB\xBFlargeur=12\nnom=poupée");
+    EXPECT_EQ(LoadString(u"sliderv.txt"), u"largeur=12\nnom=poupée");
+    EXPECT_EQ(LoadString(u"absent.txt"), u"");
+    // Without any override the folder sits beside the executable.
+    SetDataFolder(u"");
+    unsetenv("MQ_DATA_DIR");
+    EXPECT_TRUE(EndsWith(DataFolder(), u"/data"));
+}
+
+TEST_F(Files, StreamsWriteReadAndAppend) {
+    const String prefs = P("preferences");
+    auto out = FileStream::Open(prefs, u"w");
+    ASSERT_TRUE(out);
+    EXPECT_TRUE(out->WriteInt(1));
+    EXPECT_TRUE(out->WriteInt(-2));
+    EXPECT_TRUE(out->WriteInt(0x12345678));
+    EXPECT_TRUE(out->Close());
+    EXPECT_EQ(Read("preferences"), std::string("\x01\0\0\0\xFE\xFF\xFF\xFF\x78\x56\x34\x12", 12));
+
+    auto in = FileStream::Open(prefs, u"r");
+    ASSERT_TRUE(in);
+    std::int32_t v = 0;
+    ASSERT_TRUE(in->ReadInt(v));
+    EXPECT_EQ(v, 1);
+    ASSERT_TRUE(in->ReadInt(v));
+    EXPECT_EQ(v, -2);
+    EXPECT_FALSE(in->Eof());
+    ASSERT_TRUE(in->ReadInt(v));
+    EXPECT_EQ(v, 0x12345678);
+    EXPECT_TRUE(in->Eof());
+
+    // "a" creates the file, then appends after what is there.
+    for (const char16_t* line : {u"Le chat dort.\n", u"La dame lance le ballon à l'éléphant.\n"}) {
+        auto append = FileStream::Open(P("phrases.txt"), u"a");
+        ASSERT_TRUE(append);
+        EXPECT_TRUE(append->WriteString(line));
+        EXPECT_TRUE(append->Close());
+    }
+    EXPECT_EQ(Read("phrases.txt"),
+              "Le chat dort.\nLa dame lance le ballon \xC3\xA0 l'\xC3\xA9l\xC3\xA9phant.\n");
+    auto text = FileStream::Open(P("phrases.txt"), u"r");
+    ASSERT_TRUE(text);
+    EXPECT_EQ(text->ReadString(), u"Le chat dort.\nLa dame lance le ballon à l'éléphant.\n");
+}
+
+TEST_F(Files, ShortReadReportsFailureAndKeepsTheValue) {
+    Write("preferences", std::string("\x05\0\0\0\x07\0", 6));
+    auto in = FileStream::Open(P("preferences"), u"r");
+    ASSERT_TRUE(in);
+    std::int32_t v = 0;
+    EXPECT_TRUE(in->ReadInt(v));
+    EXPECT_EQ(v, 5);
+    EXPECT_FALSE(in->ReadInt(v));
+    EXPECT_EQ(v, 5);
+    EXPECT_FALSE(in->ReadInt(v));
+}
+
+TEST_F(Files, StreamsThatCannotOpenGiveNull) {
+    EXPECT_FALSE(FileStream::Open(P("absent"), u"r"));
+    EXPECT_FALSE(FileStream::Open(P("no/such/folder/file"), u"w"));
+    EXPECT_FALSE(FileStream::Open(P("x"), u"rw"));
+    EXPECT_FALSE(FileStream::Open(FromUtf8(root), u"r")); // a folder is not a file
+    EXPECT_FALSE(FileStream::Open(u"", u"w"));
+}
+
+TEST_F(Files, DataBufferIsZeroFilledLittleEndianAndBounded) {
+    DataBuffer buffer(8);
+    buffer.PokeShort(0, 0x4D42);
+    buffer.PokeInt(2, 54 + 3);
+    buffer.PokeInt(6, -1); // half of it past the end
+    buffer.PokeByte(100, 9);
+    const std::uint8_t expected[8] = {0x42, 0x4D, 57, 0, 0, 0, 0xFF, 0xFF};
+    EXPECT_EQ(std::vector<std::uint8_t>(buffer.Data(), buffer.Data() + 8),
+              std::vector<std::uint8_t>(expected, expected + 8));
+}
+
+TEST_F(Files, ListingIsSortedWithoutDotNames) {
+    for (const char* name : {"zoe", "Bastien", "_defaut", "alice", ".cache", "Émile"}) {
+        fs::create_directory(root + "/" + name);
+    }
+    Write("notes.txt", "x");
+    EXPECT_EQ(LoadDir(FromUtf8(root)), (std::vector<String>{u"_defaut", u"alice", u"Bastien",
+                                                            u"notes.txt", u"zoe", u"Émile"}));
+    EXPECT_TRUE(LoadDir(P("absent")).empty());
+}
+
+TEST_F(Files, CreateDirMakesEveryLevelAndFileTypeTellsThemApart) {
+    EXPECT_TRUE(CreateDir(P("Documents//MirelvanQuibs/_defaut/")));
+    EXPECT_EQ(FileType(P("Documents/MirelvanQuibs/_defaut")), 2);
+    // Existing levels are fine.
+    EXPECT_TRUE(CreateDir(P("Documents/MirelvanQuibs")));
+    Write("Documents/f", "x");
+    EXPECT_EQ(FileType(P("Documents/f")), 1);
+    EXPECT_EQ(FileType(P("Documents/none")), 0);
+    // A file in the way cannot become a folder.
+    EXPECT_FALSE(CreateDir(P("Documents/f/sub")));
+}
+
+TEST_F(Files, DeleteDirRemovesEverythingButNeverFollowsALink) {
+    ASSERT_TRUE(CreateDir(P("outside")));
+    Write("outside/precious.txt", "keep me");
+    ASSERT_TRUE(CreateDir(P("profile/sub/deeper")));
+    Write("profile/preferences", "p");
+    Write("profile/sub/deeper/capture.bmp", "b");
+    fs::create_directory_symlink(root + "/outside", root + "/profile/link");
+    fs::create_symlink(root + "/outside/precious.txt", root + "/profile/sub/file-link");
+
+    EXPECT_TRUE(DeleteDir(P("profile")));
+    EXPECT_EQ(FileType(P("profile")), 0);
+    EXPECT_EQ(Read("outside/precious.txt"), "keep me");
+    EXPECT_FALSE(DeleteDir(P("profile")));
+
+    // A link named as the folder goes, its target stays.
+    fs::create_directory_symlink(root + "/outside", root + "/alias");
+    EXPECT_TRUE(DeleteDir(P("alias")));
+    EXPECT_FALSE(fs::is_symlink(root + "/alias"));
+    EXPECT_EQ(Read("outside/precious.txt"), "keep me");
+}
+
+TEST_F(Files, DeleteFileLeavesFolders) {
+    Write("a.txt", "x");
+    ASSERT_TRUE(CreateDir(P("d")));
+    EXPECT_TRUE(DeleteFile(P("a.txt")));
+    EXPECT_FALSE(DeleteFile(P("a.txt")));
+    EXPECT_FALSE(DeleteFile(P("d")));
+    EXPECT_EQ(FileType(P("d")), 2);
+}
+
+TEST_F(Files, ReplaceFileAtomicallyLeavesOnlyTheNewFile) {
+    Write("preferences", "old contents");
+    const std::vector<std::uint8_t> bytes = {1, 0, 0, 0, 2, 0, 0, 0};
+    EXPECT_TRUE(ReplaceFileAtomically(P("preferences"), bytes));
+    EXPECT_EQ(Read("preferences"), std::string("\x01\0\0\0\x02\0\0\0", 8));
+    // No temporary file is left behind.
+    EXPECT_EQ(LoadDir(FromUtf8(root)), (std::vector<String>{u"preferences"}));
+    struct stat info {};
+    ASSERT_EQ(stat((root + "/preferences").c_str(), &info), 0);
+    EXPECT_NE(info.st_mode & S_IRUSR, 0u);
+    // A missing folder fails and leaves nothing.
+    EXPECT_FALSE(ReplaceFileAtomically(P("absent/preferences"), bytes));
+    EXPECT_EQ(FileType(P("absent")), 0);
+}

@@ -1,0 +1,231 @@
+// Image loading: frames, grids, sub-images, premultiplication, the decoded-pixel cache and the
+// failure cases (missing, corrupt, absurdly large files).
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/diag.h"
+#include "platform/image.h"
+
+#define STB_IMAGE_WRITE_STATIC
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#include <stb/stb_image_write.h>
+
+using namespace platform;
+
+namespace {
+
+class ImageTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder = std::filesystem::path(MQ_TEST_OUTPUT) / "image_test" /
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+        ResetWarnings();
+    }
+    void TearDown() override { ResetWarnings(); }
+
+    // Writes a PNG whose pixel (x, y) is pixel(x, y), straight RGBA; returns its absolute path.
+    template <typename F> String WritePng(const std::string& name, int w, int h, F pixel) {
+        std::vector<std::uint8_t> rgba(static_cast<std::size_t>(w) * h * 4);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const std::array<std::uint8_t, 4> c = pixel(x, y);
+                std::copy(c.begin(), c.end(), &rgba[(static_cast<std::size_t>(y) * w + x) * 4]);
+            }
+        const auto path = folder / name;
+        EXPECT_TRUE(stbi_write_png(path.c_str(), w, h, 4, rgba.data(), w * 4));
+        return FromUtf8(path.string());
+    }
+    String Opaque(const std::string& name, int w, int h) {
+        return WritePng(name, w, h, [](int, int) {
+            return std::array<std::uint8_t, 4>{10, 20, 30, 255};
+        });
+    }
+    std::filesystem::path folder;
+};
+
+int CountLines(const std::string& text) {
+    return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+}
+
+} // namespace
+
+TEST_F(ImageTest, StripIsCutSideBySideWithIntegerFrameWidth) {
+    const String path = Opaque("strip.png", 13, 4);
+    auto image = LoadImage(path, 3);
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->Frames(), 3);
+    EXPECT_EQ(image->Width(), 4);
+    EXPECT_EQ(image->Height(), 4);
+    EXPECT_EQ(image->Frame(2).x, 8);
+    EXPECT_EQ(image->Frame(2).w, 4);
+    EXPECT_EQ(image->GetSurface()->width, 13);
+    EXPECT_EQ(image->Name(), path);
+    EXPECT_FLOAT_EQ(image->HandleX(), 0);
+
+    auto centred = LoadImage(path, 2, ImageMidHandle);
+    ASSERT_TRUE(centred);
+    EXPECT_TRUE(centred->HandleCentred());
+    EXPECT_FLOAT_EQ(centred->HandleX(), 3); // frame 6 wide
+    EXPECT_FLOAT_EQ(centred->HandleY(), 2);
+
+    // More frames than columns leaves no frame: a failed load.
+    EXPECT_FALSE(LoadImage(path, 14));
+    // A frame count below one means one frame.
+    ASSERT_TRUE(LoadImage(path, 0));
+    EXPECT_EQ(LoadImage(path, 0)->Frames(), 1);
+}
+
+TEST_F(ImageTest, GridIsRowMajorAndKeepsOnlyTheFramesThatFit) {
+    const String path = Opaque("grid.png", 10, 7);
+    auto image = LoadImageFrames(path, 4, 3, 5);
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->Frames(), 4); // 2 columns x 2 rows
+    EXPECT_EQ(image->Width(), 4);
+    EXPECT_EQ(image->Height(), 3);
+    EXPECT_EQ(image->Frame(1).x, 4);
+    EXPECT_EQ(image->Frame(1).y, 0);
+    EXPECT_EQ(image->Frame(2).x, 0);
+    EXPECT_EQ(image->Frame(2).y, 3);
+    EXPECT_EQ(image->Frame(3).x, 4);
+    EXPECT_EQ(image->Frame(3).y, 3);
+
+    EXPECT_EQ(LoadImageFrames(path, 4, 3, 2)->Frames(), 2);
+    EXPECT_FALSE(LoadImageFrames(path, 11, 3, 1));
+    EXPECT_FALSE(LoadImageFrames(path, 0, 3, 1));
+    EXPECT_FALSE(LoadImageFrames(path, 4, 3, 0));
+}
+
+TEST_F(ImageTest, PixelsArePremultipliedAndBmpGetsFullAlpha) {
+    const String path = WritePng("alpha.png", 2, 1, [](int x, int) {
+        return x == 0 ? std::array<std::uint8_t, 4>{200, 100, 50, 128}
+                      : std::array<std::uint8_t, 4>{255, 255, 255, 0};
+    });
+    auto image = LoadImage(path);
+    ASSERT_TRUE(image);
+    const auto& px = image->GetSurface()->rgba;
+    EXPECT_EQ(std::vector<int>(px.begin(), px.end()),
+              (std::vector<int>{100, 50, 25, 128, 0, 0, 0, 0}));
+
+    const std::uint8_t rgb[6] = {1, 2, 3, 250, 251, 252};
+    const auto bmp = folder / "capture.bmp";
+    ASSERT_TRUE(stbi_write_bmp(bmp.c_str(), 2, 1, 3, rgb));
+    auto capture = LoadImage(FromUtf8(bmp.string()));
+    ASSERT_TRUE(capture);
+    const auto& bp = capture->GetSurface()->rgba;
+    EXPECT_EQ(std::vector<int>(bp.begin(), bp.end()),
+              (std::vector<int>{1, 2, 3, 255, 250, 251, 252, 255}));
+
+    // Images made in code are premultiplied the same way.
+    auto made = CreateImage(1, 1, {200, 100, 50, 128});
+    ASSERT_TRUE(made);
+    EXPECT_EQ(made->GetSurface()->rgba[0], 100);
+    EXPECT_FALSE(CreateImage(2, 2, {1, 2, 3, 4})); // too few bytes
+    EXPECT_FALSE(CreateImage(0, 2, {}));
+}
+
+TEST_F(ImageTest, EachLoadIsANewObjectWithItsOwnHandleSharingDecodedPixels) {
+    const String path = Opaque("shared.png", 8, 8);
+    auto first = LoadImage(path);
+    auto second = LoadImage(path, 2);
+    ASSERT_TRUE(first && second);
+    EXPECT_NE(first, second);
+    EXPECT_EQ(first->GetSurface(), second->GetSurface());
+    first->SetHandle(5, 6);
+    EXPECT_FLOAT_EQ(second->HandleX(), 0);
+    EXPECT_EQ(second->Frames(), 2);
+    EXPECT_EQ(first->Frames(), 1);
+}
+
+TEST_F(ImageTest, AFileRewrittenOnDiskIsDecodedAgain) {
+    const std::string name = "rewritten.png";
+    const String path = Opaque(name, 4, 4);
+    auto old = LoadImage(path);
+    ASSERT_TRUE(old);
+    WritePng(name, 6, 2, [](int, int) { return std::array<std::uint8_t, 4>{9, 9, 9, 255}; });
+    auto fresh = LoadImage(path);
+    ASSERT_TRUE(fresh);
+    EXPECT_EQ(fresh->Width(), 6);
+    EXPECT_EQ(fresh->GetSurface()->rgba[0], 9);
+    EXPECT_EQ(old->Width(), 4); // the old object is untouched
+}
+
+TEST_F(ImageTest, MissingOrCorruptFilesGiveNullAndOneLineEach) {
+    const String missing = FromUtf8((folder / "absent.png").string());
+    const auto corruptPath = folder / "corrupt.png";
+    std::ofstream(corruptPath, std::ios::binary) << "\x89PNG\r\n\x1a\nnot really a picture";
+    const String corrupt = FromUtf8(corruptPath.string());
+    const auto emptyPath = folder / "empty.png";
+    std::ofstream(emptyPath).close();
+
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(LoadImage(missing));
+    EXPECT_FALSE(LoadImage(missing, 3));
+    EXPECT_FALSE(LoadImageFrames(missing, 4, 4, 2));
+    EXPECT_FALSE(LoadImage(corrupt));
+    EXPECT_FALSE(LoadImage(corrupt));
+    EXPECT_FALSE(LoadImage(FromUtf8(emptyPath.string())));
+    EXPECT_FALSE(LoadImage(FromUtf8(folder.string()))); // a folder, not a file
+    const std::string log = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(CountLines(log), 4) << log;
+    EXPECT_NE(log.find("absent.png"), std::string::npos);
+    EXPECT_NE(log.find("corrupt.png"), std::string::npos);
+}
+
+TEST_F(ImageTest, AbsurdlyLargeImagesAreRefusedFromTheirHeader) {
+    const String tooWide = Opaque("too_wide.png", MaxImageSide + 1, 1);
+    const String tooTall = Opaque("too_tall.png", 1, MaxImageSide + 1);
+    const String largest = Opaque("largest.png", MaxImageSide, 1);
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(LoadImage(tooWide));
+    EXPECT_FALSE(LoadImage(tooTall));
+    const std::string log = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(CountLines(log), 2);
+    EXPECT_NE(log.find("trop grande"), std::string::npos) << log;
+    EXPECT_TRUE(LoadImage(largest));
+
+    // A header claiming a huge picture with hardly any data behind it: refused as too large,
+    // not reported as a decoding failure after a giant allocation.
+    std::string png = "\x89PNG\r\n\x1a\n";
+    // 9000 x 9000, 8-bit RGBA, then a bare CRC and nothing else.
+    const unsigned char ihdr[] = {0, 0,    0,    13, 'I', 'H', 'D', 'R', 0, 0, 0x23, 0x28, 0,
+                                  0, 0x23, 0x28, 8,  6,   0,   0,   0,   0, 0, 0,    0};
+    png.append(reinterpret_cast<const char*>(ihdr), sizeof ihdr);
+    std::ofstream(folder / "huge.png", std::ios::binary) << png;
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(LoadImage(FromUtf8((folder / "huge.png").string())));
+    const std::string hugeLog = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(hugeLog.find("trop grande"), std::string::npos) << hugeLog;
+}
+
+TEST_F(ImageTest, GrabbedImagesShareThePixelsAndRefuseRectanglesOutsideTheFrame) {
+    auto page = LoadImage(Opaque("page.png", 32, 16), 2); // frames of 16 x 16
+    ASSERT_TRUE(page);
+    page->SetHandle(3, 3);
+    auto glyph = GrabImage(page, 4, 2, 8, 10);
+    ASSERT_TRUE(glyph);
+    EXPECT_EQ(glyph->GetSurface(), page->GetSurface());
+    EXPECT_EQ(glyph->Width(), 8);
+    EXPECT_EQ(glyph->Height(), 10);
+    EXPECT_EQ(glyph->Frame(0).x, 4);
+    EXPECT_EQ(glyph->Frame(0).y, 2);
+    EXPECT_FLOAT_EQ(glyph->HandleX(), 0);
+
+    auto pair = GrabImage(page, 0, 0, 16, 16, 2, ImageMidHandle);
+    ASSERT_TRUE(pair);
+    EXPECT_EQ(pair->Frames(), 2);
+    EXPECT_EQ(pair->Frame(1).x, 8);
+    EXPECT_FLOAT_EQ(pair->HandleX(), 4);
+
+    // Only the parent's single (first) frame counts, not the whole surface.
+    EXPECT_FALSE(GrabImage(page, 10, 0, 8, 8));
+    EXPECT_FALSE(GrabImage(page, -1, 0, 4, 4));
+    EXPECT_FALSE(GrabImage(page, 0, 10, 4, 7));
+    EXPECT_FALSE(GrabImage(page, 0, 0, 0, 4));
+    EXPECT_FALSE(GrabImage(page, 2147483640, 0, 100, 4));
+    EXPECT_FALSE(GrabImage(nullptr, 0, 0, 1, 1));
+    EXPECT_FALSE(GrabImage(std::make_shared<Image>(), 0, 0, 1, 1));
+}
