@@ -1,0 +1,15 @@
+#pragma once
+// The lexicon: the French text a child sees for a word or verb code, and the synonyms that let
+// one board say "femme" where another says "dame".
+#include "platform/text.h"
+
+// synonyme: use the synonym currently drawn for codes that have a synonym list.
+// formeactive: false asks for the passive of the verbs that have one (others ignore it).
+// Object codes match by prefix, so "unemain_pomme_f|par_terre" gives "pomme"; persons, animals
+// and verbs match whole. A code the lexicon does not hold gives "", except that a code holding
+// "à" comes back unchanged.
+String MotFrancais(bool synonyme, bool formeactive, const String &code);
+
+// Draws the current synonym of each of the eighteen synonym lists, in their fixed order:
+// exactly one random step per list.
+void TireSynonymes();

@@ -1,0 +1,15 @@
+#pragma once
+// Whether a verb can stand beside the other verbs of its sentence, so that the puppets can act
+// every sentence out (nobody carries on the shoulders a person who runs, and so on).
+#include "platform/text.h"
+
+// The marker a caller appends to verbeCt2 to test "p_portersurepaules" against a moving patient.
+inline const String MarqueurTesteAction = u"_on_teste_l_action";
+
+// receveurMainsLibres: apply the free-hands test on the receiver of "p_lancer a".
+// autreVerbe: the other action of the doer of verbe; verbeSubi: the verb the doer undergoes;
+// verbeCt2: the action of verbe's patient; complementAutreVerbe: the noun of autreVerbe.
+// "" stands for an absent role. Pure: reads no global.
+bool VerbesCompatibles(bool receveurMainsLibres, const String &verbe, const String &autreVerbe,
+                       const String &verbeSubi, const String &verbeCt2,
+                       const String &complementAutreVerbe);

@@ -1,0 +1,341 @@
+// Drawing the verb and the patient of one clause, the held objects and the immobile test, the
+// copy of a structure.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "platform/random.h"
+#include "sentence/sentence_debug.h"
+#include "sentence/structure_action.h"
+#include "sentence/vocabulary.h"
+
+namespace {
+
+class Structure : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        InitVocabulary();
+        platform::SetSeed(platform::StartSeed);
+        SilenceSentenceDebug();
+    }
+    void TearDown() override { SetSentenceDebugSink(nullptr); }
+};
+
+void ToutDecocher(FlagArray& coches) { std::fill(coches.begin(), coches.end(), false); }
+
+void AucunVerbe() {
+    for (FlagArray* f : {&VerbesIntransitifsCoches, &VerbeJouerMusiqueCoches, &VerbeRegarderCoches,
+                         &VerbeLancerCoches, &VerbeSouleverCoches, &VerbeTenirCoches,
+                         &VerbePromenerCoches, &VerbePoursuivreCoches, &VerbesLancerSurACoches,
+                         &VerbePorterSurEpaulesCoches, &VerbePorterHabitCoches})
+        ToutDecocher(*f);
+}
+
+// The verbs a role can receive over many draws.
+std::set<String> VerbesTires(StructureAction s, const String& role, int renversables, int objet,
+                             int adjectifs, int tirages = 400) {
+    std::set<String> vus;
+    for (int i = 0; i < tirages; ++i) {
+        s.ChoisitVerbe(role, renversables, objet, adjectifs);
+        vus.insert(role == u"Action"             ? s.Action
+                   : role == u"VerbeComplement1" ? s.VerbeComplement1
+                                                 : s.VerbeComplement2);
+    }
+    return vus;
+}
+
+TEST_F(Structure, CopieSansPassiveOuQueNiAnalyse) {
+    StructureAction source;
+    source.PassiveOuQue = true;
+    source.RelativeQue = true;
+    source.Presentatif = true;
+    source.GroupeNominal1 = u"perso_dame_f";
+    source.ObjetDonneLance2 = u"unemain_balle_f";
+    source.NombrePersos = 3;
+    source.Immobile = true;
+    source.GN2Present = true;
+    StructureAction cible;
+    cible.Complement1Complet = true;
+    CopieStructureaction(source, cible);
+    EXPECT_FALSE(cible.PassiveOuQue);
+    EXPECT_TRUE(cible.RelativeQue);
+    EXPECT_TRUE(cible.Presentatif);
+    EXPECT_EQ(cible.GroupeNominal1, u"perso_dame_f");
+    EXPECT_EQ(cible.ObjetDonneLance2, u"unemain_balle_f");
+    EXPECT_EQ(cible.NombrePersos, 3);
+    EXPECT_TRUE(cible.Immobile);
+    EXPECT_FALSE(cible.GN2Present);
+    EXPECT_TRUE(cible.Complement1Complet);
+}
+
+TEST_F(Structure, ChoisitVerbeSansVerbePossibleLaisseLeRoleVideEtTireUneFois) {
+    AucunVerbe();
+    StructureAction s;
+    s.Action = u"i_marcher";
+    s.ChoisitVerbe(u"Action", 1, 1, 1);
+    EXPECT_EQ(s.Action, u"");
+    EXPECT_EQ(platform::GetSeed(), 1234u * 1664525u + 1013904223u);
+
+    // An unknown role changes no field, and still takes its step.
+    InitVocabulary();
+    StructureAction t;
+    t.ChoisitVerbe(u"GroupeNominal2", 1, 1, 1);
+    t.ChoisitVerbe(u"action", 1, 1, 1);
+    EXPECT_EQ(t.Action, u"");
+    EXPECT_EQ(t.GroupeNominal2, u"");
+}
+
+TEST_F(Structure, ChoisitVerbeSuitLesNiveaux) {
+    StructureAction s;
+    s.PassiveOuQue = true;
+    EXPECT_EQ(VerbesTires(s, u"Action", 0, 0, 1),
+              (std::set<String>{u"po_regarder", u"p_poursuivre", u"p_lancer sur", u"p_lancer a",
+                                u"p_portersurepaules"}));
+    // Reversible required forces a patient even when none was asked for.
+    s.PassiveOuQue = false;
+    for (const String& v : VerbesTires(s, u"VerbeComplement2", 2, 0, 1))
+        EXPECT_TRUE(v == u"po_regarder" || platform::StartsWith(v, u"p_")) << platform::ToUtf8(v);
+    // A clause that must carry the colour.
+    propositionadjectif = 1;
+    EXPECT_EQ(VerbesTires(s, u"VerbeComplement1", 1, 1, 2),
+              (std::set<String>{u"po_regarder", u"a_promener", u"h_wear"}));
+    // Not this clause: every verb can come.
+    EXPECT_EQ(VerbesTires(s, u"Action", 1, 1, 2, 2000).size(), 18u);
+}
+
+TEST_F(Structure, UnePassiveNeTirePasLancerAQuelquUn) {
+    StructureAction s;
+    s.PassiveOuQue = true;
+    s.Passive = true;
+    std::set<String> vus = VerbesTires(s, u"Action", 1, 1, 1);
+    EXPECT_EQ(vus.count(u"p_lancer a"), 0u);
+    EXPECT_EQ(vus.count(u"p_lancer sur"), 1u);
+    // With the "throw to" box alone among the two, it is still left out...
+    VerbesLancerSurACoches = {false, true};
+    vus = VerbesTires(s, u"Action", 1, 1, 1);
+    EXPECT_EQ(vus.count(u"p_lancer a"), 0u);
+    EXPECT_EQ(vus.count(u"po_regarder"), 1u);
+    // ...and "throw at" alone, which has a passive, can be drawn.
+    VerbesLancerSurACoches = {true, false};
+    vus = VerbesTires(s, u"Action", 1, 1, 1);
+    EXPECT_EQ(vus.count(u"p_lancer sur"), 1u);
+    // Only the main clause of a passive is concerned.
+    VerbesLancerSurACoches = {true, true};
+    vus = VerbesTires(s, u"VerbeComplement1", 1, 1, 1);
+    EXPECT_EQ(vus.count(u"p_lancer a"), 1u);
+}
+
+TEST_F(Structure, ChoisitObjetSelonLeVerbe) {
+    StructureAction s;
+    s.GroupeNominal1 = u"perso_dame_f";
+    EXPECT_EQ(s.ChoisitObjet(u"i_dormir", 1, 1, u"GroupeNominal2", u"", u"", 1, false),
+              u"pasdobjet");
+    EXPECT_EQ(s.ChoisitObjet(u"i_jouer de la musique", 1, 1, u"GroupeNominal2", u"", u"", 1, true),
+              u"0");
+    EXPECT_EQ(s.GroupeNominal2, u"");
+    EXPECT_EQ(s.ChoisitObjet(u"ouodm_tenir", 1, 1, u"GroupeNominal2", u"", u"", 0, false),
+              u"unemain|deuxmains");
+    EXPECT_EQ(s.ChoisitObjet(u"h_wear", 1, 1, u"GroupeNominal2", u"", u"", 0, false),
+              u"habit|chapeau");
+    EXPECT_EQ(s.ChoisitObjet(u"po_regarder", 1, 1, u"GroupeNominal2", u"", u"", 0, false),
+              u"perso|unemain|deuxmains|animal");
+    EXPECT_EQ(s.ChoisitObjet(u"i_voler", 1, 1, u"GroupeNominal2", u"", u"", 0, false), u"");
+
+    for (int i = 0; i < 300; ++i) {
+        // Looking without persons allowed never gives a person.
+        EXPECT_EQ(s.ChoisitObjet(u"po_regarder", 0, 1, u"GroupeNominal2", u"", u"", 1, true), u"0");
+        EXPECT_FALSE(platform::StartsWith(s.GroupeNominal2, u"perso"));
+        // A person chased counts as one more person.
+        EXPECT_EQ(s.ChoisitObjet(u"p_poursuivre", 1, 1, u"GroupeNominal2", u"", u"", 1, true),
+                  u"1");
+        EXPECT_TRUE(platform::StartsWith(s.GroupeNominal2, u"perso_"));
+        EXPECT_TRUE(s.ObjetDonneLance1.empty());
+    }
+}
+
+TEST_F(Structure, UnObjetRegardeParQuelquUnAuxMainsOccupeesEstParTerre) {
+    StructureAction s;
+    s.GroupeNominal1 = u"perso_dame_f";
+    int parTerre = 0;
+    for (int i = 0; i < 300; ++i) {
+        s.ChoisitObjet(u"po_regarder", 1, 1, u"ObjetComplement1", u"i_cuisiner", u"", 1, true);
+        const String& o = s.ObjetComplement1;
+        if (platform::StartsWith(o, u"unemain") || platform::StartsWith(o, u"deuxmains")) {
+            EXPECT_TRUE(platform::EndsWith(o, u"|par_terre")) << platform::ToUtf8(o);
+            ++parTerre;
+        }
+    }
+    EXPECT_GT(parTerre, 0);
+}
+
+TEST_F(Structure, HabitsEtChapeauxSelonLePorteur) {
+    StructureAction s;
+    for (int i = 0; i < 300; ++i) {
+        s.GroupeNominal1 = u"perso_dame_f";
+        // Already wearing a garment: a hat; already wearing a hat: a garment.
+        s.ChoisitObjet(u"h_wear", 1, 1, u"ObjetComplement1", u"h_wear", u"habit_pull_m", 1, true);
+        EXPECT_TRUE(platform::StartsWith(s.ObjetComplement1, u"chapeau_"));
+        s.ChoisitObjet(u"h_wear", 1, 1, u"ObjetComplement1", u"h_wear", u"chapeau_bonnet_m", 1,
+                       true);
+        EXPECT_TRUE(platform::StartsWith(s.ObjetComplement1, u"habit_"));
+
+        s.GroupeNominal1 = u"perso_petite fille_f";
+        s.ChoisitObjet(u"h_wear", 1, 1, u"GroupeNominal2", u"", u"", 1, true);
+        EXPECT_NE(s.GroupeNominal2, u"habit_chemise_f");
+        EXPECT_FALSE(s.GroupeNominal2.empty());
+        // The patient's clause dresses the patient.
+        s.GroupeNominal2 = u"perso_monsieur_m";
+        s.ChoisitObjet(u"h_wear", 1, 1, u"ObjetComplement2", u"", u"", 1, true);
+        EXPECT_NE(s.ObjetComplement2, u"habit_robe_f");
+    }
+}
+
+TEST_F(Structure, LObjetLanceSurQuelquUn) {
+    StructureAction s;
+    std::set<String> lances;
+    for (int i = 0; i < 400; ++i) {
+        s.ChoisitObjet(u"p_lancer sur", 1, 1, u"GroupeNominal2", u"", u"", 1, true);
+        lances.insert(s.ObjetDonneLance1);
+    }
+    EXPECT_EQ(lances.count(u"unemain_marteau_m"), 0u);
+    EXPECT_EQ(lances.size(), 4u);
+    lances.clear();
+    for (int i = 0; i < 400; ++i) {
+        s.ChoisitObjet(u"p_lancer a", 1, 1, u"ObjetComplement2", u"", u"", 1, true);
+        lances.insert(s.ObjetDonneLance2);
+    }
+    EXPECT_EQ(lances.size(), 5u);
+    ObjetsUneMainCoches = {false, false, false, false, true};
+    s.ChoisitObjet(u"p_lancer sur", 1, 1, u"ObjetComplement1", u"", u"", 1, true);
+    EXPECT_EQ(s.ObjetDonneLance1, u"unemain_marteau_m");
+}
+
+TEST_F(Structure, UnVerbeSansObjetPossibleLeSignale) {
+    StructureAction s;
+    s.GroupeNominal1 = u"perso_dame_f";
+    ToutDecocher(ObjetsUneMainCoches);
+    EXPECT_EQ(s.ChoisitObjet(u"oum_lancer", 1, 1, u"GroupeNominal2", u"", u"", 1, true),
+              u"objetsinterdits");
+    EXPECT_EQ(s.GroupeNominal2, u"");
+    EXPECT_EQ(s.ChoisitObjet(u"p_lancer a", 1, 1, u"GroupeNominal2", u"", u"", 1, true),
+              u"objetsinterdits");
+    EXPECT_EQ(s.ChoisitObjet(u"p_poursuivre", 0, 1, u"ObjetComplement1", u"", u"", 1, true),
+              u"objetsinterdits");
+    EXPECT_EQ(s.ChoisitObjet(u"oum_lancer", 1, 1, u"GroupeNominal2", u"", u"", 1, false),
+              u"objetsinterdits");
+}
+
+TEST_F(Structure, AucunTirageDansUneListeVide) {
+    StructureAction s;
+    s.GroupeNominal1 = u"perso_dame_f";
+    // A colour required on a clause with no animal enabled: something else is looked at.
+    ToutDecocher(AnimauxCoches);
+    for (int i = 0; i < 100; ++i) {
+        EXPECT_EQ(s.ChoisitObjet(u"po_regarder", 0, 2, u"GroupeNominal2", u"", u"", 2, true), u"0");
+        EXPECT_FALSE(s.GroupeNominal2.empty());
+    }
+    // Colours all disabled: the animal comes without one.
+    InitVocabulary();
+    ToutDecocher(CouleursCoches);
+    for (int i = 0; i < 100; ++i) {
+        s.ChoisitObjet(u"a_promener", 1, 2, u"GroupeNominal2", u"", u"", 2, true);
+        EXPECT_TRUE(platform::StartsWith(s.GroupeNominal2, u"animal_"));
+        EXPECT_EQ(s.GroupeNominalAdjectif2, u"");
+        s.ChoisitObjet(u"po_regarder", 0, 2, u"GroupeNominal2", u"", u"", 2, true);
+        EXPECT_EQ(s.GroupeNominalAdjectif2, u"");
+        s.ChoisitObjet(u"h_wear", 1, 2, u"GroupeNominal2", u"", u"", 2, true);
+        EXPECT_EQ(s.GroupeNominalAdjectif2, u"");
+    }
+    // No person enabled while the other verb throws at somebody.
+    InitVocabulary();
+    ToutDecocher(PersosCoches);
+    for (int i = 0; i < 100; ++i) {
+        EXPECT_EQ(s.ChoisitObjet(u"po_regarder", 1, 1, u"ObjetComplement1", u"p_lancer sur", u"", 1,
+                                 true),
+                  u"0");
+        EXPECT_FALSE(s.ObjetComplement1.empty());
+    }
+}
+
+TEST_F(Structure, LeChoixDUnHabitSArreteQuandRienNeConvient) {
+    StructureAction s;
+    ToutDecocher(HabitsCoches);
+    ToutDecocher(ChapeauxCoches);
+    HabitsCoches[1] = true; // habit_chemise_f only
+    s.GroupeNominal1 = u"perso_dame_f";
+    EXPECT_EQ(s.ChoisitObjet(u"h_wear", 1, 1, u"GroupeNominal2", u"", u"", 1, true),
+              u"objetsinterdits");
+    EXPECT_EQ(s.GroupeNominal2, u"");
+    EXPECT_EQ(s.GroupeNominalAdjectif2, u"");
+    EXPECT_EQ(s.ChoisitObjet(u"h_wear", 1, 1, u"GroupeNominal2", u"", u"", 0, false),
+              u"objetsinterdits");
+    // A boy can wear it.
+    s.GroupeNominal1 = u"perso_petit garcon_m";
+    EXPECT_EQ(s.ChoisitObjet(u"h_wear", 1, 1, u"GroupeNominal2", u"", u"", 1, true), u"0");
+    EXPECT_EQ(s.GroupeNominal2, u"habit_chemise_f");
+    // Already in a hat with no garment enabled: nothing more to put on.
+    ToutDecocher(HabitsCoches);
+    ChapeauxCoches[0] = true;
+    EXPECT_EQ(s.ChoisitObjet(u"h_wear", 1, 1, u"ObjetComplement1", u"h_wear", u"chapeau_bonnet_m",
+                             1, true),
+              u"objetsinterdits");
+    EXPECT_EQ(s.ObjetComplement1, u"");
+}
+
+TEST_F(Structure, PlaceObjets) {
+    StructureAction s;
+    s.Action = u"po_regarder";
+    s.GroupeNominal2 = u"unemain_pomme_f";
+    s.VerbeComplement1 = u"ouodm_tenir";
+    s.PlaceObjets();
+    EXPECT_EQ(s.GroupeNominal2, u"unemain_pomme_f|par_terre");
+    s.PlaceObjets();
+    EXPECT_EQ(s.GroupeNominal2, u"unemain_pomme_f|par_terre");
+
+    for (const char16_t* autre : {u"po_regarder", u""}) {
+        StructureAction t;
+        t.Action = u"po_regarder";
+        t.GroupeNominal2 = u"deuxmains_caisse_f";
+        t.VerbeComplement1 = autre;
+        t.PlaceObjets();
+        EXPECT_EQ(t.GroupeNominal2, u"deuxmains_caisse_f");
+    }
+    StructureAction u;
+    u.Action = u"po_regarder";
+    u.GroupeNominal2 = u"animal_chien_m";
+    u.VerbeComplement1 = u"i_cuisiner";
+    u.VerbeComplement2 = u"po_regarder";
+    u.ObjetComplement2 = u"unemain_balle_f";
+    u.PlaceObjets();
+    EXPECT_EQ(u.GroupeNominal2, u"animal_chien_m");
+    EXPECT_EQ(u.ObjetComplement2, u"unemain_balle_f");
+    u.Action = u"p_lancer a";
+    u.PlaceObjets();
+    EXPECT_EQ(u.ObjetComplement2, u"unemain_balle_f|par_terre");
+}
+
+TEST_F(Structure, EstDansLesListes) {
+    StructureAction s;
+    s.GroupeNominal1 = u"perso_dame_f";
+    s.Action = u"po_regarder";
+    s.GroupeNominal2 = u"unemain_pomme_f|par_terre";
+    s.VerbeComplement1 = u"h_wear";
+    s.ObjetComplement1 = u"habit_pull_m";
+    s.VerbeComplement2 = u"p_portersurepaules";
+    s.ObjetComplement2 = u"perso_monsieur_m";
+    EXPECT_TRUE(s.EstDansLesListes());
+    s.GroupeNominal2 = u"animal_chien_m";
+    EXPECT_FALSE(s.EstDansLesListes());
+    s.GroupeNominal2 = u"animal_chien_m|par_terre";
+    EXPECT_TRUE(s.EstDansLesListes());
+    // A disabled verb still moves.
+    VerbesIntransitifsCoches[0] = false;
+    s.VerbeComplement2 = u"i_marcher";
+    EXPECT_FALSE(s.EstDansLesListes());
+    s.VerbeComplement2.clear();
+    s.VerbeComplement1 = u"i_jouer de la musique";
+    EXPECT_FALSE(s.EstDansLesListes());
+}
+
+} // namespace

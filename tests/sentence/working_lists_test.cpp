@@ -1,0 +1,205 @@
+// Working lists built from the check boxes, and the tests of what can be built.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "sentence/vocabulary.h"
+#include "sentence/working_lists.h"
+
+namespace {
+
+class ListesDeTravail : public ::testing::Test {
+  protected:
+    void SetUp() override { InitVocabulary(); }
+};
+
+void ToutDecocher(FlagArray& coches) { std::fill(coches.begin(), coches.end(), false); }
+
+// Every verb flag off, so that a test enables only what it names.
+void AucunVerbe() {
+    for (FlagArray* f : {&VerbesIntransitifsCoches, &VerbeJouerMusiqueCoches, &VerbeRegarderCoches,
+                         &VerbeLancerCoches, &VerbeSouleverCoches, &VerbeTenirCoches,
+                         &VerbePromenerCoches, &VerbePoursuivreCoches, &VerbesLancerSurACoches,
+                         &VerbePorterSurEpaulesCoches, &VerbePorterHabitCoches})
+        ToutDecocher(*f);
+}
+
+void AucunNom() {
+    for (FlagArray* f : {&PersosCoches, &HabitsCoches, &ChapeauxCoches, &ObjetsUneMainCoches,
+                         &ObjetsDeuxMainsCoches, &AnimauxCoches})
+        ToutDecocher(*f);
+}
+
+StringArray TousLesVerbes() {
+    StringArray tous;
+    for (const StringArray* l :
+         {&ActionsIntransitif, &VerbeJouerMusique, &VerbeRegarder, &VerbeLancer, &VerbeSoulever,
+          &VerbeTenir, &VerbePromener, &VerbePoursuivre, &VerbesLancerSurA, &VerbePorterSurEpaules,
+          &VerbePorterHabit})
+        tous.insert(tous.end(), l->begin(), l->end());
+    return tous;
+}
+
+TEST_F(ListesDeTravail, LesListesGardentLesMotsCochesDansLOrdreSansTrou) {
+    FiltreListes(1);
+    EXPECT_EQ(Persos, PersosTous);
+    EXPECT_EQ(Couleurs, CouleursTous);
+    EXPECT_EQ(Qui, QuiTous);
+    EXPECT_EQ(ObjetsDeuxMains, ObjetsDeuxMainsTous);
+    filtreverbe(1, 1, false);
+    EXPECT_EQ(ActionsIntransitif, VerbesIntransitifsTous);
+    EXPECT_EQ(VerbesLancerSurA, VerbesLancerSurATous);
+
+    PersosCoches = {false, true, false, true};
+    FiltreListes(1);
+    EXPECT_EQ(Persos, (StringArray{u"perso_monsieur_m", u"perso_petite fille_f"}));
+    FiltreListes(0);
+    EXPECT_TRUE(Persos.empty());
+
+    // The resets give back the full length, keeping what fits.
+    ReinitialiseListesNoms();
+    EXPECT_EQ(Persos.size(), 4u);
+    EXPECT_EQ(ObjetsDonnesLances.size(), 5u);
+    filtreverbe(2, 2, false);
+    ReinitialiseListesVerbes();
+    EXPECT_EQ(ActionsIntransitif.size(), 7u);
+    EXPECT_EQ(VerbeRegarder[0], u"po_regarder");
+}
+
+TEST_F(ListesDeTravail, LesCouleursRetrecieesPuisRecocheesReviennentToutes) {
+    ToutDecocher(CouleursCoches);
+    CouleursCoches[3] = true;
+    FiltreListes(1);
+    EXPECT_EQ(Couleurs, StringArray{u"gris"});
+
+    // Emptied once, then every colour enabled again: all nine come back.
+    ToutDecocher(CouleursCoches);
+    ToutDecocher(QuiCoches);
+    FiltreListes(1);
+    EXPECT_TRUE(Couleurs.empty());
+    EXPECT_TRUE(Qui.empty());
+    std::fill(CouleursCoches.begin(), CouleursCoches.end(), true);
+    QuiCoches[0] = true;
+    FiltreListes(1);
+    EXPECT_EQ(Couleurs, CouleursTous);
+    EXPECT_EQ(Qui, QuiTous);
+
+    // Growing from a shorter list never writes past it.
+    ToutDecocher(CouleursCoches);
+    CouleursCoches[0] = CouleursCoches[8] = true;
+    FiltreListes(1);
+    EXPECT_EQ(Couleurs, (StringArray{u"rouge", u"rose"}));
+    ToutDecocher(CouleursCoches);
+    CouleursCoches[1] = CouleursCoches[2] = CouleursCoches[5] = CouleursCoches[7] = true;
+    FiltreListes(1);
+    EXPECT_EQ(Couleurs, (StringArray{u"bleu", u"vert", u"violet", u"marron"}));
+}
+
+TEST_F(ListesDeTravail, FiltreverbeSurSesTroisParametres) {
+    // What each verb's patient is: checked by its prefix, independently of the list it is in.
+    auto accepte = [](const String& v, int renversables, int objet, bool adjectif) {
+        const bool intransitif = platform::StartsWith(v, u"i_");
+        const bool personne = platform::StartsWith(v, u"p_");
+        const bool couleur = v == u"po_regarder" || v == u"a_promener" || v == u"h_wear";
+        if (adjectif && !couleur)
+            return false;
+        if (intransitif)
+            return objet < 2;
+        if (v == u"a_promener")
+            return codok >= 1 && renversables < 2;
+        if (objet < 1)
+            return false;
+        if (personne)
+            return renversables >= 1;
+        if (v == u"po_regarder")
+            return true;
+        return renversables < 2;
+    };
+    StringArray tous;
+    for (const StringArray* l :
+         {&VerbesIntransitifsTous, &VerbeJouerMusiqueTous, &VerbeRegarderTous, &VerbeLancerTous,
+          &VerbeSouleverTous, &VerbeTenirTous, &VerbePromenerTous, &VerbePoursuivreTous,
+          &VerbesLancerSurATous, &VerbePorterSurEpaulesTous, &VerbePorterHabitTous})
+        tous.insert(tous.end(), l->begin(), l->end());
+
+    for (int cod : {0, 1})
+        for (int r = 0; r <= 2; ++r)
+            for (int o = 0; o <= 2; ++o)
+                for (bool adj : {false, true}) {
+                    codok = cod;
+                    filtreverbe(r, o, adj);
+                    const StringArray obtenus = TousLesVerbes();
+                    for (const String& v : tous) {
+                        const bool present =
+                            std::find(obtenus.begin(), obtenus.end(), v) != obtenus.end();
+                        EXPECT_EQ(present, accepte(v, r, o, adj))
+                            << platform::ToUtf8(v) << " r=" << r << " o=" << o << " adj=" << adj
+                            << " codok=" << cod;
+                    }
+                }
+}
+
+TEST_F(ListesDeTravail, FiltreverbeNeGardeQueLesVerbesCoches) {
+    VerbesIntransitifsCoches = {false, true, false, false, false, false, true};
+    VerbesLancerSurACoches = {false, true};
+    VerbeRegarderCoches[0] = false;
+    filtreverbe(1, 1, false);
+    EXPECT_EQ(ActionsIntransitif, (StringArray{u"i_courir", u"i_dormir"}));
+    EXPECT_EQ(VerbesLancerSurA, StringArray{u"p_lancer a"});
+    EXPECT_TRUE(VerbeRegarder.empty());
+    // Enabled again: refilled, not stuck empty.
+    VerbeRegarderCoches[0] = true;
+    filtreverbe(1, 1, false);
+    EXPECT_EQ(VerbeRegarder, StringArray{u"po_regarder"});
+}
+
+TEST_F(ListesDeTravail, CeQuOnPeutConstruire) {
+    EXPECT_TRUE(TransitifPossible());
+    EXPECT_TRUE(IntransitifPossible());
+    EXPECT_TRUE(AdjectifsPossibles());
+
+    // Look at with one person and no object: nothing transitive.
+    AucunVerbe();
+    AucunNom();
+    VerbeRegarderCoches[0] = true;
+    PersosCoches[1] = true;
+    EXPECT_FALSE(TransitifPersoPossible());
+    EXPECT_FALSE(TransitifPossible());
+    EXPECT_FALSE(IntransitifPossible());
+    // A second person makes it possible; so does an object.
+    PersosCoches[2] = true;
+    EXPECT_TRUE(TransitifPersoPossible());
+    PersosCoches[2] = false;
+    ObjetsDeuxMainsCoches[4] = true;
+    EXPECT_TRUE(TransitifObjetPossible());
+    EXPECT_FALSE(TransitifPersoPossible());
+
+    // Wear with only the beanie among garments and hats.
+    AucunVerbe();
+    AucunNom();
+    VerbePorterHabitCoches[0] = true;
+    ChapeauxCoches[1] = true;
+    EXPECT_TRUE(TransitifObjetPossible());
+
+    // Hold with one object and throw disabled; lift needs a two-hand object.
+    AucunVerbe();
+    AucunNom();
+    VerbeTenirCoches[0] = true;
+    ObjetsUneMainCoches[0] = true;
+    EXPECT_TRUE(TransitifObjetPossible());
+    VerbeTenirCoches[0] = false;
+    VerbeSouleverCoches[0] = true;
+    EXPECT_FALSE(TransitifObjetPossible());
+
+    // Colours need a verb whose patient can carry one.
+    AucunVerbe();
+    VerbeJouerMusiqueCoches[0] = true;
+    EXPECT_TRUE(IntransitifPossible());
+    EXPECT_FALSE(AdjectifsPossibles());
+    VerbePromenerCoches[0] = true;
+    EXPECT_TRUE(AdjectifsPossibles());
+    ToutDecocher(CouleursCoches);
+    EXPECT_FALSE(AdjectifsPossibles());
+}
+
+} // namespace
