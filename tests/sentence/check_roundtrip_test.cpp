@@ -1,0 +1,169 @@
+// Round trip: structures drawn by the generator in the forms the check reads, laid out as the
+// build-a-sentence game's word tags, come back from the check unchanged and without remark;
+// broken copies of the same sentences never pass.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <vector>
+
+#include "platform/random.h"
+#include "sentence/generation.h"
+#include "sentence/sentence_check.h"
+#include "sentence/sentence_debug.h"
+#include "sentence/vocabulary.h"
+#include "sentence/working_lists.h"
+
+namespace {
+
+class AllerRetour : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        InitVocabulary();
+        platform::SetSeed(platform::StartSeed);
+        SilenceSentenceDebug();
+    }
+    void TearDown() override { SetSentenceDebugSink(nullptr); }
+};
+
+// A word tag carries the bare code: whether an object lies on the ground is the stage's affair.
+String Etiquette(const String& code) {
+    const int barre = platform::Find(code, u"|");
+    return barre < 0 ? code : platform::Left(code, barre);
+}
+
+// The tags of one clause: the verb, then its object and colour; a throw at or to somebody is
+// laid as "oum_lancer", the object, "sur" or "à", the person.
+void Proposition(StringArray& mots, const String& verbe, const String& objet, const String& couleur,
+                 const String& lance) {
+    if (verbe == u"p_lancer sur" || verbe == u"p_lancer a") {
+        mots.insert(mots.end(), {u"oum_lancer", Etiquette(lance),
+                                 verbe == u"p_lancer sur" ? u"sur" : u"à", Etiquette(objet)});
+        return;
+    }
+    mots.push_back(verbe);
+    if (!objet.empty())
+        mots.push_back(Etiquette(objet));
+    if (!couleur.empty())
+        mots.push_back(couleur);
+}
+
+struct Etiquettes {
+    StringArray mots;
+    // First tag of the main clause and first tag after its verb group ("oum_lancer" alone).
+    std::size_t debutVerbe = 0;
+};
+
+// The sentence in the order the French sentence says it (subject, "qui" clause, verb, object,
+// colour, "qui" clause on the object).
+Etiquettes EnEtiquettes(const StructureAction& s) {
+    Etiquettes e;
+    e.mots.push_back(s.GroupeNominal1);
+    if (!s.GroupeNominalAdjectif1.empty())
+        e.mots.push_back(s.GroupeNominalAdjectif1);
+    if (!s.VerbeComplement1.empty()) {
+        e.mots.push_back(u"qui");
+        Proposition(e.mots, s.VerbeComplement1, s.ObjetComplement1, s.ObjetComplementAdjectif1,
+                    s.ObjetDonneLance1);
+    }
+    e.debutVerbe = e.mots.size();
+    Proposition(e.mots, s.Action, s.GroupeNominal2, s.GroupeNominalAdjectif2, s.ObjetDonneLance1);
+    if (!s.VerbeComplement2.empty()) {
+        e.mots.push_back(u"qui");
+        Proposition(e.mots, s.VerbeComplement2, s.ObjetComplement2, s.ObjetComplementAdjectif2,
+                    s.ObjetDonneLance2);
+    }
+    return e;
+}
+
+std::map<String, String> Roles(const StructureAction& s) {
+    std::map<String, String> r = {{u"GroupeNominal1", s.GroupeNominal1},
+                                  {u"GroupeNominalAdjectif1", s.GroupeNominalAdjectif1},
+                                  {u"VerbeComplement1", s.VerbeComplement1},
+                                  {u"ObjetComplement1", s.ObjetComplement1},
+                                  {u"ObjetComplementAdjectif1", s.ObjetComplementAdjectif1},
+                                  {u"Action", s.Action},
+                                  {u"GroupeNominal2", s.GroupeNominal2},
+                                  {u"GroupeNominalAdjectif2", s.GroupeNominalAdjectif2},
+                                  {u"VerbeComplement2", s.VerbeComplement2},
+                                  {u"ObjetComplement2", s.ObjetComplement2},
+                                  {u"ObjetComplementAdjectif2", s.ObjetComplementAdjectif2},
+                                  {u"ObjetDonneLance1", s.ObjetDonneLance1},
+                                  {u"ObjetDonneLance2", s.ObjetDonneLance2}};
+    for (auto& [role, code] : r)
+        code = Etiquette(code);
+    return r;
+}
+
+std::string Texte(const StringArray& mots) {
+    String t;
+    for (const String& m : mots)
+        t += m + u" / ";
+    return platform::ToUtf8(t);
+}
+
+String Analyse(const StringArray& mots, StructureAction& s) {
+    // The scene fills the working lists when it opens, not the generator.
+    ReinitialiseListesNoms();
+    FiltreListes(1);
+    return AnalysePhrase(static_cast<int>(mots.size()) - 1, mots, s);
+}
+
+TEST_F(AllerRetour, StructuresTireesReviennentIdentiques) {
+    int verifiees = 0;
+    int avecRelativeSujet = 0, avecRelativeObjet = 0, avecLancerA = 0, avecCouleur = 0;
+    for (int tirage = 0; tirage < 4000; ++tirage) {
+        // The forms the check reads: active, subject first, no "que", no presentative.
+        InitVocabulary();
+        queok = 0;
+        passiveok = 0;
+        emphatiqueok = 0;
+        expansiongn1ok = tirage % 3;
+        expansiongn2ok = (tirage / 3) % 3;
+        adjectifsok = (tirage / 9) % 3;
+        codok = 1 + (tirage / 27) % 2;
+        StructureAction genere;
+        if (!GenereStructureAction(genere, false, false))
+            continue;
+        ASSERT_FALSE(genere.Passive || genere.RelativeQue || genere.Presentatif ||
+                     genere.OrdreVerbeSujet);
+        const Etiquettes e = EnEtiquettes(genere);
+        SCOPED_TRACE(Texte(e.mots));
+        ASSERT_LE(e.mots.size(), 20u);
+
+        StructureAction lu;
+        EXPECT_EQ(platform::ToUtf8(Analyse(e.mots, lu)), "");
+        const auto attendus = Roles(genere);
+        for (const auto& [role, code] : Roles(lu))
+            EXPECT_EQ(platform::ToUtf8(code), platform::ToUtf8(attendus.at(role)))
+                << platform::ToUtf8(role);
+        ++verifiees;
+        avecRelativeSujet += !genere.VerbeComplement1.empty();
+        avecRelativeObjet += !genere.VerbeComplement2.empty();
+        avecLancerA += genere.Action == u"p_lancer a" || genere.VerbeComplement1 == u"p_lancer a";
+        avecCouleur += !genere.GroupeNominalAdjectif2.empty();
+
+        // Without its main verb the sentence is not correct.
+        StructureAction sansVerbe;
+        StringArray mots = e.mots;
+        mots.erase(mots.begin() + static_cast<long>(e.debutVerbe));
+        EXPECT_NE(Analyse(mots, sansVerbe), u"") << "sans verbe : " << Texte(mots);
+
+        // Nor with the subject group after the verb.
+        StringArray inverse(e.mots.begin() + static_cast<long>(e.debutVerbe),
+                            e.mots.begin() + static_cast<long>(e.debutVerbe) + 1);
+        inverse.insert(inverse.end(), e.mots.begin(),
+                       e.mots.begin() + static_cast<long>(e.debutVerbe));
+        inverse.insert(inverse.end(), e.mots.begin() + static_cast<long>(e.debutVerbe) + 1,
+                       e.mots.end());
+        StructureAction inversee;
+        EXPECT_NE(Analyse(inverse, inversee), u"") << "sujet après : " << Texte(inverse);
+    }
+    // The draws must really cover the constructions.
+    EXPECT_GT(verifiees, 2500);
+    EXPECT_GT(avecRelativeSujet, 300);
+    EXPECT_GT(avecRelativeObjet, 200);
+    EXPECT_GT(avecLancerA, 30);
+    EXPECT_GT(avecCouleur, 100);
+}
+
+} // namespace
