@@ -7,7 +7,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     libglfw3-dev libgl-dev libgl1-mesa-dri libopenal-dev libstb-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    libcairo2-dev libfreetype-dev librsvg2-dev fonts-sil-andika fonts-comic-neue fonts-dancingscript
+    libcairo2-dev libpng-dev libfreetype-dev librsvg2-dev fonts-sil-andika fonts-comic-neue fonts-dancingscript
     hunspell hunspell-fr
     xvfb xauth xdotool imagemagick x11-utils
 )
