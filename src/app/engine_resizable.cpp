@@ -1,0 +1,102 @@
+// The letterboxed base screen.
+#include "app/engine_resizable.h"
+
+#include "framework/graphics_state.h"
+#include "framework/playfield.h"
+#include "gui/button_variants.h"
+#include "gui/image_widget.h"
+#include "platform/diag.h"
+#include "screens/first_screens.h"
+#include "screens/shared_assets.h"
+
+bool WindowResized = false;
+
+void ResetEngineResizableGlobals() { WindowResized = false; }
+
+namespace {
+
+constexpr float AspectThreshold = 0.6f;
+constexpr int LogoPercent = 95;
+constexpr float LogoY = 8;
+constexpr float RightMargin = 12;
+constexpr float BottomMargin = 6;
+constexpr float ButtonGap = 6;
+
+} // namespace
+
+void iEngineResizable::FitToWindow(iPlayfield* background, iPlayfield* main) {
+    const int w = WindowWidth();
+    const int h = WindowHeight();
+    if (w <= 0 || h <= 0) {
+        return;
+    }
+    if (background) {
+        background->width = w;
+        background->height = h;
+        background->viewportWidth = w;
+        background->viewportHeight = h;
+    }
+    if (main) {
+        main->viewportWidth = w;
+        main->viewportHeight = h;
+        main->width = CanvasWidth;
+        main->height = CanvasHeight;
+        const float fw = static_cast<float>(w);
+        const float fh = static_cast<float>(h);
+        const float scale = fh / fw >= AspectThreshold ? fw / CanvasWidth : fh / CanvasHeight;
+        main->scaleX = scale;
+        main->scaleY = scale;
+        main->handleX = CanvasWidth / 2;
+        main->x = fw / 2 - scale * (CanvasWidth / 2);
+        main->handleY = CanvasHeight / 2;
+        main->y = fh / 2 - scale * (CanvasHeight / 2);
+    }
+    WindowResized = true;
+}
+
+void iEngineResizable::FitMenuScreens() {
+    const std::shared_ptr<iEngine> screens[] = {ecrantitre, ecranoptions1, ecranoptions2,
+                                                ecranintro, ecranprofils};
+    for (const auto& screen : screens) {
+        if (auto* resizable = dynamic_cast<iEngineResizable*>(screen.get())) {
+            FitToWindow(resizable->BackgroundPlayfield(), resizable->MainPlayfield());
+        }
+    }
+}
+
+int iEngineResizable::AddLogo(const std::shared_ptr<iPlayfield>& target) {
+    // A screen that forgot its logo still gets one rather than a crash.
+    if (!logo) {
+        logo = std::make_shared<iGuiImage>();
+        logo->New();
+    }
+    logo->SetImage(imglogo);
+    platform::Print(platform::Str(static_cast<double>(logo->Width())) + u" oioioioioio " +
+                    platform::Str(static_cast<double>(target ? target->ViewportWidth() : 0.0f)));
+    logo->SetPlayfield(target);
+    logo->SetXPercent(LogoPercent);
+    logo->y = LogoY;
+    return 0;
+}
+
+int iEngineResizable::CreateCommonButtons(const std::shared_ptr<iPlayfield>& target) {
+    profileButton = std::make_shared<iGuiButton2>();
+    profileButton->New();
+    profileButton->SetPlayfield(target);
+    profileButton->LoadImage(u"boutonprofil.png");
+    profileButton->x = CanvasWidth - profileButton->Width() - RightMargin;
+    profileButton->baseX = profileButton->x;
+    profileButton->baseWidth = profileButton->Width();
+    profileButton->y = CanvasHeight - profileButton->Height() - BottomMargin;
+
+    backButton = std::make_shared<iGuiButton2>();
+    backButton->New();
+    backButton->SetPlayfield(target);
+    backButton->LoadImage(u"boutonflecheback.png");
+    backButton->x =
+        CanvasWidth - RightMargin - ButtonGap - profileButton->Width() - backButton->Width();
+    backButton->baseX = backButton->x;
+    backButton->baseWidth = backButton->Width();
+    backButton->y = CanvasHeight - backButton->Height() - BottomMargin;
+    return 0;
+}

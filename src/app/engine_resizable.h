@@ -1,0 +1,40 @@
+#pragma once
+// iEngineResizable: the base of every screen. Each screen keeps a background playfield covering
+// the window and a main playfield holding the 1280 by 768 canvas, scaled uniformly and centred
+// in the window (a letterbox). It also holds the logo and the two round buttons at the bottom
+// right that most screens show.
+#include <memory>
+
+#include "framework/engine.h"
+
+class iGuiImage;
+class iGuiButton2;
+class iPlayfield;
+
+class iEngineResizable : public iEngine {
+  public:
+    static constexpr int CanvasWidth = 1280;
+    static constexpr int CanvasHeight = 768;
+
+    // Created by the screen; AddLogo places it.
+    std::shared_ptr<iGuiImage> logo;
+    std::shared_ptr<iGuiButton2> profileButton;
+    std::shared_ptr<iGuiButton2> backButton;
+
+    // The background gets the window size; the main playfield the canvas, fitted and centred.
+    // A window of no size (minimised) changes nothing.
+    static void FitToWindow(iPlayfield* background, iPlayfield* main);
+    // FitToWindow for the long-lived menu screens: title, options 1 and 2, hub, profiles.
+    static void FitMenuScreens();
+
+    int AddLogo(const std::shared_ptr<iPlayfield>& target);
+    int CreateCommonButtons(const std::shared_ptr<iPlayfield>& target);
+
+    // The screen's background and main playfields, for FitMenuScreens; none by default.
+    virtual iPlayfield* BackgroundPlayfield() { return nullptr; }
+    virtual iPlayfield* MainPlayfield() { return nullptr; }
+};
+
+// Set by every FitToWindow; screens that find it set on entry re-fit and clear it.
+extern bool WindowResized;
+void ResetEngineResizableGlobals();

@@ -1,0 +1,117 @@
+// Word wrap and the wrapped text field.
+#include "gui/text_field.h"
+
+#include <cmath>
+
+#include "framework/bitmap_font.h"
+#include "framework/config.h"
+#include "gui/label.h"
+#include "gui/skin_drawing.h"
+#include "platform/graphics.h"
+
+StringList WordWrap(const iBitmapFont* font, int maxWidth, const String& text) {
+    const std::vector<String> pieces =
+        platform::Split(platform::Replace(text, u"\n", u" \n "), u" ");
+    StringList result;
+    String line;
+    for (const String& piece : pieces) {
+        if (platform::Contains(piece, u"\n")) {
+            result.push_back(platform::Trim(line));
+            line.clear();
+            continue;
+        }
+        const float measured = font ? font->TextWidth(line + piece, 1.0f) : 0.0f;
+        if (static_cast<float>(maxWidth) > measured) {
+            line += piece + u" ";
+        } else {
+            result.push_back(line);
+            line = piece + u" ";
+        }
+    }
+    if (!line.empty()) {
+        result.push_back(line);
+    }
+    return result;
+}
+
+int iGuiTextField::OnCreate() {
+    exclusive = false;
+    return 0;
+}
+
+int iGuiTextField::SetHeight(float h) {
+    height = static_cast<int>(std::trunc(h));
+    return height;
+}
+
+int iGuiTextField::SetWidth(float w) {
+    width = static_cast<int>(std::trunc(w));
+    return width;
+}
+
+float iGuiTextField::Height() const {
+    const float lineHeight = font ? font->height : 0.0f;
+    if (height != 0) {
+        return static_cast<float>(height) * lineHeight;
+    }
+    if (lines) {
+        return static_cast<float>(lines->size()) * lineHeight;
+    }
+    return static_cast<float>(WordWrap(font.get(), width, text).size()) * lineHeight;
+}
+
+void iGuiTextField::MidHandle() {
+    handleX = static_cast<int>(std::trunc(Width() * 0.5f));
+    handleY = static_cast<int>(std::trunc(Height() * 0.5f));
+}
+
+void iGuiTextField::Update() {
+    iGuiObject::Update();
+    // Any change re-wraps, a change from an empty text too.
+    if (text != lastText) {
+        lines.reset();
+    }
+    lastText = text;
+    if (!lines) {
+        StringList wrapped = WordWrap(font.get(), width, text);
+        if (height > 0 && wrapped.size() > static_cast<std::size_t>(height)) {
+            wrapped.resize(static_cast<std::size_t>(height));
+        }
+        lines = std::make_shared<StringList>(std::move(wrapped));
+    }
+}
+
+void iGuiTextField::DrawLines() const {
+    if (!lines || !font) {
+        return;
+    }
+    float offset = 0;
+    for (const String& line : *lines) {
+        float left = Left();
+        if (centred) {
+            left += static_cast<float>(width) * 0.5f - font->TextWidth(line, scaleX) * 0.5f;
+        }
+        font->DrawText(line, left, Top() + offset, scaleX, scaleY);
+        offset += font->height * scaleY;
+    }
+}
+
+void iGuiTextField::Render() {
+    PushWidgetRotation(*this);
+    ApplyLook(*this, blend, alpha, red, green, blue);
+    DrawLines();
+    platform::PopMatrix();
+    DrawDebugText();
+}
+
+void iGuiTextField::RenderGhost() {
+    PushWidgetRotation(*this);
+    ApplyLook(*this, ghostBlend, ghostAlpha, ghostRed, ghostGreen, ghostBlue);
+    DrawLines();
+    platform::PopMatrix();
+}
+
+bool iGuiTextField::LoadSkin(iConfig& config, const String& prefix) {
+    ReadTextSkin(config, prefix, font, text);
+    return iGuiObject::LoadSkin(config, prefix);
+}

@@ -1,0 +1,80 @@
+// Word wrap and the wrapped text field: line breaks by width and by line feed, the maximum line
+// count, and re-wrapping on every change of text.
+#include "gui/text_field.h"
+#include "gui_fixture.h"
+
+namespace {
+
+class TextTest : public GuiTest {
+  protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        font = TestFont();
+    }
+
+    std::shared_ptr<iGuiTextField> Field(int width, const String& text) {
+        auto field = Add<iGuiTextField>(0, 0);
+        field->SetFont(font);
+        field->SetWidth(static_cast<float>(width));
+        field->SetText(text);
+        return field;
+    }
+
+    std::shared_ptr<iBitmapFont> font;
+};
+
+using Lines = std::vector<String>;
+
+} // namespace
+
+TEST_F(TextTest, WordWrapBreaksAtTheWidthAndKeepsOneTrailingSpace) {
+    // "le chat" is 70 wide: it fits in 75, "le chat dort" does not.
+    EXPECT_EQ(WordWrap(font.get(), 75, u"le chat dort"), (Lines{u"le chat ", u"dort "}));
+    // A word exactly as wide as the limit does not fit: the limit must be greater.
+    EXPECT_EQ(WordWrap(font.get(), 40, u"abcd"), (Lines{u"", u"abcd "}));
+    // A word wider than the width stands alone, after an empty line when it comes first.
+    EXPECT_EQ(WordWrap(font.get(), 50, u"anticonstitutionnellement ou"),
+              (Lines{u"", u"anticonstitutionnellement ", u"ou "}));
+    EXPECT_EQ(WordWrap(font.get(), 50, u"un anticonstitutionnellement"),
+              (Lines{u"un ", u"anticonstitutionnellement "}));
+}
+
+TEST_F(TextTest, WordWrapBreaksAtLineFeeds) {
+    EXPECT_EQ(WordWrap(font.get(), 500, u"Bonjour\n\nmonde"), (Lines{u"Bonjour", u"", u"monde "}));
+    // A carriage return before the line feed is trimmed away.
+    EXPECT_EQ(WordWrap(font.get(), 500, u"un\r\ndeux"), (Lines{u"un", u"deux "}));
+    EXPECT_EQ(WordWrap(font.get(), 500, u"fin\n"), (Lines{u"fin", u" "}));
+    EXPECT_EQ(WordWrap(font.get(), 500, u""), (Lines{u" "}));
+    EXPECT_EQ(WordWrap(nullptr, 500, u"sans police"), (Lines{u"sans police "}));
+}
+
+TEST_F(TextTest, TheMaximumLineCountCutsTheLinesAndFixesTheHeight) {
+    auto field = Field(500, u"a\nb\nc\nd\ne");
+    EXPECT_FLOAT_EQ(field->Height(), 100);
+    field->SetHeight(2);
+    Step();
+    ASSERT_TRUE(field->lines);
+    EXPECT_EQ(*field->lines, (Lines{u"a", u"b"}));
+    EXPECT_FLOAT_EQ(field->Height(), 40);
+
+    auto empty = Field(500, u"");
+    Step();
+    EXPECT_FLOAT_EQ(empty->Height(), 20);
+}
+
+TEST_F(TextTest, EveryChangeOfTextIsWrappedAgainAlsoAfterAnEmptyText) {
+    auto field = Field(500, u"");
+    Step();
+    EXPECT_EQ(*field->lines, (Lines{u" "}));
+    field->SetText(u"Et voilà !");
+    Step();
+    EXPECT_EQ(*field->lines, (Lines{u"Et voilà ! "}));
+    field->SetText(u"Suite");
+    Step();
+    EXPECT_EQ(*field->lines, (Lines{u"Suite "}));
+    // A ghosted field keeps wrapping.
+    field->ghost = true;
+    field->SetText(u"");
+    Step();
+    EXPECT_EQ(*field->lines, (Lines{u" "}));
+}
