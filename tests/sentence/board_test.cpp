@@ -1,0 +1,415 @@
+// Boards of sentences: over thousands of boards under random options, game modes and sizes the
+// board is always built, its sentences can all be told apart, each variant is the kind of
+// variant it claims to be, the word-order markup stays on the first text of the ordering game
+// and nobody wears what does not suit; a seed gives the same board twice.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "platform/random.h"
+#include "sentence/board.h"
+#include "sentence/lexicon.h"
+#include "sentence/sentence_debug.h"
+#include "sentence/variations.h"
+#include "sentence/vocabulary.h"
+
+namespace {
+
+using platform::EndsWith;
+using platform::StartsWith;
+
+// The scene draws the synonyms of a board before the board itself.
+void Vocabulaire() {
+    InitVocabulary();
+    TireSynonymes();
+}
+
+class Board : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        Vocabulaire();
+        platform::SetSeed(platform::StartSeed);
+        SilenceSentenceDebug();
+    }
+    void TearDown() override {
+        SetSentenceDebugSink(nullptr);
+        InitVocabulary();
+    }
+};
+
+std::string U8(const String& s) { return platform::ToUtf8(s); }
+
+std::vector<String> Roles(const StructureAction& s) {
+    return {s.GroupeNominal1,   s.GroupeNominalAdjectif1,   s.VerbeComplement1,
+            s.ObjetComplement1, s.ObjetComplementAdjectif1, s.Action,
+            s.GroupeNominal2,   s.GroupeNominalAdjectif2,   s.VerbeComplement2,
+            s.ObjetComplement2, s.ObjetComplementAdjectif2, s.ObjetDonneLance1,
+            s.ObjetDonneLance2};
+}
+
+std::string Decrit(const StructureAction& s) {
+    std::string r;
+    for (const String& role : Roles(s))
+        r += U8(role) + "|";
+    r += s.Passive ? "P" : "-";
+    r += s.RelativeQue ? "Q" : "-";
+    r += s.Presentatif ? "C" : "-";
+    return r;
+}
+
+bool Pareilles(const StructureAction& a, const StructureAction& b) {
+    return Roles(a) == Roles(b) && a.Passive == b.Passive && a.RelativeQue == b.RelativeQue &&
+           a.PassiveALaFin == b.PassiveALaFin && a.Presentatif == b.Presentatif &&
+           a.OrdreVerbeSujet == b.OrdreVerbeSujet && a.AccentSurAgent == b.AccentSurAgent;
+}
+
+bool Personne(const String& code) { return StartsWith(code, u"perso_"); }
+
+// Nobody is dressed against the rule: no dress on a male person, no shirt on a female one.
+bool Habille(const String& porteur, const String& habit) {
+    if (habit == u"habit_robe_f" && EndsWith(porteur, u"_m"))
+        return false;
+    if (habit == u"habit_chemise_f" && EndsWith(porteur, u"_f"))
+        return false;
+    return true;
+}
+
+bool TenuesCorrectes(const StructureAction& s) {
+    return (s.Action != u"h_wear" || Habille(s.GroupeNominal1, s.GroupeNominal2)) &&
+           (s.VerbeComplement1 != u"h_wear" || Habille(s.GroupeNominal1, s.ObjetComplement1)) &&
+           (s.VerbeComplement2 != u"h_wear" || Habille(s.GroupeNominal2, s.ObjetComplement2));
+}
+
+// The constituents a substitution may replace, compared without the ground marker. Verbs may
+// bring or drop a colour and a thrown object with them, and an object that changes may lose its
+// colour: those companions are not counted.
+int RolesSubstitues(const StructureAction& premiere, const StructureAction& v) {
+    const auto a = Roles(premiere), b = Roles(v);
+    const std::vector<int> verbes = {2, 5, 8};
+    bool verbeChange = false;
+    for (int i : verbes)
+        verbeChange = verbeChange || a[i] != b[i];
+    int changes = 0;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (SansParTerre(a[i]) == SansParTerre(b[i]))
+            continue;
+        const bool couleur = i == 1 || i == 4 || i == 7 || i == 10;
+        const bool lance = i == 11 || i == 12;
+        if (couleur && b[i].empty())
+            continue;
+        if (lance && verbeChange)
+            continue;
+        ++changes;
+    }
+    return changes;
+}
+
+std::vector<String> PersonnesTriees(const StructureAction& s) {
+    std::vector<String> p;
+    for (const String* r :
+         {&s.GroupeNominal1, &s.GroupeNominal2, &s.ObjetComplement1, &s.ObjetComplement2})
+        if (Personne(*r))
+            p.push_back(*r);
+    std::sort(p.begin(), p.end());
+    return p;
+}
+
+// Every word and verb box, so that option sets can be drawn over all of them.
+std::vector<FlagArray*> ToutesLesCases() {
+    return {&PersosCoches,
+            &HabitsCoches,
+            &ChapeauxCoches,
+            &ObjetsUneMainCoches,
+            &ObjetsDeuxMainsCoches,
+            &AnimauxCoches,
+            &CouleursCoches,
+            &VerbesIntransitifsCoches,
+            &VerbeJouerMusiqueCoches,
+            &VerbeRegarderCoches,
+            &VerbeLancerCoches,
+            &VerbeSouleverCoches,
+            &VerbeTenirCoches,
+            &VerbePromenerCoches,
+            &VerbePoursuivreCoches,
+            &VerbesLancerSurACoches,
+            &VerbePorterSurEpaulesCoches,
+            &VerbePorterHabitCoches};
+}
+
+void OptionsAuHasard(std::mt19937& hasard) {
+    Vocabulaire();
+    std::uniform_int_distribution<int> niveau(0, 2), taille(0, 3), mode(0, 3), piece(0, 9);
+    for (FlagArray* cases : ToutesLesCases())
+        for (std::size_t i = 0; i < cases->size(); ++i)
+            (*cases)[i] = piece(hasard) < 7;
+    for (int* n : {&queok, &passiveok, &emphatiqueok, &expansiongn1ok, &expansiongn2ok,
+                   &adjectifsok, &codok, &renversableok, &renversablegn1ok, &renversablegn2ok})
+        *n = niveau(hasard);
+    for (bool* b : {&PassiveEnchasseeOk, &PassiveFinOk, &OrdreVerbeSujetOk, &OrdreSujetVerbeOk,
+                    &AccentAgentOk, &AccentPatientOk})
+        *b = piece(hasard) < 6;
+    nombredanimations = taille(hasard);
+    nombredephrases = taille(hasard);
+    modedejeu = mode(hasard);
+    choixvariations = piece(hasard) < 5 ? 0 : 1;
+    seuilvariation = choixvariations == 0 ? 0.7f : 0.3f;
+}
+
+// Checks one board against everything a child relies on; returns the first fault found.
+std::string Defaut(const SentenceBoardHost& h, bool complet, int animations, int phrases) {
+    const int a = nombredanimations, s = nombredephrases, m = std::max(a, s);
+    if (complet && (a != animations || s != phrases))
+        return "board reported full with other sizes";
+    if (a > animations || s > phrases || a < 0 || s < 0)
+        return "board larger than asked";
+    if (h.nombreDeSubstitutions + h.nombreDePermutations != m)
+        return "variants do not fill the board";
+    const StructureAction& premiere = h.structures[0];
+    // No sentence at all can be built (no person ticked, say): an empty board, said so.
+    if (h.phrases[0].empty())
+        return !complet && m == 0 && premiere.Action.empty() ? "" : "empty first sentence";
+    for (int i = 0; i <= m; ++i)
+        for (int j = i + 1; j <= m; ++j) {
+            if (Pareilles(h.structures[i], h.structures[j]))
+                return "structures " + std::to_string(i) + " and " + std::to_string(j) +
+                       " are the same: " + Decrit(h.structures[i]);
+            if (j <= s && h.phrases[i] == h.phrases[j])
+                return "sentences " + std::to_string(i) + " and " + std::to_string(j) +
+                       " read the same: " + U8(h.phrases[i]);
+        }
+    for (int k = 0; k <= m; ++k) {
+        const StructureAction& v = h.structures[k];
+        if (!TenuesCorrectes(v))
+            return "badly dressed: " + Decrit(v);
+        if (k <= s && h.phrases[k].size() < 10)
+            return "empty sentence " + std::to_string(k) + ": " + U8(h.phrases[k]) + " " +
+                   Decrit(v);
+        const bool balise = platform::Contains(h.phrases[k], u"**");
+        if (balise && (k > 0 || modedejeu != 2))
+            return "markup on text " + std::to_string(k) + " in mode " + std::to_string(modedejeu);
+        if (k == 0 && modedejeu == 2 && !balise)
+            return "no markup on the first text of the ordering game";
+        if (k <= s && !(fauxeleph && vraieleph) &&
+            (platform::Contains(h.phrases[k], u"(vrai)") ||
+             platform::Contains(h.phrases[k], u"(faux)")))
+            return "elephant marker without both elephants";
+        if (k == 0)
+            continue;
+        const bool deplacee = k == 1 && h.codeDeplacement != 0;
+        if (k <= h.nombreDeSubstitutions && !deplacee) {
+            if (RolesSubstitues(premiere, v) != 1)
+                return "substitution " + std::to_string(k) + " changes " +
+                       std::to_string(RolesSubstitues(premiere, v)) +
+                       " roles: " + Decrit(premiere) + " -> " + Decrit(v);
+        } else if (k > h.nombreDeSubstitutions) {
+            auto a1 = Roles(premiere), b1 = Roles(v);
+            for (int i : {0, 3, 6, 9})
+                if (Personne(a1[i]) || Personne(b1[i]))
+                    a1[i] = b1[i] = u"";
+            if (a1 != b1 || PersonnesTriees(premiere) != PersonnesTriees(v))
+                return "shuffle " + std::to_string(k) +
+                       " changes more than the persons: " + Decrit(premiere) + " -> " + Decrit(v);
+            if (v.GroupeNominal1 == premiere.GroupeNominal1 &&
+                v.GroupeNominal2 == premiere.GroupeNominal2 &&
+                v.ObjetComplement1 == premiere.ObjetComplement1 &&
+                v.ObjetComplement2 == premiere.ObjetComplement2)
+                return "shuffle " + std::to_string(k) + " moves nobody";
+        }
+    }
+    return "";
+}
+
+} // namespace
+
+// --- MelangeTableauEntiers ---
+
+TEST_F(Board, ShufflingKeepsTheElementsAndDrawsOncePerElement) {
+    std::vector<int> vide;
+    const auto graine = platform::GetSeed();
+    MelangeTableauEntiers(vide);
+    EXPECT_TRUE(vide.empty());
+    EXPECT_EQ(platform::GetSeed(), graine);
+
+    std::vector<int> t = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+    MelangeTableauEntiers(t);
+    std::vector<int> trie = t;
+    std::sort(trie.begin(), trie.end());
+    EXPECT_EQ(trie, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    // Ten steps of the generator, no more.
+    std::uint32_t attendu = graine;
+    for (int i = 0; i < 10; ++i)
+        attendu = attendu * 1664525u + 1013904223u;
+    EXPECT_EQ(platform::GetSeed(), attendu);
+
+    // Each draw picks among the elements left, the later ones closing the gap.
+    platform::SetSeed(0);
+    std::vector<int> trois = {10, 20, 30};
+    std::vector<float> tirages;
+    for (int i = 0; i < 3; ++i)
+        tirages.push_back(platform::RandomFloat());
+    platform::SetSeed(0);
+    MelangeTableauEntiers(trois);
+    std::vector<int> reste = {10, 20, 30};
+    for (int i = 0; i < 3; ++i) {
+        const int k = static_cast<int>(tirages[i] * static_cast<float>(reste.size()));
+        EXPECT_EQ(trois[i], reste[k]);
+        reste.erase(reste.begin() + k);
+    }
+}
+
+// --- Properties over many boards ---
+
+TEST_F(Board, EveryBoardUnderRandomOptionsIsPlayable) {
+    std::mt19937 hasard(20261206);
+    int complets = 0, courts = 0;
+    for (int i = 0; i < 3000; ++i) {
+        // A game scene, and its board host, is made anew for every set-up.
+        SentenceBoardHost hote;
+        OptionsAuHasard(hasard);
+        const int animations = nombredanimations, phrases = nombredephrases;
+        const bool complet = hote.HasardStructuresEtPhrases();
+        const std::string defaut = Defaut(hote, complet, animations, phrases);
+        ASSERT_EQ(defaut, "") << "board " << i << " (" << animations << " animations, " << phrases
+                              << " sentences, mode " << modedejeu << ", variations "
+                              << choixvariations << ")";
+        (complet ? complets : courts)++;
+    }
+    // Most option sets allow a full board.
+    EXPECT_GT(complets, 2 * courts);
+}
+
+TEST_F(Board, FullOptionsGiveFullBoardsOfEveryKind) {
+    // Every word and construction enabled: all sizes, both kinds of variations, every mode.
+    SentenceBoardHost hote;
+    for (int i = 0; i < 1200; ++i) {
+        Vocabulaire();
+        for (int* n : {&queok, &passiveok, &emphatiqueok, &expansiongn1ok, &expansiongn2ok,
+                       &adjectifsok, &codok, &renversableok, &renversablegn1ok, &renversablegn2ok})
+            *n = 1 + i % 2;
+        nombredanimations = i % 4;
+        nombredephrases = (i / 4) % 4;
+        modedejeu = (i / 16) % 4;
+        choixvariations = (i / 64) % 2;
+        seuilvariation = choixvariations == 0 ? 0.7f : 0.3f;
+        const int animations = nombredanimations, phrases = nombredephrases;
+        ASSERT_TRUE(hote.HasardStructuresEtPhrases()) << "board " << i;
+        ASSERT_EQ(Defaut(hote, true, animations, phrases), "") << "board " << i;
+    }
+}
+
+TEST_F(Board, OneSentenceAndOneAnimationIsTheFirstStructureAlone) {
+    nombredanimations = 0;
+    nombredephrases = 0;
+    SentenceBoardHost hote;
+    hote.phrases[1] = u"reste";
+    EXPECT_TRUE(hote.HasardStructuresEtPhrases());
+    EXPECT_EQ(hote.nombreDeSubstitutions + hote.nombreDePermutations, 0);
+    EXPECT_FALSE(hote.phrases[0].empty());
+    // Elements past the board keep what they held.
+    EXPECT_EQ(hote.phrases[1], u"reste");
+}
+
+TEST_F(Board, ImpossibleBoardsEndAndAreCutShortForThisBoardOnly) {
+    // One person, one intransitive verb: no substitution and no shuffle can exist.
+    const auto uneSeulePhrase = [] {
+        for (FlagArray* cases : ToutesLesCases())
+            std::fill(cases->begin(), cases->end(), false);
+        PersosCoches[0] = true;
+        VerbesIntransitifsCoches[0] = true;
+        codok = 0;
+    };
+    uneSeulePhrase();
+    nombredanimations = 3;
+    nombredephrases = 2;
+    SentenceBoardHost hote;
+    std::vector<String> lignes;
+    SetSentenceDebugSink([&](const String& l) { lignes.push_back(l); });
+    EXPECT_FALSE(hote.HasardStructuresEtPhrases());
+    EXPECT_EQ(nombredanimations, 0);
+    EXPECT_EQ(nombredephrases, 0);
+    EXPECT_TRUE(platform::EndsWith(hote.phrases[0], u" marche.")) << U8(hote.phrases[0]);
+    EXPECT_TRUE(std::any_of(lignes.begin(), lignes.end(), [](const String& l) {
+        return platform::Contains(l, u"pas assez de variantes");
+    }));
+    SilenceSentenceDebug();
+
+    // The next board asks again for what the set-up chose, and gets it once words allow it.
+    Vocabulaire();
+    nombredanimations = nombredephrases = 0;
+    EXPECT_TRUE(hote.HasardStructuresEtPhrases());
+    EXPECT_EQ(nombredanimations, 3);
+    EXPECT_EQ(nombredephrases, 2);
+
+    // Unless the set-up changed the numbers in between.
+    uneSeulePhrase();
+    EXPECT_FALSE(hote.HasardStructuresEtPhrases());
+    Vocabulaire();
+    nombredanimations = nombredephrases = 1;
+    EXPECT_TRUE(hote.HasardStructuresEtPhrases());
+    EXPECT_EQ(nombredanimations, 1);
+    EXPECT_EQ(nombredephrases, 1);
+}
+
+TEST_F(Board, NoPersonEnabledGivesAnEmptyBoardInsteadOfAHalfBuiltSentence) {
+    std::fill(PersosCoches.begin(), PersosCoches.end(), false);
+    SentenceBoardHost hote;
+    EXPECT_FALSE(hote.HasardStructuresEtPhrases());
+    EXPECT_TRUE(hote.phrases[0].empty());
+    EXPECT_TRUE(hote.structures[0].Action.empty());
+    EXPECT_EQ(nombredanimations, 0);
+    EXPECT_EQ(nombredephrases, 0);
+}
+
+TEST_F(Board, SeedAndOptionsGiveTheSameBoardTwice) {
+    for (int mode : {0, 2}) {
+        for (int choix : {0, 1}) {
+            std::vector<std::string> tableaux[2];
+            for (auto& tableau : tableaux) {
+                Vocabulaire();
+                for (int* n : {&queok, &passiveok, &emphatiqueok, &expansiongn1ok, &expansiongn2ok})
+                    *n = 1;
+                modedejeu = mode;
+                choixvariations = choix;
+                seuilvariation = choix == 0 ? 0.7f : 0.3f;
+                platform::SetSeed(1234);
+                TireSynonymes();
+                SentenceBoardHost hote;
+                for (int b = 0; b < 5; ++b) {
+                    hote.HasardStructuresEtPhrases();
+                    for (int k = 0; k <= 3; ++k)
+                        tableau.push_back(Decrit(hote.structures[k]) + U8(hote.phrases[k]));
+                }
+            }
+            EXPECT_EQ(tableaux[0], tableaux[1]);
+        }
+    }
+}
+
+TEST_F(Board, MarkersStayOnlyWhenToyAndRealElephantShareTheBoard) {
+    // Only elephants to look at: substitutions of the patient swap toy and real elephant.
+    for (FlagArray* cases : ToutesLesCases())
+        std::fill(cases->begin(), cases->end(), false);
+    PersosCoches[0] = PersosCoches[1] = true;
+    VerbeRegarderCoches[0] = true;
+    ObjetsDeuxMainsCoches[4] = true; // deuxmains_elephant_m
+    AnimauxCoches[2] = true;         // animal_elephant_m
+    renversableok = 0;
+    nombredanimations = 1;
+    nombredephrases = 1;
+    choixvariations = 1;
+    seuilvariation = 0.0f;
+    SentenceBoardHost hote;
+    int avecLesDeux = 0;
+    for (int i = 0; i < 50; ++i) {
+        ASSERT_TRUE(hote.HasardStructuresEtPhrases());
+        const bool vrai = platform::Contains(hote.phrases[0] + hote.phrases[1], u"(vrai)");
+        const bool faux = platform::Contains(hote.phrases[0] + hote.phrases[1], u"(faux)");
+        EXPECT_EQ(vrai, fauxeleph && vraieleph);
+        EXPECT_EQ(faux, fauxeleph && vraieleph);
+        avecLesDeux += fauxeleph && vraieleph;
+    }
+    EXPECT_GT(avecLesDeux, 0);
+}
