@@ -123,7 +123,10 @@ String MotFrancais(bool synonyme, bool formeactive, const String &code) {
             entree.prefixe ? platform::StartsWith(code, entree.code) : code == entree.code;
         if (!trouve)
             continue;
-        const String mot = synonyme && entree.synonyme ? *entree.synonyme : String(entree.base);
+        // Before the first draw of synonyms the current one is still empty: the plain word
+        // then stands for it, so a sentence never loses its subject or its verb.
+        const bool avecSynonyme = synonyme && entree.synonyme && !entree.synonyme->empty();
+        const String mot = avecSynonyme ? *entree.synonyme : String(entree.base);
         return formeactive ? mot : Passive(entree.passif, mot);
     }
     if (platform::Contains(code, u"à"))

@@ -29,8 +29,9 @@ TEST_F(Lexique, UnObjetParTerreGardeSonMotMaisPasUnePersonne) {
 }
 
 TEST_F(Lexique, MotsDeBaseEtSynonymes) {
-    // Before any draw a synonym is still empty.
-    EXPECT_EQ(MotFrancais(true, true, u"perso_dame_f"), u"");
+    // Before any draw of synonyms the plain word stands in: no sentence loses its subject.
+    EXPECT_EQ(MotFrancais(true, true, u"perso_dame_f"), u"dame");
+    EXPECT_EQ(MotFrancais(true, false, u"po_regarder"), u"est regardé");
     EXPECT_EQ(MotFrancais(false, true, u"perso_dame_f"), u"dame");
     // The flower and the colour are two different words.
     EXPECT_EQ(MotFrancais(false, true, u"unemain_rose_f"), u"fleur");
