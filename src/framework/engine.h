@@ -7,6 +7,7 @@
 #include "framework/scene.h"
 #include "framework/task.h"
 
+class iConfig;
 class iPlayfield;
 class iLayer;
 class iLayerObject;
@@ -57,6 +58,11 @@ class iEngine : public iScene {
     // Drawing colour and alpha through the engine's (and the drawn playfield's) factors.
     void SetColor(float r, float g, float b);
     void SetAlpha(float a);
+
+    // A playfield, layer, layer object or widget of the section's "class" (exact name), made
+    // and initialised without reading its skin; none for any other name. Defined with the
+    // widget classes (gui/object_factory.cpp), which it must know.
+    static std::shared_ptr<iObject> CreateObject(const iConfig& config);
 };
 
 // Engine-level GUI pass over GuiPlayfield's current page; nothing when there is none.

@@ -5,6 +5,8 @@
 // the state; the buttons never change it themselves.
 #include "gui/button.h"
 
+class iGuiScrollBox;
+
 class iGuiButton2 : public iGuiButton {
   public:
     // The rest box the bounce keeps the button centred on.
@@ -21,6 +23,10 @@ class iGuiButton2 : public iGuiButton {
     void Bounce();
     // A press of touch 0 since the last update, inside the button box; nothing else.
     bool PressedInside() const;
+    // The same tests for a button inside a scroll box (gui/scroll_box.cpp): the button box is
+    // where the box draws it, and the input is not cleared. Deferred only.
+    bool ClickedScrolled(const iGuiScrollBox& box);
+    bool PressedInsideScrolled(const iGuiScrollBox& box) const;
 
   protected:
     bool PointerInside() const;

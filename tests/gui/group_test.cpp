@@ -1,0 +1,166 @@
+// Groups and items scripts: sections split at empty lines whatever the line ends, unknown or
+// non-widget classes dropped, automatic placement after the previous child, content size over
+// active children only, children taking the pointer before their group; the object factory.
+#include "fixture_png.h"
+#include "framework/config.h"
+#include "framework/layer.h"
+#include "framework/layer_shapes.h"
+#include "gui/button.h"
+#include "gui/group.h"
+#include "gui/label.h"
+#include "gui/object_factory.h"
+#include "gui/scroll_box.h"
+#include "gui/shapes.h"
+#include "gui/slider.h"
+#include "gui_fixture.h"
+
+#include <fstream>
+
+namespace {
+
+class GroupTest : public GuiTest {
+  protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        group = Add<iGuiGroup>(100, 100);
+    }
+
+    std::shared_ptr<iGuiGroup> group;
+};
+
+std::shared_ptr<iObject> Make(const String& section) {
+    iConfig config;
+    config.Parse(section);
+    return iEngine::CreateObject(config);
+}
+
+} // namespace
+
+TEST_F(GroupTest, SectionsSplitAtEmptyLinesWhateverTheLineEnds) {
+    group->ParseItemsScript(u"class=iGuiRectangle\r\nname=un\r\n\r\nclass=iGuiRectangle\r\n"
+                            u"name=deux\r\n");
+    ASSERT_EQ(group->children.Count(), 2);
+    EXPECT_EQ(group->children.Get(1)->name, u"deux");
+    EXPECT_EQ(group->children.Get(1)->skinConfig->GetString(u"name"), u"deux");
+
+    // Four line feeds leave an empty section, three no extra one.
+    EXPECT_EQ(SplitItemSections(u"class=a\n\n\n\nclass=b").size(), 2u);
+    EXPECT_EQ(SplitItemSections(u"class=a\n\n\nclass=b").size(), 2u);
+    EXPECT_EQ(SplitItemSections(u"class=a\n  \nclass=b").size(), 1u);
+    EXPECT_EQ(SplitItemSections(u"class=a\r\rclass=b").size(), 2u);
+    EXPECT_TRUE(SplitItemSections(u"").empty());
+}
+
+TEST_F(GroupTest, OnlyWidgetClassesBecomeChildren) {
+    group->ParseItemsScript(u"class=iLayerSprite\n\nclass=iGuiBouton\n\nname=sans classe\n\n"
+                            u"class=iguilabel\n\nclass=iGuiLabel\nname=gardé");
+    ASSERT_EQ(group->children.Count(), 1);
+    EXPECT_EQ(group->children.Get(0)->name, u"gardé");
+    EXPECT_EQ(group->children.Get(0)->GetParent(), group);
+}
+
+TEST_F(GroupTest, AutoPlacementFollowsThePreviousChild) {
+    group->ParseItemsScript(u"class=iGuiRectangle\nx=10\ny=20\nheight=40\nwidth=50\n\n"
+                            u"class=iGuiRectangle\nheight=5\nwidth=5\nautoy=4");
+    ASSERT_EQ(group->children.Count(), 2);
+    auto second = group->children.Get(1);
+    EXPECT_FLOAT_EQ(second->x, 10);
+    EXPECT_FLOAT_EQ(second->y, 64);
+}
+
+TEST_F(GroupTest, ItemsScriptNamedByTheSkinNestsGroups) {
+    const std::string folder = FixtureFolder("items_script");
+    platform::SetDataFolder(platform::FromUtf8(folder));
+    std::ofstream(folder + "/panneau.txt")
+        << "class=iGuiGroup\nname=sous\nitemsScript=interieur.txt\n\nclass=iGuiRectangle\n";
+    std::ofstream(folder + "/interieur.txt") << "class=iGuiRectangle\nname=profond\n";
+    iConfig skin;
+    skin.Parse(u"itemsScript=panneau.txt");
+    EXPECT_TRUE(group->LoadSkin(skin, u""));
+    ASSERT_EQ(group->children.Count(), 2);
+    auto inner = std::dynamic_pointer_cast<iGuiGroup>(group->children.Get(0));
+    ASSERT_TRUE(inner);
+    ASSERT_EQ(inner->children.Count(), 1);
+    EXPECT_EQ(inner->children.Get(0)->GetPlayfield(), playfield);
+    group->FindByName(u"profond");
+    EXPECT_EQ(FoundObject, inner->children.Get(0));
+
+    // A script that names itself ends after a few levels.
+    std::ofstream(folder + "/boucle.txt") << "class=iGuiGroup\nitemsScript=boucle.txt\n";
+    auto loop = Add<iGuiGroup>(0, 0);
+    loop->LoadItemsScript(u"boucle.txt");
+    int depth = 0;
+    for (auto level = loop; level && level->children.Count() == 1; ++depth) {
+        level = std::dynamic_pointer_cast<iGuiGroup>(level->children.Get(0));
+    }
+    EXPECT_EQ(depth, 8);
+
+    // A missing script adds nothing.
+    skin.Parse(u"itemsScript=absent.txt");
+    EXPECT_TRUE(group->LoadSkin(skin, u""));
+    EXPECT_EQ(group->children.Count(), 2);
+}
+
+TEST_F(GroupTest, ContentSizeCountsActiveChildrenOnly) {
+    EXPECT_EQ(group->ContentHeight(), 0);
+    auto top = std::make_shared<iGuiRectangle>();
+    top->New();
+    top->SetParent(group);
+    top->SetSize(30, 40);
+    auto lower = std::make_shared<iGuiRectangle>();
+    lower->New();
+    lower->SetParent(group);
+    lower->SetSize(90, 30);
+    lower->SetPosition(20, 50);
+    EXPECT_EQ(group->ContentHeight(), 80);
+    EXPECT_EQ(group->ContentWidth(), 110);
+    lower->Deactivate();
+    EXPECT_EQ(group->ContentHeight(), 40);
+    EXPECT_EQ(group->ContentWidth(), 30);
+}
+
+TEST_F(GroupTest, ChildrenTakeThePointerBeforeTheGroup) {
+    group->SetSize(300, 200);
+    auto button = std::make_shared<iGuiButton>();
+    button->New();
+    button->SetParent(group);
+    button->SetPosition(10, 10);
+    button->SetSize(50, 50);
+    Point(120, 120);
+    Step();
+    EXPECT_TRUE(button->over);
+    EXPECT_FALSE(group->over);
+    Point(300, 250);
+    Step();
+    EXPECT_FALSE(button->over);
+    EXPECT_TRUE(group->over);
+}
+
+TEST_F(GroupTest, FactoryBuildsExactClassNamesOnly) {
+    screen->frameCount = 42;
+    auto label = std::dynamic_pointer_cast<iGuiLabel>(Make(u"class=iGuiLabel\ntext=ignoré"));
+    ASSERT_TRUE(label);
+    EXPECT_EQ(label->creationFrame, 42);
+    EXPECT_TRUE(label->text.empty());
+    EXPECT_FALSE(label->exclusive);
+
+    EXPECT_EQ(Make(u"class=iguilabel"), nullptr);
+    EXPECT_EQ(Make(u"name=rien"), nullptr);
+    for (const char16_t* name :
+         {u"iGuiButton", u"iGuiCheckBox", u"iGuiEllipse", u"iGuiGroup", u"iGuiImage", u"iGuiInput",
+          u"iGuiLink", u"iGuiProgressBarH", u"iGuiRectangle", u"iGuiScrollBox", u"iGuiSliderH",
+          u"iGuiSliderV", u"iGuiTextField"}) {
+        EXPECT_TRUE(std::dynamic_pointer_cast<iGuiObject>(CreateObjectOfClass(name)))
+            << platform::ToUtf8(name);
+    }
+
+    auto ellipse = std::dynamic_pointer_cast<iLayerEllipse>(Make(u"class=iLayerEllipse"));
+    ASSERT_TRUE(ellipse);
+    EXPECT_EQ(ellipse->width, 8);
+    auto field = std::dynamic_pointer_cast<iPlayfield>(Make(u"CLASS=iPlayfield"));
+    ASSERT_TRUE(field);
+    EXPECT_EQ(screen->defaultPlayfield, field);
+    auto layer = std::dynamic_pointer_cast<iLayer>(Make(u"class=iLayer"));
+    ASSERT_TRUE(layer);
+    EXPECT_EQ(screen->defaultLayer, layer);
+}
