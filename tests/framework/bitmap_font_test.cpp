@@ -21,8 +21,7 @@ class BitmapFontTest : public ::testing::Test {
         platform::SetDataFolder(u"");
     }
     String Description(const std::string& name, const std::string& text) {
-        fixture::WriteText(folder / name, text);
-        return fixture::ToString(folder / name);
+        return fixture::WriteFile(folder, name, text);
     }
     // Two 64 x 32 pages for "fonts_t.txt" and the description with good and broken records.
     String PagedFont() {

@@ -122,20 +122,12 @@ class ConfigLoad : public ::testing::Test {
   protected:
     void SetUp() override { folder = fixture::FreshFolder("config_load"); }
     String File(const std::string& name, const std::string& text) {
-        fixture::WriteText(folder / name, text);
-        return fixture::ToString(folder / name);
+        return fixture::WriteFile(folder, name, text);
     }
     std::filesystem::path folder;
 };
 
-TEST_F(ConfigLoad, MissingFileOnAFreshConfigGivesFalse) {
-    iConfig config;
-    EXPECT_FALSE(config.Load(fixture::ToString(folder / "absent.txt")));
-    EXPECT_TRUE(config.lines.empty());
-    EXPECT_TRUE(config.text.empty());
-}
-
-TEST_F(ConfigLoad, TheSamePathIsReadOnce) {
+TEST_F(ConfigLoad, TheSamePathIsReadOnceUntilParseReplacesIt) {
     iConfig config;
     const String path = File("skin.txt", "width = 1\n");
     ASSERT_TRUE(config.Load(path));
@@ -144,6 +136,13 @@ TEST_F(ConfigLoad, TheSamePathIsReadOnce) {
     File("skin.txt", "width = 2\n");
     EXPECT_TRUE(config.Load(path));
     EXPECT_EQ(config.GetInt(u"width", 0), 1);
+
+    // Text parsed after a load does not stick to that path: the file is read again.
+    config.Parse(u"height = 5");
+    File("skin.txt", "width = 1\n");
+    ASSERT_TRUE(config.Load(path));
+    EXPECT_EQ(config.GetInt(u"width", 0), 1);
+    EXPECT_FALSE(config.HasKey(u"height"));
 }
 
 TEST_F(ConfigLoad, MissingOrEmptyFileLeavesNoStaleLines) {
@@ -151,6 +150,8 @@ TEST_F(ConfigLoad, MissingOrEmptyFileLeavesNoStaleLines) {
     const String good = File("good.txt", "width = 8\n");
     const String empty = File("empty.txt", "");
     const String blank = File("blank.txt", "// only a comment\n\n");
+    EXPECT_FALSE(config.Load(fixture::ToString(folder / "absent.txt")));
+    EXPECT_TRUE(config.lines.empty());
     ASSERT_TRUE(config.Load(good));
 
     EXPECT_FALSE(config.Load(fixture::ToString(folder / "absent.txt")));
@@ -166,16 +167,6 @@ TEST_F(ConfigLoad, MissingOrEmptyFileLeavesNoStaleLines) {
     ASSERT_TRUE(config.Load(good));
     EXPECT_FALSE(config.Load(blank));
     EXPECT_FALSE(config.HasKey(u"width"));
-}
-
-TEST_F(ConfigLoad, ParseAfterLoadDoesNotStickToThatPath) {
-    iConfig config;
-    const String path = File("skin.txt", "width = 1\n");
-    ASSERT_TRUE(config.Load(path));
-    config.Parse(u"height = 5");
-    ASSERT_TRUE(config.Load(path));
-    EXPECT_EQ(config.GetInt(u"width", 0), 1);
-    EXPECT_FALSE(config.HasKey(u"height"));
 }
 
 TEST_F(ConfigLoad, RelativeNamesResolveUnderTheDataFolder) {

@@ -130,4 +130,3 @@ TEST_F(SwipeTest, TouchIndexesOutsideTheDeviceAreSafe) {
     EXPECT_EQ(swipe.state, 0);
     EXPECT_FLOAT_EQ(swipe.velocityX, 0.0f);
 }
-

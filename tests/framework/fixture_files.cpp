@@ -47,4 +47,10 @@ void WritePng(const std::filesystem::path& file, int w, int h, const std::vector
 
 String ToString(const std::filesystem::path& file) { return platform::FromUtf8(file.string()); }
 
+String WriteFile(const std::filesystem::path& folder, const std::string& name,
+                 const std::string& bytes) {
+    WriteText(folder / name, bytes);
+    return ToString(folder / name);
+}
+
 } // namespace fixture

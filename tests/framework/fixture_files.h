@@ -21,5 +21,8 @@ void WriteText(const std::filesystem::path& file, const std::string& bytes);
 // A w x h picture, transparent except for the white boxes; folders are created as needed.
 void WritePng(const std::filesystem::path& file, int w, int h, const std::vector<Box>& boxes);
 String ToString(const std::filesystem::path& file);
+// WriteText into folder/name, giving the file's path.
+String WriteFile(const std::filesystem::path& folder, const std::string& name,
+                 const std::string& bytes);
 
 } // namespace fixture

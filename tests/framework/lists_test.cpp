@@ -28,86 +28,34 @@ struct Fixture {
 
 } // namespace
 
-TEST(ListsTest, GrowsToTwiceTheCountPlusTen) {
-    Fixture f(0);
-    EXPECT_EQ(f.list.Capacity(), 0);
-    std::vector<int> capacities;
-    for (int i = 0; i < 31; ++i) {
-        f.list.AddLast(std::make_shared<iTask>());
-        capacities.push_back(f.list.Capacity());
-    }
-    EXPECT_EQ(capacities[0], 10);
-    EXPECT_EQ(capacities[9], 10);
-    EXPECT_EQ(capacities[10], 30);
-    EXPECT_EQ(capacities[30], 70);
-    EXPECT_EQ(f.list.Count(), 31);
-}
-
-TEST(ListsTest, ForwardWalkSurvivesRemovalsAtBeforeAndAfterTheCursor) {
-    // Removing the element under the cursor: the next one is not skipped.
-    Fixture under(5);
-    std::vector<int> seen;
-    for (auto t = under.list.First(); t; t = under.list.Next()) {
-        seen.push_back(under.Id(t));
-        if (under.Id(t) == 1) {
-            under.list.Remove(t.get());
+TEST(ListsTest, WalksSurviveRemovalsUnderAheadOfAndBehindTheCursor) {
+    struct Case {
+        const char* name;
+        bool backward;
+        int removeWhenAt, removed;
+        std::vector<int> seen;
+    };
+    const Case cases[] = {
+        // Removing the element under the cursor: the next one is not skipped.
+        {"forward, under", false, 1, 1, {0, 1, 2, 3, 4}},
+        // Removing an element the walk has not reached yet: nothing is visited twice.
+        {"forward, ahead", false, 1, 3, {0, 1, 2, 4}},
+        {"forward, behind", false, 2, 0, {0, 1, 2, 3, 4}},
+        {"backward, under", true, 3, 3, {4, 3, 2, 1, 0}},
+        {"backward, ahead", true, 3, 1, {4, 3, 2, 0}},
+        {"backward, behind", true, 2, 4, {4, 3, 2, 1, 0}},
+    };
+    for (const Case& c : cases) {
+        Fixture f(5);
+        std::vector<int> seen;
+        for (auto t = c.backward ? f.list.Last() : f.list.First(); t;
+             t = c.backward ? f.list.Previous() : f.list.Next()) {
+            seen.push_back(f.Id(t));
+            if (f.Id(t) == c.removeWhenAt)
+                f.list.Remove(f.tasks[static_cast<std::size_t>(c.removed)].get());
         }
+        EXPECT_EQ(seen, c.seen) << c.name;
     }
-    EXPECT_EQ(seen, (std::vector<int>{0, 1, 2, 3, 4}));
-
-    // Removing an element that the walk has not reached yet: nothing is visited twice.
-    Fixture ahead(5);
-    seen.clear();
-    for (auto t = ahead.list.First(); t; t = ahead.list.Next()) {
-        seen.push_back(ahead.Id(t));
-        if (ahead.Id(t) == 1) {
-            ahead.list.Remove(ahead.tasks[3].get());
-        }
-    }
-    EXPECT_EQ(seen, (std::vector<int>{0, 1, 2, 4}));
-
-    // Removing an element already visited.
-    Fixture behind(5);
-    seen.clear();
-    for (auto t = behind.list.First(); t; t = behind.list.Next()) {
-        seen.push_back(behind.Id(t));
-        if (behind.Id(t) == 2) {
-            behind.list.Remove(behind.tasks[0].get());
-        }
-    }
-    EXPECT_EQ(seen, (std::vector<int>{0, 1, 2, 3, 4}));
-}
-
-TEST(ListsTest, BackwardWalkSurvivesRemovals) {
-    Fixture under(5);
-    std::vector<int> seen;
-    for (auto t = under.list.Last(); t; t = under.list.Previous()) {
-        seen.push_back(under.Id(t));
-        if (under.Id(t) == 3) {
-            under.list.Remove(t.get());
-        }
-    }
-    EXPECT_EQ(seen, (std::vector<int>{4, 3, 2, 1, 0}));
-
-    Fixture lower(5);
-    seen.clear();
-    for (auto t = lower.list.Last(); t; t = lower.list.Previous()) {
-        seen.push_back(lower.Id(t));
-        if (lower.Id(t) == 3) {
-            lower.list.Remove(lower.tasks[1].get());
-        }
-    }
-    EXPECT_EQ(seen, (std::vector<int>{4, 3, 2, 0}));
-
-    Fixture visited(5);
-    seen.clear();
-    for (auto t = visited.list.Last(); t; t = visited.list.Previous()) {
-        seen.push_back(visited.Id(t));
-        if (visited.Id(t) == 2) {
-            visited.list.Remove(visited.tasks[4].get());
-        }
-    }
-    EXPECT_EQ(seen, (std::vector<int>{4, 3, 2, 1, 0}));
 }
 
 TEST(ListsTest, AbsentElementsAndBadIndexesChangeNothing) {
@@ -124,18 +72,16 @@ TEST(ListsTest, AbsentElementsAndBadIndexesChangeNothing) {
     f.list.Swap(0, 2);
     EXPECT_EQ(f.Id(f.list.Get(0)), 2);
 
-    Fixture empty(0);
-    EXPECT_EQ(empty.list.Remove(stranger.get()), 0);
-    EXPECT_EQ(empty.list.First(), nullptr);
-    EXPECT_EQ(empty.list.Last(), nullptr);
-}
-
-TEST(ListsTest, RemovedEntriesAreReleased) {
-    Fixture f(2);
+    // A removed entry is released, not kept alive by a stale slot.
     std::weak_ptr<iTask> watch = f.tasks[1];
     f.list.Remove(f.tasks[1].get());
     f.tasks[1].reset();
     EXPECT_TRUE(watch.expired());
+
+    Fixture empty(0);
+    EXPECT_EQ(empty.list.Remove(stranger.get()), 0);
+    EXPECT_EQ(empty.list.First(), nullptr);
+    EXPECT_EQ(empty.list.Last(), nullptr);
 }
 
 TEST(ListsTest, EnumeratorSeesElementsAppendedDuringTheWalk) {

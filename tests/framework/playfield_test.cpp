@@ -192,27 +192,16 @@ TEST_F(PlayfieldTest, ScissorIsCutToTheVirtualSize) {
     ResetStage(1280, 768);
     auto playfield = MakeStage();
     playfield->SetScissor(-10, 5, 30, 20);
-    platform::ScissorRect s = platform::GetScissor();
-    EXPECT_FLOAT_EQ(s.x, 0);
-    EXPECT_FLOAT_EQ(s.y, 5);
-    EXPECT_FLOAT_EQ(s.w, 20);
-    EXPECT_FLOAT_EQ(s.h, 20);
+    ExpectScissor(0, 5, 20, 20);
     playfield->SetScissor(1300, 0, 10, 10);
-    s = platform::GetScissor();
-    EXPECT_FLOAT_EQ(s.x, 1280);
-    EXPECT_FLOAT_EQ(s.w, 0);
-    EXPECT_FLOAT_EQ(s.h, 10);
+    ExpectScissor(1280, 0, 0, 10);
 
     // Mapped through the playfield's scale and position.
     playfield->scaleX = playfield->scaleY = 0.5f;
     playfield->x = 10;
     playfield->y = 20;
     playfield->SetScissor(-10, 5, 30, 20);
-    s = platform::GetScissor();
-    EXPECT_FLOAT_EQ(s.x, 10);
-    EXPECT_FLOAT_EQ(s.y, 22.5f);
-    EXPECT_FLOAT_EQ(s.w, 10);
-    EXPECT_FLOAT_EQ(s.h, 10);
+    ExpectScissor(10, 22.5f, 10, 10);
 }
 
 TEST_F(PlayfieldTest, DrawingOrderIsClearsHookLayersThenWidgets) {

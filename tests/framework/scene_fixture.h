@@ -12,6 +12,15 @@
 #include "platform/graphics.h"
 #include "platform/input.h"
 
+// The current scissor, field by field.
+inline void ExpectScissor(float x, float y, float w, float h) {
+    const platform::ScissorRect s = platform::GetScissor();
+    EXPECT_FLOAT_EQ(s.x, x);
+    EXPECT_FLOAT_EQ(s.y, y);
+    EXPECT_FLOAT_EQ(s.w, w);
+    EXPECT_FLOAT_EQ(s.h, h);
+}
+
 class SceneTest : public ::testing::Test {
   protected:
     void SetUp() override { ResetStage(800, 600); }

@@ -2,8 +2,6 @@
 // board is always built, its sentences can all be told apart, each variant is the kind of
 // variant it claims to be, the word-order markup stays on the first text of the ordering game
 // and nobody wears what does not suit; a seed gives the same board twice.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <random>
 #include <string>
@@ -14,7 +12,7 @@
 #include "sentence/lexicon.h"
 #include "sentence/sentence_debug.h"
 #include "sentence/variations.h"
-#include "sentence/vocabulary.h"
+#include "sentence_test_support.h"
 
 namespace {
 
@@ -27,38 +25,14 @@ void Vocabulaire() {
     TireSynonymes();
 }
 
-class Board : public ::testing::Test {
+class Board : public SentenceTest {
   protected:
     void SetUp() override {
-        Vocabulaire();
+        SentenceTest::SetUp();
+        TireSynonymes();
         platform::SetSeed(platform::StartSeed);
-        SilenceSentenceDebug();
-    }
-    void TearDown() override {
-        SetSentenceDebugSink(nullptr);
-        InitVocabulary();
     }
 };
-
-std::string U8(const String& s) { return platform::ToUtf8(s); }
-
-std::vector<String> Roles(const StructureAction& s) {
-    return {s.GroupeNominal1,   s.GroupeNominalAdjectif1,   s.VerbeComplement1,
-            s.ObjetComplement1, s.ObjetComplementAdjectif1, s.Action,
-            s.GroupeNominal2,   s.GroupeNominalAdjectif2,   s.VerbeComplement2,
-            s.ObjetComplement2, s.ObjetComplementAdjectif2, s.ObjetDonneLance1,
-            s.ObjetDonneLance2};
-}
-
-std::string Decrit(const StructureAction& s) {
-    std::string r;
-    for (const String& role : Roles(s))
-        r += U8(role) + "|";
-    r += s.Passive ? "P" : "-";
-    r += s.RelativeQue ? "Q" : "-";
-    r += s.Presentatif ? "C" : "-";
-    return r;
-}
 
 bool Pareilles(const StructureAction& a, const StructureAction& b) {
     return Roles(a) == Roles(b) && a.Passive == b.Passive && a.RelativeQue == b.RelativeQue &&
@@ -117,39 +91,15 @@ std::vector<String> PersonnesTriees(const StructureAction& s) {
     return p;
 }
 
-// Every word and verb box, so that option sets can be drawn over all of them.
-std::vector<FlagArray*> ToutesLesCases() {
-    return {&PersosCoches,
-            &HabitsCoches,
-            &ChapeauxCoches,
-            &ObjetsUneMainCoches,
-            &ObjetsDeuxMainsCoches,
-            &AnimauxCoches,
-            &CouleursCoches,
-            &VerbesIntransitifsCoches,
-            &VerbeJouerMusiqueCoches,
-            &VerbeRegarderCoches,
-            &VerbeLancerCoches,
-            &VerbeSouleverCoches,
-            &VerbeTenirCoches,
-            &VerbePromenerCoches,
-            &VerbePoursuivreCoches,
-            &VerbesLancerSurACoches,
-            &VerbePorterSurEpaulesCoches,
-            &VerbePorterHabitCoches};
-}
-
 void OptionsAuHasard(std::mt19937& hasard) {
     Vocabulaire();
     std::uniform_int_distribution<int> niveau(0, 2), taille(0, 3), mode(0, 3), piece(0, 9);
     for (FlagArray* cases : ToutesLesCases())
         for (std::size_t i = 0; i < cases->size(); ++i)
             (*cases)[i] = piece(hasard) < 7;
-    for (int* n : {&queok, &passiveok, &emphatiqueok, &expansiongn1ok, &expansiongn2ok,
-                   &adjectifsok, &codok, &renversableok, &renversablegn1ok, &renversablegn2ok})
+    for (int* n : NiveauxDOptions())
         *n = niveau(hasard);
-    for (bool* b : {&PassiveEnchasseeOk, &PassiveFinOk, &OrdreVerbeSujetOk, &OrdreSujetVerbeOk,
-                    &AccentAgentOk, &AccentPatientOk})
+    for (bool* b : SousOptions())
         *b = piece(hasard) < 6;
     nombredanimations = taille(hasard);
     nombredephrases = taille(hasard);
@@ -175,7 +125,7 @@ std::string Defaut(const SentenceBoardHost& h, bool complet, int animations, int
         for (int j = i + 1; j <= m; ++j) {
             if (Pareilles(h.structures[i], h.structures[j]))
                 return "structures " + std::to_string(i) + " and " + std::to_string(j) +
-                       " are the same: " + Decrit(h.structures[i]);
+                       " are the same: " + Resume(h.structures[i]);
             if (j <= s && h.phrases[i] == h.phrases[j])
                 return "sentences " + std::to_string(i) + " and " + std::to_string(j) +
                        " read the same: " + U8(h.phrases[i]);
@@ -183,10 +133,10 @@ std::string Defaut(const SentenceBoardHost& h, bool complet, int animations, int
     for (int k = 0; k <= m; ++k) {
         const StructureAction& v = h.structures[k];
         if (!TenuesCorrectes(v))
-            return "badly dressed: " + Decrit(v);
+            return "badly dressed: " + Resume(v);
         if (k <= s && h.phrases[k].size() < 10)
             return "empty sentence " + std::to_string(k) + ": " + U8(h.phrases[k]) + " " +
-                   Decrit(v);
+                   Resume(v);
         const bool balise = platform::Contains(h.phrases[k], u"**");
         if (balise && (k > 0 || modedejeu != 2))
             return "markup on text " + std::to_string(k) + " in mode " + std::to_string(modedejeu);
@@ -203,7 +153,7 @@ std::string Defaut(const SentenceBoardHost& h, bool complet, int animations, int
             if (RolesSubstitues(premiere, v) != 1)
                 return "substitution " + std::to_string(k) + " changes " +
                        std::to_string(RolesSubstitues(premiere, v)) +
-                       " roles: " + Decrit(premiere) + " -> " + Decrit(v);
+                       " roles: " + Resume(premiere) + " -> " + Resume(v);
         } else if (k > h.nombreDeSubstitutions) {
             auto a1 = Roles(premiere), b1 = Roles(v);
             for (int i : {0, 3, 6, 9})
@@ -211,7 +161,7 @@ std::string Defaut(const SentenceBoardHost& h, bool complet, int animations, int
                     a1[i] = b1[i] = u"";
             if (a1 != b1 || PersonnesTriees(premiere) != PersonnesTriees(v))
                 return "shuffle " + std::to_string(k) +
-                       " changes more than the persons: " + Decrit(premiere) + " -> " + Decrit(v);
+                       " changes more than the persons: " + Resume(premiere) + " -> " + Resume(v);
             if (v.GroupeNominal1 == premiere.GroupeNominal1 &&
                 v.GroupeNominal2 == premiere.GroupeNominal2 &&
                 v.ObjetComplement1 == premiere.ObjetComplement1 &&
@@ -241,23 +191,8 @@ TEST_F(Board, ShufflingKeepsTheElementsAndDrawsOncePerElement) {
     // Ten steps of the generator, no more.
     std::uint32_t attendu = graine;
     for (int i = 0; i < 10; ++i)
-        attendu = attendu * 1664525u + 1013904223u;
+        attendu = UnPasPlusLoin(attendu);
     EXPECT_EQ(platform::GetSeed(), attendu);
-
-    // Each draw picks among the elements left, the later ones closing the gap.
-    platform::SetSeed(0);
-    std::vector<int> trois = {10, 20, 30};
-    std::vector<float> tirages;
-    for (int i = 0; i < 3; ++i)
-        tirages.push_back(platform::RandomFloat());
-    platform::SetSeed(0);
-    MelangeTableauEntiers(trois);
-    std::vector<int> reste = {10, 20, 30};
-    for (int i = 0; i < 3; ++i) {
-        const int k = static_cast<int>(tirages[i] * static_cast<float>(reste.size()));
-        EXPECT_EQ(trois[i], reste[k]);
-        reste.erase(reste.begin() + k);
-    }
 }
 
 // --- Properties over many boards ---
@@ -286,8 +221,7 @@ TEST_F(Board, FullOptionsGiveFullBoardsOfEveryKind) {
     SentenceBoardHost hote;
     for (int i = 0; i < 1200; ++i) {
         Vocabulaire();
-        for (int* n : {&queok, &passiveok, &emphatiqueok, &expansiongn1ok, &expansiongn2ok,
-                       &adjectifsok, &codok, &renversableok, &renversablegn1ok, &renversablegn2ok})
+        for (int* n : NiveauxDOptions())
             *n = 1 + i % 2;
         nombredanimations = i % 4;
         nombredephrases = (i / 4) % 4;
@@ -316,7 +250,7 @@ TEST_F(Board, ImpossibleBoardsEndAndAreCutShortForThisBoardOnly) {
     // One person, one intransitive verb: no substitution and no shuffle can exist.
     const auto uneSeulePhrase = [] {
         for (FlagArray* cases : ToutesLesCases())
-            std::fill(cases->begin(), cases->end(), false);
+            ToutDecocher(*cases);
         PersosCoches[0] = true;
         VerbesIntransitifsCoches[0] = true;
         codok = 0;
@@ -380,7 +314,7 @@ TEST_F(Board, SeedAndOptionsGiveTheSameBoardTwice) {
                 for (int b = 0; b < 5; ++b) {
                     hote.HasardStructuresEtPhrases();
                     for (int k = 0; k <= 3; ++k)
-                        tableau.push_back(Decrit(hote.structures[k]) + U8(hote.phrases[k]));
+                        tableau.push_back(Resume(hote.structures[k]) + U8(hote.phrases[k]));
                 }
             }
             EXPECT_EQ(tableaux[0], tableaux[1]);
@@ -391,7 +325,7 @@ TEST_F(Board, SeedAndOptionsGiveTheSameBoardTwice) {
 TEST_F(Board, MarkersStayOnlyWhenToyAndRealElephantShareTheBoard) {
     // Only elephants to look at: substitutions of the patient swap toy and real elephant.
     for (FlagArray* cases : ToutesLesCases())
-        std::fill(cases->begin(), cases->end(), false);
+        ToutDecocher(*cases);
     PersosCoches[0] = PersosCoches[1] = true;
     VerbeRegarderCoches[0] = true;
     ObjetsDeuxMainsCoches[4] = true; // deuxmains_elephant_m

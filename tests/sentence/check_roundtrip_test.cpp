@@ -1,29 +1,15 @@
 // Round trip: structures drawn by the generator in the forms the check reads, laid out as the
 // build-a-sentence game's word tags, come back from the check unchanged and without remark;
 // broken copies of the same sentences never pass.
-#include <gtest/gtest.h>
-
-#include <map>
-#include <vector>
-
 #include "platform/random.h"
 #include "sentence/generation.h"
 #include "sentence/sentence_check.h"
-#include "sentence/sentence_debug.h"
-#include "sentence/vocabulary.h"
 #include "sentence/working_lists.h"
+#include "sentence_test_support.h"
 
 namespace {
 
-class AllerRetour : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        InitVocabulary();
-        platform::SetSeed(platform::StartSeed);
-        SilenceSentenceDebug();
-    }
-    void TearDown() override { SetSentenceDebugSink(nullptr); }
-};
+using AllerRetour = SentenceTest;
 
 // A word tag carries the bare code: whether an object lies on the ground is the stage's affair.
 String Etiquette(const String& code) {
@@ -75,20 +61,9 @@ Etiquettes EnEtiquettes(const StructureAction& s) {
     return e;
 }
 
-std::map<String, String> Roles(const StructureAction& s) {
-    std::map<String, String> r = {{u"GroupeNominal1", s.GroupeNominal1},
-                                  {u"GroupeNominalAdjectif1", s.GroupeNominalAdjectif1},
-                                  {u"VerbeComplement1", s.VerbeComplement1},
-                                  {u"ObjetComplement1", s.ObjetComplement1},
-                                  {u"ObjetComplementAdjectif1", s.ObjetComplementAdjectif1},
-                                  {u"Action", s.Action},
-                                  {u"GroupeNominal2", s.GroupeNominal2},
-                                  {u"GroupeNominalAdjectif2", s.GroupeNominalAdjectif2},
-                                  {u"VerbeComplement2", s.VerbeComplement2},
-                                  {u"ObjetComplement2", s.ObjetComplement2},
-                                  {u"ObjetComplementAdjectif2", s.ObjetComplementAdjectif2},
-                                  {u"ObjetDonneLance1", s.ObjetDonneLance1},
-                                  {u"ObjetDonneLance2", s.ObjetDonneLance2}};
+// Every role by field name, as a word tag.
+std::map<String, String> RolesEnEtiquettes(const StructureAction& s) {
+    std::map<String, String> r = RolesParNom(s);
     for (auto& [role, code] : r)
         code = Etiquette(code);
     return r;
@@ -131,11 +106,10 @@ TEST_F(AllerRetour, StructuresTireesReviennentIdentiques) {
         ASSERT_LE(e.mots.size(), 20u);
 
         StructureAction lu;
-        EXPECT_EQ(platform::ToUtf8(Analyse(e.mots, lu)), "");
-        const auto attendus = Roles(genere);
-        for (const auto& [role, code] : Roles(lu))
-            EXPECT_EQ(platform::ToUtf8(code), platform::ToUtf8(attendus.at(role)))
-                << platform::ToUtf8(role);
+        EXPECT_EQ(U8(Analyse(e.mots, lu)), "");
+        const auto attendus = RolesEnEtiquettes(genere);
+        for (const auto& [role, code] : RolesEnEtiquettes(lu))
+            EXPECT_EQ(U8(code), U8(attendus.at(role))) << U8(role);
         ++verifiees;
         avecRelativeSujet += !genere.VerbeComplement1.empty();
         avecRelativeObjet += !genere.VerbeComplement2.empty();

@@ -1,6 +1,4 @@
 // The nouns offered after a verb and the function reached by the end of a sentence.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <vector>
 
@@ -9,18 +7,17 @@
 #include "sentence/sentence_debug.h"
 #include "sentence/vocabulary.h"
 #include "sentence/working_lists.h"
+#include "sentence_test_support.h"
 
 namespace {
 
-class Complements : public ::testing::Test {
+class Complements : public SentenceTest {
   protected:
     void SetUp() override {
-        InitVocabulary();
-        SilenceSentenceDebug();
+        SentenceTest::SetUp();
         ReinitialiseListesNoms();
         FiltreListes(1);
     }
-    void TearDown() override { SetSentenceDebugSink(nullptr); }
 };
 
 StringArray Concatene(std::initializer_list<const StringArray*> listes) {

@@ -1,7 +1,5 @@
 // Random generation of structures: a fixed seed gives fixed structures, and over thousands of
 // seeds and option sets every structure reported as built respects the player's choices.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <random>
 #include <string>
@@ -9,97 +7,37 @@
 
 #include "platform/random.h"
 #include "sentence/generation.h"
-#include "sentence/sentence_debug.h"
 #include "sentence/verb_compatibility.h"
-#include "sentence/vocabulary.h"
 #include "sentence/working_lists.h"
+#include "sentence_test_support.h"
 
 namespace {
 
-class Generation : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        InitVocabulary();
-        platform::SetSeed(platform::StartSeed);
-        SilenceSentenceDebug();
-    }
-    void TearDown() override {
-        SetSentenceDebugSink(nullptr);
-        InitVocabulary();
-    }
-};
+using Generation = SentenceTest;
 
-std::string Resume(const StructureAction& s) {
-    std::string r;
-    for (const String* champ :
-         {&s.GroupeNominal1, &s.GroupeNominalAdjectif1, &s.VerbeComplement1, &s.ObjetComplement1,
-          &s.ObjetComplementAdjectif1, &s.Action, &s.GroupeNominal2, &s.GroupeNominalAdjectif2,
-          &s.VerbeComplement2, &s.ObjetComplement2, &s.ObjetComplementAdjectif2,
-          &s.ObjetDonneLance1, &s.ObjetDonneLance2})
-        r += platform::ToUtf8(*champ) + ",";
-    r += std::to_string(s.NombrePersos);
-    for (bool b : {s.PassiveOuQue, s.Passive, s.RelativeQue, s.PassiveALaFin, s.Presentatif,
-                   s.OrdreVerbeSujet, s.AccentSurAgent, s.Immobile})
-        r += b ? "1" : "0";
-    return r;
-}
-
-// Every flag array, so that option sets can be drawn over all of them.
-std::vector<FlagArray*> ToutesLesCases() {
-    return {&PersosCoches,
-            &HabitsCoches,
-            &ChapeauxCoches,
-            &ObjetsUneMainCoches,
-            &ObjetsDeuxMainsCoches,
-            &AnimauxCoches,
-            &CouleursCoches,
-            &QuiCoches,
-            &VerbesIntransitifsCoches,
-            &VerbeJouerMusiqueCoches,
-            &VerbeRegarderCoches,
-            &VerbeLancerCoches,
-            &VerbeSouleverCoches,
-            &VerbeTenirCoches,
-            &VerbePromenerCoches,
-            &VerbePoursuivreCoches,
-            &VerbesLancerSurACoches,
-            &VerbePorterSurEpaulesCoches,
-            &VerbePorterHabitCoches};
-}
-
-struct Options {
-    int niveaux[10];
-    bool sousOptions[6];
-};
-
-Options LitOptions() {
-    return {{queok, passiveok, emphatiqueok, expansiongn1ok, expansiongn2ok, adjectifsok, codok,
-             renversableok, renversablegn1ok, renversablegn2ok},
-            {PassiveEnchasseeOk, PassiveFinOk, OrdreVerbeSujetOk, OrdreSujetVerbeOk, AccentAgentOk,
-             AccentPatientOk}};
-}
-
-bool operator==(const Options& a, const Options& b) {
-    return std::equal(std::begin(a.niveaux), std::end(a.niveaux), std::begin(b.niveaux)) &&
-           std::equal(std::begin(a.sousOptions), std::end(a.sousOptions),
-                      std::begin(b.sousOptions));
+// The player's options, to check that generating never changes them.
+std::vector<int> LitOptions() {
+    std::vector<int> options;
+    for (int* n : NiveauxDOptions())
+        options.push_back(*n);
+    for (bool* b : SousOptions())
+        options.push_back(*b);
+    return options;
 }
 
 // Draws a random set of check boxes (each category with its own density) and option levels.
 void TireOptions(std::mt19937& alea) {
     std::uniform_real_distribution<double> unif(0.0, 1.0);
-    for (FlagArray* cases : ToutesLesCases()) {
+    for (FlagArray* cases : ToutesLesCases(true)) {
         const double densite = unif(alea);
         for (std::size_t i = 0; i < cases->size(); ++i)
             (*cases)[i] = unif(alea) < densite;
     }
     std::uniform_int_distribution<int> niveau(0, 2);
-    for (int* n : {&queok, &passiveok, &emphatiqueok, &expansiongn1ok, &expansiongn2ok,
-                   &adjectifsok, &codok, &renversableok, &renversablegn1ok, &renversablegn2ok})
+    for (int* n : NiveauxDOptions())
         *n = niveau(alea);
     std::bernoulli_distribution pile(0.7);
-    for (bool* b : {&PassiveEnchasseeOk, &PassiveFinOk, &OrdreVerbeSujetOk, &OrdreSujetVerbeOk,
-                    &AccentAgentOk, &AccentPatientOk})
+    for (bool* b : SousOptions())
         *b = pile(alea);
 }
 
@@ -109,26 +47,7 @@ bool Coche(const String& code) {
         platform::EndsWith(code, u"|par_terre")
             ? platform::Slice(code, 0, -static_cast<int>(String(u"|par_terre").size()))
             : code;
-    const std::pair<const StringArray*, const FlagArray*> categories[] = {
-        {&PersosTous, &PersosCoches},
-        {&HabitsTous, &HabitsCoches},
-        {&ChapeauxTous, &ChapeauxCoches},
-        {&ObjetsUneMainTous, &ObjetsUneMainCoches},
-        {&ObjetsDeuxMainsTous, &ObjetsDeuxMainsCoches},
-        {&AnimauxTous, &AnimauxCoches},
-        {&CouleursTous, &CouleursCoches},
-        {&VerbesIntransitifsTous, &VerbesIntransitifsCoches},
-        {&VerbeJouerMusiqueTous, &VerbeJouerMusiqueCoches},
-        {&VerbeRegarderTous, &VerbeRegarderCoches},
-        {&VerbeLancerTous, &VerbeLancerCoches},
-        {&VerbeSouleverTous, &VerbeSouleverCoches},
-        {&VerbeTenirTous, &VerbeTenirCoches},
-        {&VerbePromenerTous, &VerbePromenerCoches},
-        {&VerbePoursuivreTous, &VerbePoursuivreCoches},
-        {&VerbesLancerSurATous, &VerbesLancerSurACoches},
-        {&VerbePorterSurEpaulesTous, &VerbePorterSurEpaulesCoches},
-        {&VerbePorterHabitTous, &VerbePorterHabitCoches}};
-    for (const auto& [tous, coches] : categories)
+    for (const auto& [tous, coches] : Categories())
         for (std::size_t i = 0; i < tous->size(); ++i)
             if ((*tous)[i] == mot)
                 return (*coches)[i];
@@ -188,7 +107,7 @@ TEST_F(Generation, ProprietesSurDesMilliersDeJeuxDOptions) {
         InitVocabulary();
         TireOptions(alea);
         platform::SetSeed(static_cast<std::int64_t>(alea()));
-        const Options avant = LitOptions();
+        const std::vector<int> avant = LitOptions();
         const bool transitif = TransitifPossible();
         const bool transitifObjet = TransitifObjetPossible();
         const bool intransitif = IntransitifPossible();
@@ -224,13 +143,9 @@ TEST_F(Generation, ProprietesSurDesMilliersDeJeuxDOptions) {
             ++reussies;
 
             ASSERT_TRUE(EstPerso(s.GroupeNominal1)) << trace;
-            for (const String* code :
-                 {&s.GroupeNominal1, &s.GroupeNominalAdjectif1, &s.VerbeComplement1,
-                  &s.ObjetComplement1, &s.ObjetComplementAdjectif1, &s.Action, &s.GroupeNominal2,
-                  &s.GroupeNominalAdjectif2, &s.VerbeComplement2, &s.ObjetComplement2,
-                  &s.ObjetComplementAdjectif2, &s.ObjetDonneLance1, &s.ObjetDonneLance2})
-                if (!code->empty()) {
-                    EXPECT_TRUE(Coche(*code)) << platform::ToUtf8(*code) << " " << trace;
+            for (const String& code : Roles(s))
+                if (!code.empty()) {
+                    EXPECT_TRUE(Coche(code)) << U8(code) << " " << trace;
                 }
             EXPECT_FALSE(s.Action.empty()) << trace;
 
@@ -355,7 +270,7 @@ TEST_F(Generation, CasLimites) {
 
     // A verb whose objects are all disabled is reported, not left without its patient.
     InitVocabulary();
-    for (FlagArray* f : ToutesLesCases()) {
+    for (FlagArray* f : ToutesLesCases(true)) {
         if (f != &PersosCoches)
             std::fill(f->begin(), f->end(), false);
     }

@@ -1,23 +1,16 @@
 // The lexicon: objects on the ground keep their word, passives follow the drawn synonym, and the
 // synonyms are drawn in a fixed number of random steps.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <set>
 
 #include "platform/random.h"
 #include "sentence/lexicon.h"
 #include "sentence/vocabulary.h"
+#include "sentence_test_support.h"
 
 namespace {
 
-class Lexique : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        InitVocabulary();
-        platform::SetSeed(platform::StartSeed);
-    }
-};
+using Lexique = SentenceTest;
 
 TEST_F(Lexique, UnObjetParTerreGardeSonMotMaisPasUnePersonne) {
     EXPECT_EQ(MotFrancais(false, true, u"deuxmains_caisse_f|par_terre"), u"caisse");

@@ -1,8 +1,6 @@
 // Properties of the sentences written for tens of thousands of generated structures under
 // random option sets: punctuation and spaces, elision and contraction, agreement, the markup of
 // the ordering game, and the spelling of every word (checked with hunspell's French dictionary).
-#include <gtest/gtest.h>
-
 #include <cstdio>
 #include <fstream>
 #include <random>
@@ -16,7 +14,7 @@
 #include "sentence/lexicon.h"
 #include "sentence/realisation.h"
 #include "sentence/sentence_debug.h"
-#include "sentence/vocabulary.h"
+#include "sentence_test_support.h"
 
 namespace {
 
@@ -40,24 +38,7 @@ bool Feminin(const String& code) {
     return platform::EndsWith(base, u"_f");
 }
 
-// The colour a reader expects after a noun of the given gender.
-String CouleurAttendue(const String& couleur, bool feminin) {
-    if (!feminin)
-        return couleur;
-    if (couleur == u"bleu")
-        return u"bleue";
-    if (couleur == u"vert")
-        return u"verte";
-    if (couleur == u"gris")
-        return u"grise";
-    if (couleur == u"violet")
-        return u"violette";
-    if (couleur == u"blanc")
-        return u"blanche";
-    return couleur;
-}
-
-std::vector<String> Mots(const String& texte) {
+std::vector<String> MotsDuTexte(const String& texte) {
     std::vector<String> mots;
     for (const String& mot : platform::Split(texte, u" "))
         if (!mot.empty())
@@ -92,21 +73,14 @@ void TireOptions(std::mt19937& alea) {
     InitVocabulary();
     std::uniform_int_distribution<int> niveau(0, 2);
     std::bernoulli_distribution sousOption(0.75);
-    for (int* option : {&queok, &passiveok, &emphatiqueok, &expansiongn1ok, &expansiongn2ok,
-                        &adjectifsok, &codok, &renversableok, &renversablegn1ok, &renversablegn2ok})
+    for (int* option : NiveauxDOptions())
         *option = niveau(alea);
-    for (bool* option : {&PassiveEnchasseeOk, &PassiveFinOk, &OrdreVerbeSujetOk, &OrdreSujetVerbeOk,
-                         &AccentAgentOk, &AccentPatientOk})
+    for (bool* option : SousOptions())
         *option = sousOption(alea);
     if (std::bernoulli_distribution(0.25)(alea))
         return;
     std::bernoulli_distribution coche(0.7);
-    for (FlagArray* coches :
-         {&PersosCoches, &HabitsCoches, &ChapeauxCoches, &ObjetsUneMainCoches,
-          &ObjetsDeuxMainsCoches, &AnimauxCoches, &CouleursCoches, &VerbesIntransitifsCoches,
-          &VerbeJouerMusiqueCoches, &VerbeRegarderCoches, &VerbeLancerCoches, &VerbeSouleverCoches,
-          &VerbeTenirCoches, &VerbePromenerCoches, &VerbePoursuivreCoches, &VerbesLancerSurACoches,
-          &VerbePorterSurEpaulesCoches, &VerbePorterHabitCoches})
+    for (FlagArray* coches : ToutesLesCases())
         for (std::size_t i = 0; i < coches->size(); ++i)
             (*coches)[i] = coche(alea);
 }
@@ -125,11 +99,14 @@ std::vector<Phrase> GenerePhrases() {
                 continue;
             TireSynonymes();
             const bool synonymes = k % 2 == 0;
-            Phrase phrase{s, synonymes, PhraseDeStructure(synonymes, s, false),
+            Phrase phrase{s,
+                          synonymes,
+                          PhraseDeStructure(synonymes, s, false),
                           PhraseDeStructure(synonymes, s, true),
-                          MotFrancais(synonymes, false, s.Action), {}};
-            for (const String* nom : {&s.GroupeNominal1, &s.ObjetComplement1, &s.GroupeNominal2,
-                                      &s.ObjetComplement2})
+                          MotFrancais(synonymes, false, s.Action),
+                          {}};
+            for (const String* nom :
+                 {&s.GroupeNominal1, &s.ObjetComplement1, &s.GroupeNominal2, &s.ObjetComplement2})
                 phrase.nomsDesCouleurs.push_back(MotFrancais(synonymes, true, *nom));
             phrases.push_back(std::move(phrase));
         }
@@ -176,7 +153,7 @@ void MajusculePointEtEspaces(const std::vector<Phrase>& phrases) {
 void ElisionEtContraction(const std::vector<Phrase>& phrases) {
     int fautes = 0;
     for (const Phrase& p : phrases) {
-        const std::vector<String> mots = Mots(p.texte);
+        const std::vector<String> mots = MotsDuTexte(p.texte);
         for (std::size_t i = 0; i + 1 < mots.size(); ++i) {
             const String& mot = mots[i];
             const String& suivant = mots[i + 1];
@@ -224,7 +201,7 @@ void ParticipePassifAccordeAvecLeSujet(const std::vector<Phrase>& phrases) {
     int fautes = 0, participes = 0;
     for (const Phrase& p : phrases) {
         const StructureAction& s = p.structure;
-        const std::vector<String> mots = Mots(platform::Replace(p.texte, u".", u""));
+        const std::vector<String> mots = MotsDuTexte(platform::Replace(p.texte, u".", u""));
         for (std::size_t i = 0; i + 1 < mots.size(); ++i) {
             // "se fait" is followed by an infinitive, never by an agreed form.
             if (mots[i] == u"fait" && i > 0 && mots[i - 1] == u"se" &&

@@ -1,7 +1,5 @@
 // Variants of one sentence: the garment rule, the substitutions of a colour, a verb or a noun,
 // all substitutions of a structure, the pronoun move and the shuffles of the persons.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <set>
 #include <string>
@@ -13,46 +11,22 @@
 #include "sentence/shuffles.h"
 #include "sentence/variations.h"
 #include "sentence/vocabulary.h"
+#include "sentence_test_support.h"
 
 namespace {
 
 using platform::StartsWith;
 
-class Variations : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        InitVocabulary();
-        platform::SetSeed(platform::StartSeed);
-        SilenceSentenceDebug();
-    }
-    void TearDown() override {
-        SetSentenceDebugSink(nullptr);
-        InitVocabulary();
-    }
-};
+using Variations = SentenceTest;
 
-std::uint32_t UnPasPlusLoin(std::uint32_t graine) { return graine * 1664525u + 1013904223u; }
-
-std::vector<String> Roles(const StructureAction& s) {
-    return {s.GroupeNominal1,   s.GroupeNominalAdjectif1,   s.VerbeComplement1,
-            s.ObjetComplement1, s.ObjetComplementAdjectif1, s.Action,
-            s.GroupeNominal2,   s.GroupeNominalAdjectif2,   s.VerbeComplement2,
-            s.ObjetComplement2, s.ObjetComplementAdjectif2, s.ObjetDonneLance1,
-            s.ObjetDonneLance2};
-}
-
-StructureAction Phrase(const char16_t* gn1, const char16_t* action, const char16_t* gn2) {
-    StructureAction s;
-    s.GroupeNominal1 = gn1;
-    s.Action = action;
-    s.GroupeNominal2 = gn2;
+// A structure as Structure() reads it, with the agent and a person patient counted.
+StructureAction Phrase(const String& description) {
+    StructureAction s = Structure(description);
     s.NombrePersos = StartsWith(s.GroupeNominal2, u"perso_") ? 2 : 1;
     return s;
 }
 
-StructureAction DameRegardeMonsieur() {
-    return Phrase(u"perso_dame_f", u"po_regarder", u"perso_monsieur_m");
-}
+const String DameRegardeMonsieur = u"GN1=perso_dame_f;Action=po_regarder;GN2=perso_monsieur_m";
 
 // Every structure a verb substitution of the main clause can give.
 std::vector<StructureAction> ActionsSubstituees(const StructureAction& s) {
@@ -119,17 +93,17 @@ TEST_F(Variations, ColourCandidatesSkipBothObjectsColoursAndUntickedOnes) {
 
 TEST_F(Variations, VerbCandidatesSuitTheObjectAndTheLevels) {
     // An intransitive verb gives way to the seven other intransitive verbs only.
-    const auto marche = ActionsSubstituees(Phrase(u"perso_dame_f", u"i_marcher", u""));
+    const auto marche = ActionsSubstituees(Phrase(u"GN1=perso_dame_f;Action=i_marcher"));
     EXPECT_EQ(marche.size(), 7u);
     for (const StructureAction& v : marche)
         EXPECT_TRUE(StartsWith(v.Action, u"i_") && v.Action != u"i_marcher");
     codok = 2;
-    EXPECT_TRUE(ActionsSubstituees(Phrase(u"perso_dame_f", u"i_marcher", u"")).empty());
+    EXPECT_TRUE(ActionsSubstituees(Phrase(u"GN1=perso_dame_f;Action=i_marcher")).empty());
 
     // "Si possible" on the reversal level: only verbs acting on a person.
     codok = 1;
     renversableok = 2;
-    for (const StructureAction& v : ActionsSubstituees(DameRegardeMonsieur()))
+    for (const StructureAction& v : ActionsSubstituees(Phrase(DameRegardeMonsieur)))
         EXPECT_TRUE(StartsWith(v.Action, u"p_")) << platform::ToUtf8(v.Action);
 
     // Walking an animal follows the main clause's level even in a relative clause.
@@ -145,8 +119,8 @@ TEST_F(Variations, VerbCandidatesSuitTheObjectAndTheLevels) {
 }
 
 TEST_F(Variations, NewVerbKeepsColoursOnlyWhereTheyShowAndKeepsAThrownObject) {
-    StructureAction chien = Phrase(u"perso_dame_f", u"po_regarder", u"animal_chien_m");
-    chien.GroupeNominalAdjectif2 = u"rouge";
+    StructureAction chien =
+        Phrase(u"GN1=perso_dame_f;Action=po_regarder;GN2=animal_chien_m;Adj2=rouge");
     for (const StructureAction& v : ActionsSubstituees(chien))
         EXPECT_EQ(v.GroupeNominalAdjectif2, u"rouge");
     StructureAction balle = chien;
@@ -156,8 +130,7 @@ TEST_F(Variations, NewVerbKeepsColoursOnlyWhereTheyShowAndKeepsAThrownObject) {
 
     // A throw at someone keeps the object already thrown but still takes its draw; counting
     // draws nothing and changes nothing.
-    StructureAction s = DameRegardeMonsieur();
-    s.ObjetDonneLance1 = u"unemain_rose_f";
+    StructureAction s = Phrase(DameRegardeMonsieur + u";Lance1=unemain_rose_f");
     StructureAction lu = s;
     auto graine = platform::GetSeed();
     const int n =
@@ -180,7 +153,7 @@ TEST_F(Variations, NewVerbKeepsColoursOnlyWhereTheyShowAndKeepsAThrownObject) {
 TEST_F(Variations, ThrowWithNothingTickedToThrowLeavesTheThrownObjectAlone) {
     std::fill(ObjetsUneMainCoches.begin(), ObjetsUneMainCoches.end(), false);
     int lancers = 0;
-    for (const StructureAction& v : ActionsSubstituees(DameRegardeMonsieur())) {
+    for (const StructureAction& v : ActionsSubstituees(Phrase(DameRegardeMonsieur))) {
         if (v.Action == u"p_lancer a" || v.Action == u"p_lancer sur") {
             ++lancers;
             EXPECT_EQ(v.ObjetDonneLance1, u"");
@@ -192,7 +165,7 @@ TEST_F(Variations, ThrowWithNothingTickedToThrowLeavesTheThrownObjectAlone) {
 // --- Noun of a role ---
 
 TEST_F(Variations, NounCandidatesFollowTheGoverningVerbAndTheClothingRule) {
-    const StructureAction s = DameRegardeMonsieur();
+    const StructureAction s = Phrase(DameRegardeMonsieur);
     // The subject: persons only, whatever the options.
     renversableok = 0;
     EXPECT_EQ(NomsProposes(s, u"GroupeNominal1", u"null", u"",
@@ -212,13 +185,14 @@ TEST_F(Variations, NounCandidatesFollowTheGoverningVerbAndTheClothingRule) {
               (std::vector<String>{u"unemain_balle_f", u"unemain_rose_f", u"unemain_marteau_m"}));
 
     // A dress worn by the subject: only a woman or a girl can take her place.
-    EXPECT_EQ(NomsProposes(Phrase(u"perso_dame_f", u"h_wear", u"habit_robe_f"), u"GroupeNominal1",
-                           u"null", u"", {u"perso_dame_f", u"habit_robe_f", u"", u"", u"", u""}),
+    EXPECT_EQ(NomsProposes(Phrase(u"GN1=perso_dame_f;Action=h_wear;GN2=habit_robe_f"),
+                           u"GroupeNominal1", u"null", u"",
+                           {u"perso_dame_f", u"habit_robe_f", u"", u"", u"", u""}),
               (std::vector<String>{u"perso_petite fille_f"}));
     // A man is never given a dress; a shirt is fine.
-    const auto habits =
-        NomsProposes(Phrase(u"perso_monsieur_m", u"h_wear", u"habit_pull_m"), u"GroupeNominal2",
-                     u"h_wear", u"", {u"habit_pull_m", u"perso_monsieur_m", u"", u"", u"", u""});
+    const auto habits = NomsProposes(Phrase(u"GN1=perso_monsieur_m;Action=h_wear;GN2=habit_pull_m"),
+                                     u"GroupeNominal2", u"h_wear", u"",
+                                     {u"habit_pull_m", u"perso_monsieur_m", u"", u"", u"", u""});
     EXPECT_EQ(std::count(habits.begin(), habits.end(), u"habit_robe_f"), 0);
     EXPECT_EQ(std::count(habits.begin(), habits.end(), u"habit_chemise_f"), 1);
     // The patient wears a shirt in its own clause: no woman or girl can become the patient.
@@ -230,9 +204,8 @@ TEST_F(Variations, NounCandidatesFollowTheGoverningVerbAndTheClothingRule) {
 
 TEST_F(Variations, AnObjectOnTheGroundIsNeverReplacedByItself) {
     // She holds an apple and looks at the ball lying on the ground.
-    StructureAction s = Phrase(u"perso_dame_f", u"po_regarder", u"unemain_balle_f|par_terre");
-    s.VerbeComplement1 = u"ouodm_tenir";
-    s.ObjetComplement1 = u"unemain_pomme_f";
+    StructureAction s = Phrase(u"GN1=perso_dame_f;Action=po_regarder;GN2=unemain_balle_f|par_terre;"
+                               u"VC1=ouodm_tenir;OC1=unemain_pomme_f");
     const auto noms =
         NomsProposes(s, u"GroupeNominal2", u"po_regarder", u"",
                      {s.GroupeNominal2, s.GroupeNominal1, s.ObjetComplement1, u"", u"", u""});
@@ -255,7 +228,7 @@ TEST_F(Variations, AnObjectOnTheGroundIsNeverReplacedByItself) {
 
 TEST_F(Variations, SubstitutionsOfAStructureAreEachUsedOnce) {
     // Agent and intransitive verb: three other persons and seven other intransitive verbs.
-    const StructureAction s = Phrase(u"perso_dame_f", u"i_marcher", u"");
+    const StructureAction s = Phrase(u"GN1=perso_dame_f;Action=i_marcher");
     std::vector<StructureAction> rien;
     EXPECT_EQ(SubsitueDansStructureaction(false, s, rien), 10);
 
@@ -278,10 +251,9 @@ TEST_F(Variations, SubstitutionsOfAStructureAreEachUsedOnce) {
 
 TEST_F(Variations, SubstitutedVariantsAreTidied) {
     // She looks at a red dog in her clause and chases a man.
-    StructureAction s = Phrase(u"perso_dame_f", u"p_poursuivre", u"perso_monsieur_m");
-    s.VerbeComplement1 = u"po_regarder";
-    s.ObjetComplement1 = u"animal_chien_m";
-    s.ObjetComplementAdjectif1 = u"rouge";
+    StructureAction s =
+        Phrase(u"GN1=perso_dame_f;Action=p_poursuivre;GN2=perso_monsieur_m;VC1=po_regarder;"
+               u"OC1=animal_chien_m;OCAdj1=rouge");
     std::vector<StructureAction> rien;
     std::vector<StructureAction> v(SubsitueDansStructureaction(false, s, rien), s);
     SubsitueDansStructureaction(true, s, v);
@@ -308,9 +280,7 @@ TEST_F(Variations, SubstitutedVariantsAreTidied) {
 // --- Pronoun move ---
 
 TEST_F(Variations, PronounMoveTakesOneDrawAndMovesTheClause) {
-    StructureAction s = DameRegardeMonsieur();
-    s.VerbeComplement1 = u"p_poursuivre";
-    s.ObjetComplement1 = u"perso_petit garcon_m";
+    StructureAction s = Phrase(DameRegardeMonsieur + u";VC1=p_poursuivre;OC1=perso_petit garcon_m");
     choixvariations = 1;
     StructureAction v;
     const auto graine = platform::GetSeed();
@@ -329,20 +299,18 @@ TEST_F(Variations, PronounMoveTakesOneDrawAndMovesTheClause) {
     // Neither clause or both: nothing to move. A man who would wear the dress: no move.
     StructureAction deux = s;
     deux.VerbeComplement2 = u"i_marcher";
-    StructureAction robe = Phrase(u"perso_dame_f", u"h_wear", u"habit_robe_f");
-    robe.VerbeComplement1 = u"po_regarder";
-    robe.ObjetComplement1 = u"perso_monsieur_m";
-    for (const StructureAction& r : {DameRegardeMonsieur(), deux, robe}) {
+    StructureAction robe =
+        Phrase(u"GN1=perso_dame_f;Action=h_wear;GN2=habit_robe_f;VC1=po_regarder;"
+               u"OC1=perso_monsieur_m");
+    for (const StructureAction& r : {Phrase(DameRegardeMonsieur), deux, robe}) {
         StructureAction w;
         EXPECT_EQ(ChoisitDeplacementPronom(r, w), PasDeDeplacement);
     }
 
     // From the patient to the agent with both thrown objects: the second one stays.
-    StructureAction lance = DameRegardeMonsieur();
-    lance.VerbeComplement2 = u"p_lancer sur";
-    lance.ObjetComplement2 = u"perso_petit garcon_m";
-    lance.ObjetDonneLance1 = u"unemain_pomme_f";
-    lance.ObjetDonneLance2 = u"unemain_balle_f";
+    StructureAction lance = Phrase(
+        DameRegardeMonsieur + u";VC2=p_lancer sur;OC2=perso_petit garcon_m;Lance1=unemain_pomme_f;"
+                              u"Lance2=unemain_balle_f");
     StructureAction x;
     ASSERT_EQ(ChoisitDeplacementPronom(lance, x), PronomDeplace);
     EXPECT_EQ(x.Action, u"p_lancer sur");
@@ -351,7 +319,7 @@ TEST_F(Variations, PronounMoveTakesOneDrawAndMovesTheClause) {
 
 TEST_F(Variations, PassiveAndQueFormsAreRewritten) {
     // A passive presentative sentence is rewritten whatever the one-in-five draw says.
-    StructureAction p = Phrase(u"perso_dame_f", u"p_poursuivre", u"perso_monsieur_m");
+    StructureAction p = Phrase(u"GN1=perso_dame_f;Action=p_poursuivre;GN2=perso_monsieur_m");
     p.Passive = p.PassiveOuQue = p.Presentatif = true;
     p.VerbeComplement1 = u"i_lever un bras";
     p.VerbeComplement2 = u"po_regarder";
@@ -370,7 +338,7 @@ TEST_F(Variations, PassiveAndQueFormsAreRewritten) {
     }
 
     // "Le monsieur que la dame regarde court": the man now looks at the lady and runs.
-    StructureAction q = DameRegardeMonsieur();
+    StructureAction q = Phrase(DameRegardeMonsieur);
     q.RelativeQue = q.PassiveOuQue = true;
     q.VerbeComplement2 = u"i_courir";
     StructureAction v;
@@ -400,16 +368,16 @@ TEST_F(Variations, ShufflesCountDistinctAcceptableArrangementsOfPersons) {
         return BousculeStructureaction(false, false, s, rien, evitee);
     };
     // Nobody else, a garment, a lone person in the patient's clause: nothing to shuffle.
-    const StructureAction seul = Phrase(u"perso_dame_f", u"i_marcher", u"");
-    const StructureAction habit = Phrase(u"perso_dame_f", u"h_wear", u"habit_robe_f");
-    StructureAction loin = Phrase(u"perso_dame_f", u"po_regarder", u"animal_chien_m");
-    loin.VerbeComplement2 = u"po_regarder";
-    loin.ObjetComplement2 = u"perso_monsieur_m";
+    const StructureAction seul = Phrase(u"GN1=perso_dame_f;Action=i_marcher");
+    const StructureAction habit = Phrase(u"GN1=perso_dame_f;Action=h_wear;GN2=habit_robe_f");
+    StructureAction loin =
+        Phrase(u"GN1=perso_dame_f;Action=po_regarder;GN2=animal_chien_m;VC2=po_regarder;"
+               u"OC2=perso_monsieur_m");
     for (const StructureAction& s : {seul, habit, loin})
         EXPECT_EQ(compte(s, s), 0);
 
     // The man looking at the lady, unless that is the sentence to avoid; nothing drawn.
-    const StructureAction s = DameRegardeMonsieur();
+    const StructureAction s = Phrase(DameRegardeMonsieur);
     const auto graine = platform::GetSeed();
     EXPECT_EQ(compte(s, s), 1);
     EXPECT_EQ(platform::GetSeed(), graine);
@@ -441,11 +409,9 @@ TEST_F(Variations, ShufflesCountDistinctAcceptableArrangementsOfPersons) {
 
 TEST_F(Variations, ShuffledSlotsAreAllDifferentAndCarryNoForm) {
     // Three acceptable shuffles: the dress must stay on a woman or a girl.
-    StructureAction s = Phrase(u"perso_monsieur_m", u"po_regarder", u"perso_dame_f");
-    s.VerbeComplement1 = u"p_poursuivre";
-    s.ObjetComplement1 = u"perso_petite fille_f";
-    s.VerbeComplement2 = u"h_wear";
-    s.ObjetComplement2 = u"habit_robe_f";
+    StructureAction s =
+        Phrase(u"GN1=perso_monsieur_m;Action=po_regarder;GN2=perso_dame_f;VC1=p_poursuivre;"
+               u"OC1=perso_petite fille_f;VC2=h_wear;OC2=habit_robe_f");
     s.NombrePersos = 3;
     s.Passive = s.Presentatif = s.AccentSurAgent = s.PassiveALaFin = s.OrdreVerbeSujet = true;
     for (int graine = 0; graine < 50; ++graine) {
@@ -473,9 +439,7 @@ TEST_F(Variations, ShuffledSlotsAreAllDifferentAndCarryNoForm) {
 }
 
 TEST_F(Variations, PassiveReferenceAlwaysGivesTheFirstShuffleFirst) {
-    StructureAction s = DameRegardeMonsieur();
-    s.VerbeComplement1 = u"po_regarder";
-    s.ObjetComplement1 = u"perso_petit garcon_m";
+    StructureAction s = Phrase(DameRegardeMonsieur + u";VC1=po_regarder;OC1=perso_petit garcon_m");
     std::set<std::vector<String>> premiers[2];
     for (int passive = 0; passive < 2; ++passive)
         for (int graine = 0; graine < 30; ++graine) {

@@ -1,11 +1,10 @@
 // The verb compatibility table: which two actions one puppet can act at once.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <vector>
 
 #include "sentence/sentence_debug.h"
 #include "sentence/verb_compatibility.h"
+#include "sentence_test_support.h"
 
 namespace {
 
@@ -16,11 +15,7 @@ const std::vector<String> Verbes = {
     u"a_promener",         u"p_poursuivre", u"p_lancer sur",     u"p_lancer a",
     u"p_portersurepaules", u"h_wear"};
 
-class Compatibilite : public ::testing::Test {
-  protected:
-    void SetUp() override { SilenceSentenceDebug(); }
-    void TearDown() override { SetSentenceDebugSink(nullptr); }
-};
+using Compatibilite = SentenceTest;
 
 bool Meme(const String& verbe, const String& autre, const String& complement = String()) {
     return VerbesCompatibles(false, verbe, autre, String(), String(), complement);

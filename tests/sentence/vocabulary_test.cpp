@@ -1,9 +1,8 @@
 // Start values of the vocabulary and the options, and their restoration between games.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 
 #include "sentence/vocabulary.h"
+#include "sentence_test_support.h"
 
 namespace {
 
@@ -25,13 +24,7 @@ TEST(Vocabulaire, ValeursDeDepartEtRetourAuDepart) {
     }
     // The preferences file stores exactly this many flags.
     std::size_t drapeaux = 0;
-    for (const FlagArray* f :
-         {&PersosCoches, &HabitsCoches, &ChapeauxCoches, &ObjetsUneMainCoches,
-          &ObjetsDeuxMainsCoches, &AnimauxCoches, &CouleursCoches, &QuiCoches,
-          &VerbesIntransitifsCoches, &VerbeJouerMusiqueCoches, &VerbeRegarderCoches,
-          &VerbeLancerCoches, &VerbeSouleverCoches, &VerbeTenirCoches, &VerbePromenerCoches,
-          &VerbePoursuivreCoches, &VerbesLancerSurACoches, &VerbePorterSurEpaulesCoches,
-          &VerbePorterHabitCoches})
+    for (const FlagArray* f : ToutesLesCases(true))
         drapeaux += f->size();
     EXPECT_EQ(drapeaux, 55u);
     // Colours and "qui" are not complements.

@@ -1,21 +1,13 @@
 // Classification of the word codes of a composed sentence.
-#include <gtest/gtest.h>
-
 #include "sentence/sentence_debug.h"
 #include "sentence/vocabulary.h"
 #include "sentence/word_classes.h"
 #include "sentence/working_lists.h"
+#include "sentence_test_support.h"
 
 namespace {
 
-class ClassesDeMots : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        SilenceSentenceDebug();
-        InitVocabulary();
-    }
-    void TearDown() override { InitVocabulary(); }
-};
+using ClassesDeMots = SentenceTest;
 
 TEST_F(ClassesDeMots, CategorieParPrefixe) {
     EXPECT_EQ(CategorieNom(u"perso_petit garcon_m"), 1);

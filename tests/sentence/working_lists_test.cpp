@@ -1,28 +1,13 @@
 // Working lists built from the check boxes, and the tests of what can be built.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 
 #include "sentence/vocabulary.h"
 #include "sentence/working_lists.h"
+#include "sentence_test_support.h"
 
 namespace {
 
-class ListesDeTravail : public ::testing::Test {
-  protected:
-    void SetUp() override { InitVocabulary(); }
-};
-
-void ToutDecocher(FlagArray& coches) { std::fill(coches.begin(), coches.end(), false); }
-
-// Every verb flag off, so that a test enables only what it names.
-void AucunVerbe() {
-    for (FlagArray* f : {&VerbesIntransitifsCoches, &VerbeJouerMusiqueCoches, &VerbeRegarderCoches,
-                         &VerbeLancerCoches, &VerbeSouleverCoches, &VerbeTenirCoches,
-                         &VerbePromenerCoches, &VerbePoursuivreCoches, &VerbesLancerSurACoches,
-                         &VerbePorterSurEpaulesCoches, &VerbePorterHabitCoches})
-        ToutDecocher(*f);
-}
+using ListesDeTravail = SentenceTest;
 
 void AucunNom() {
     for (FlagArray* f : {&PersosCoches, &HabitsCoches, &ChapeauxCoches, &ObjetsUneMainCoches,
