@@ -9,7 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libcairo2-dev libpng-dev libfreetype-dev librsvg2-dev fonts-sil-andika fonts-comic-neue fonts-dancingscript
     hunspell hunspell-fr
-    xvfb xauth xdotool imagemagick x11-utils
+    xvfb xauth xdotool imagemagick x11-utils locales
 )
 
 missing=()

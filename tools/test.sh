@@ -12,6 +12,16 @@ build=${MQ_BUILD_DIR:-$root/build/test}
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo ${MQ_CMAKE_ARGS:-}
 cmake --build "$build" -j"$(nproc)"
 
+# Numbers must read the same under a French locale: build one beside the tests when the system
+# has none, so that this check runs everywhere.
+if ! locale -a 2>/dev/null | grep -qiE '^fr_FR\.utf-?8$' && command -v localedef >/dev/null; then
+    mkdir -p "$build/locale"
+    if [ -d "$build/locale/fr_FR.UTF-8" ] ||
+        localedef -i fr_FR -f UTF-8 "$build/locale/fr_FR.UTF-8" >/dev/null 2>&1; then
+        export LOCPATH="$build/locale"
+    fi
+fi
+
 export ALSOFT_DRIVERS=null
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
