@@ -17,17 +17,8 @@ constexpr float DegreesToRadians = 0.017453292f;
 } // namespace
 
 std::shared_ptr<iLayer> EnsureDefaultLayer() {
-    if (!CurrentEngine) {
-        auto engine = std::make_shared<iEngine>();
-        engine->Set();
-        engine->OnCreate();
-    }
+    GetDefaultPlayfield();
     iEngine& engine = *CurrentEngine;
-    if (!engine.defaultPlayfield) {
-        auto playfield = std::make_shared<iPlayfield>();
-        playfield->creationFrame = engine.frameCount;
-        playfield->Init();
-    }
     if (!engine.defaultLayer) {
         auto layer = std::make_shared<iLayer>();
         layer->creationFrame = engine.frameCount;

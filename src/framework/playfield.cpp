@@ -447,3 +447,19 @@ void ResetGuiPlayfield() {
 }
 
 std::shared_ptr<iPlayfield> GetGuiPlayfield() { return GuiPlayfield; }
+
+std::shared_ptr<iPlayfield> GetDefaultPlayfield() {
+    if (!CurrentEngine) {
+        auto engine = std::make_shared<iEngine>();
+        engine->Set();
+        engine->OnCreate();
+    }
+    iEngine& engine = *CurrentEngine;
+    if (!engine.defaultPlayfield) {
+        // Init makes a new playfield the engine's default.
+        auto created = std::make_shared<iPlayfield>();
+        created->creationFrame = engine.frameCount;
+        created->Init();
+    }
+    return engine.defaultPlayfield;
+}

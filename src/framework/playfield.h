@@ -134,3 +134,5 @@ class iPlayfield : public iEngineObject {
 
 void ResetGuiPlayfield();
 std::shared_ptr<iPlayfield> GetGuiPlayfield();
+// Makes sure a current engine and its default playfield exist; returns that playfield.
+std::shared_ptr<iPlayfield> GetDefaultPlayfield();

@@ -35,21 +35,6 @@ constexpr float RadiansToDegrees = 57.29578f;
 
 // --- construction, status, removal ---
 
-std::shared_ptr<iPlayfield> GetDefaultPlayfield() {
-    if (!CurrentEngine) {
-        auto engine = std::make_shared<iEngine>();
-        engine->Set();
-        engine->OnCreate();
-    }
-    iEngine& engine = *CurrentEngine;
-    if (!engine.defaultPlayfield) {
-        auto created = std::make_shared<iPlayfield>();
-        created->creationFrame = engine.frameCount;
-        created->Init();
-    }
-    return engine.defaultPlayfield;
-}
-
 iGuiObject::iGuiObject() { playfield = GetDefaultPlayfield(); }
 
 std::shared_ptr<iGuiObject> iGuiObject::New() {

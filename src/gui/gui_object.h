@@ -158,8 +158,6 @@ class iGuiObject : public iGraph {
 extern int TouchSlotCount;
 void ResetGuiGlobals();
 
-// Makes sure a current engine and its default playfield exist; returns that playfield.
-std::shared_ptr<iPlayfield> GetDefaultPlayfield();
 // The last added playfield of the current engine whose window rectangle holds the touch.
 std::shared_ptr<iPlayfield> TopPlayfieldUnderTouch(int touch);
 bool PointInRotatedRect(float rx, float ry, float rw, float rh, float px, float py, float angle,
