@@ -7,7 +7,7 @@
 #include "gui/image_widget.h"
 #include "platform/diag.h"
 #include "screens/first_screens.h"
-#include "screens/shared_assets.h"
+#include "framework/shared_assets.h"
 
 bool WindowResized = false;
 

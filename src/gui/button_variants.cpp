@@ -6,7 +6,7 @@
 #include "platform/audio.h"
 #include "platform/diag.h"
 #include "platform/input.h"
-#include "screens/shared_assets.h"
+#include "framework/shared_assets.h"
 
 namespace {
 

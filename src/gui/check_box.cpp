@@ -7,7 +7,7 @@
 #include "gui/skin_drawing.h"
 #include "platform/audio.h"
 #include "platform/graphics.h"
-#include "screens/shared_assets.h"
+#include "framework/shared_assets.h"
 
 float iGuiCheckBox::Height() const {
     const auto& image = images[static_cast<std::size_t>(State())];

@@ -5,7 +5,7 @@
 
 #include "framework/bitmap_font.h"
 #include "framework/playfield.h"
-#include "screens/shared_assets.h"
+#include "framework/shared_assets.h"
 
 namespace {
 

@@ -26,7 +26,7 @@
 #include "platform/files.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
-#include "screens/shared_assets.h"
+#include "framework/shared_assets.h"
 
 // --- sliders and limits ---
 

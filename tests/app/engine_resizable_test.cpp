@@ -13,7 +13,7 @@
 #include "platform/app.h"
 #include "platform/diag.h"
 #include "platform/files.h"
-#include "screens/shared_assets.h"
+#include "framework/shared_assets.h"
 
 namespace {
 

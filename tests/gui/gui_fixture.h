@@ -9,7 +9,7 @@
 #include "framework/scene_fixture.h"
 #include "platform/audio.h"
 #include "platform/files.h"
-#include "screens/shared_assets.h"
+#include "framework/shared_assets.h"
 
 class GuiTest : public SceneTest {
   protected:

@@ -8,7 +8,7 @@
 #include "platform/clock.h"
 #include "platform/diag.h"
 #include "platform/files.h"
-#include "screens/shared_assets.h"
+#include "framework/shared_assets.h"
 
 namespace {} // namespace
 

@@ -1,5 +1,5 @@
 // The shared assets and their loading sequence.
-#include "screens/shared_assets.h"
+#include "framework/shared_assets.h"
 
 #include <cstdint>
 #include <vector>
