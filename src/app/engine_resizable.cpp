@@ -6,7 +6,7 @@
 #include "gui/button_variants.h"
 #include "gui/image_widget.h"
 #include "platform/diag.h"
-#include "screens/first_screens.h"
+#include "screens/screen_globals.h"
 #include "framework/shared_assets.h"
 
 bool WindowResized = false;

@@ -3,7 +3,7 @@
 #include "framework/frame_chain.h"
 #include "platform/diag.h"
 #include "platform/files.h"
-#include "screens/first_screens.h"
+#include "screens/screen_globals.h"
 
 int MonApp::OnResize() {
     ResizeCurrentScene();

@@ -8,7 +8,7 @@
 #include "framework/scene_fixture.h"
 #include "platform/diag.h"
 #include "platform/files.h"
-#include "screens/first_screens.h"
+#include "screens/screen_globals.h"
 
 namespace {
 
