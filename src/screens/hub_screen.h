@@ -1,5 +1,6 @@
 #pragma once
-// The hub: the three games, the options and the profiles. Provisional form: it clears the window to a colour of its own.
+// The hub: the three games, the options and the profiles. Provisional form: it clears the window to
+// a colour of its own.
 #include <memory>
 
 #include "framework/engine.h"

@@ -1,5 +1,6 @@
 #pragma once
-// Options screen 1: the constructions and sub-options. Provisional form: it clears the window to a colour of its own.
+// Options screen 1: the constructions and sub-options. Provisional form: it clears the window to a
+// colour of its own.
 #include <memory>
 
 #include "framework/engine.h"

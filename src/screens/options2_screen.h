@@ -1,5 +1,6 @@
 #pragma once
-// Options screen 2: the words the sentences may use. Provisional form: it clears the window to a colour of its own.
+// Options screen 2: the words the sentences may use. Provisional form: it clears the window to a
+// colour of its own.
 #include <memory>
 
 #include "framework/engine.h"
