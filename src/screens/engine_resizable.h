@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "framework/engine.h"
+#include "framework/letterbox.h"
 
 class iGuiImage;
 class iGuiButton2;
@@ -13,17 +14,18 @@ class iPlayfield;
 
 class iEngineResizable : public iEngine {
   public:
-    static constexpr int CanvasWidth = 1280;
-    static constexpr int CanvasHeight = 768;
+    static constexpr int CanvasWidth = ::CanvasWidth;
+    static constexpr int CanvasHeight = ::CanvasHeight;
 
     // Created by the screen; AddLogo places it.
     std::shared_ptr<iGuiImage> logo;
     std::shared_ptr<iGuiButton2> profileButton;
     std::shared_ptr<iGuiButton2> backButton;
 
-    // The background gets the window size; the main playfield the canvas, fitted and centred.
-    // A window of no size (minimised) changes nothing.
-    static void FitToWindow(iPlayfield* background, iPlayfield* main);
+    // The letterbox of the framework, under the name the screens use.
+    static void FitToWindow(iPlayfield* background, iPlayfield* main) {
+        ::FitToWindow(background, main);
+    }
     // FitToWindow for the long-lived menu screens: title, options 1 and 2, hub, profiles.
     static void FitMenuScreens();
 
@@ -34,7 +36,3 @@ class iEngineResizable : public iEngine {
     virtual iPlayfield* BackgroundPlayfield() { return nullptr; }
     virtual iPlayfield* MainPlayfield() { return nullptr; }
 };
-
-// Set by every FitToWindow; screens that find it set on entry re-fit and clear it.
-extern bool WindowResized;
-void ResetEngineResizableGlobals();

@@ -5,7 +5,7 @@
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #include <stb/stb_image_write.h>
 
-#include "app/engine_resizable.h"
+#include "screens/engine_resizable.h"
 #include "framework/playfield.h"
 #include "framework/scene_fixture.h"
 #include "gui/button_variants.h"
@@ -21,13 +21,13 @@ class ResizableTest : public SceneTest {
   protected:
     void SetUp() override {
         SceneTest::SetUp();
-        ResetEngineResizableGlobals();
+        ResetLetterboxGlobals();
         ResetSharedAssets();
         platform::SetPrintSink([](const String&) {});
     }
     void TearDown() override {
         platform::SetPrintSink(nullptr);
-        ResetEngineResizableGlobals();
+        ResetLetterboxGlobals();
         ResetSharedAssets();
         SceneTest::TearDown();
     }

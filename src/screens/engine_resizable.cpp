@@ -1,21 +1,16 @@
 // The letterboxed base screen.
-#include "app/engine_resizable.h"
+#include "screens/engine_resizable.h"
 
 #include "framework/graphics_state.h"
 #include "framework/playfield.h"
+#include "framework/shared_assets.h"
 #include "gui/button_variants.h"
 #include "gui/image_widget.h"
 #include "platform/diag.h"
 #include "screens/screen_globals.h"
-#include "framework/shared_assets.h"
-
-bool WindowResized = false;
-
-void ResetEngineResizableGlobals() { WindowResized = false; }
 
 namespace {
 
-constexpr float AspectThreshold = 0.6f;
 constexpr int LogoPercent = 95;
 constexpr float LogoY = 8;
 constexpr float RightMargin = 12;
@@ -23,36 +18,6 @@ constexpr float BottomMargin = 6;
 constexpr float ButtonGap = 6;
 
 } // namespace
-
-void iEngineResizable::FitToWindow(iPlayfield* background, iPlayfield* main) {
-    const int w = WindowWidth();
-    const int h = WindowHeight();
-    if (w <= 0 || h <= 0) {
-        return;
-    }
-    if (background) {
-        background->width = w;
-        background->height = h;
-        background->viewportWidth = w;
-        background->viewportHeight = h;
-    }
-    if (main) {
-        main->viewportWidth = w;
-        main->viewportHeight = h;
-        main->width = CanvasWidth;
-        main->height = CanvasHeight;
-        const float fw = static_cast<float>(w);
-        const float fh = static_cast<float>(h);
-        const float scale = fh / fw >= AspectThreshold ? fw / CanvasWidth : fh / CanvasHeight;
-        main->scaleX = scale;
-        main->scaleY = scale;
-        main->handleX = CanvasWidth / 2;
-        main->x = fw / 2 - scale * (CanvasWidth / 2);
-        main->handleY = CanvasHeight / 2;
-        main->y = fh / 2 - scale * (CanvasHeight / 2);
-    }
-    WindowResized = true;
-}
 
 void iEngineResizable::FitMenuScreens() {
     const std::shared_ptr<iEngine> screens[] = {ecrantitre, ecranoptions1, ecranoptions2,
