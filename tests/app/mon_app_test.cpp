@@ -6,6 +6,7 @@
 
 #include "app/mon_app.h"
 #include "framework/scene_fixture.h"
+#include "platform/case_folder.h"
 #include "platform/diag.h"
 #include "platform/files.h"
 #include "screens/screen_globals.h"
@@ -14,20 +15,29 @@ namespace {
 
 class MonAppTest : public SceneTest {
   protected:
+    // The game folder lies in a home of this case's own: the application may create its
+    // profile folders there.
     void SetUp() override {
         SceneTest::SetUp();
         ResetScreenGlobals();
-        const char* profile = std::getenv("USERPROFILE");
-        savedProfile = profile != nullptr ? std::optional<std::string>(profile) : std::nullopt;
+        for (const char* name : {"HOME", "USERPROFILE"}) {
+            const char* value = std::getenv(name);
+            saved.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
+        }
+        home = CaseFolder("mon_app").string();
+        setenv("HOME", home.c_str(), 1);
+        unsetenv("USERPROFILE");
         previousSink =
             platform::SetPrintSink([this](const String& line) { printed.push_back(line); });
     }
     void TearDown() override {
         platform::SetPrintSink(previousSink);
-        if (savedProfile) {
-            setenv("USERPROFILE", savedProfile->c_str(), 1);
-        } else {
-            unsetenv("USERPROFILE");
+        for (const auto& [name, value] : saved) {
+            if (value) {
+                setenv(name, value->c_str(), 1);
+            } else {
+                unsetenv(name);
+            }
         }
         ResetScreenGlobals();
         SceneTest::TearDown();
@@ -47,16 +57,18 @@ class MonAppTest : public SceneTest {
 
     std::vector<String> printed;
     platform::PrintSink previousSink;
-    std::optional<std::string> savedProfile;
+    std::vector<std::pair<const char*, std::optional<std::string>>> saved;
+    std::string home;
 };
 
 } // namespace
 
 TEST_F(MonAppTest, CreateBuildsTheSixScreensAndSwitchesToTheTitle) {
-    setenv("USERPROFILE", "/home/enfant", 1);
+    const std::string profile = home + "/enfant";
+    setenv("USERPROFILE", profile.c_str(), 1);
     MonApp app;
     app.OnCreate();
-    EXPECT_EQ(dossierprofil, u"/home/enfant/Documents/MirelvanQuibs/_defaut/");
+    EXPECT_EQ(dossierprofil, platform::FromUtf8(profile) + u"/Documents/MirelvanQuibs/_defaut/");
     ASSERT_TRUE(ecrantitre && ecranintro && ecranoptions1 && ecranoptions2 && ecranprofils &&
                 ecranfin);
     // Created in order: the end screen is the last one made current.
@@ -79,10 +91,9 @@ TEST_F(MonAppTest, CreateBuildsTheSixScreensAndSwitchesToTheTitle) {
 }
 
 TEST_F(MonAppTest, ProfileFolderFallsBackToHomeWithoutUserProfile) {
-    unsetenv("USERPROFILE");
     MonApp app;
     app.OnCreate();
-    EXPECT_EQ(dossierprofil, platform::GetEnv(u"HOME") + u"/Documents/MirelvanQuibs/_defaut/");
+    EXPECT_EQ(dossierprofil, platform::FromUtf8(home) + u"/Documents/MirelvanQuibs/_defaut/");
     EXPECT_FALSE(platform::StartsWith(dossierprofil, u"/Documents"));
 }
 

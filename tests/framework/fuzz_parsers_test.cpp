@@ -128,7 +128,7 @@ TEST(FuzzParsers, SettingsReaderKeepsItsRulesOnDamagedText) {
 }
 
 TEST(FuzzParsers, FontLoadersSurviveDamagedDescriptions) {
-    const auto folder = fixture::FreshFolder("fuzz_font");
+    const auto folder = CaseFolder("fuzz_font");
     fixture::WritePng(folder / "fonts_z_0.png", 64, 64, {{0, 0, 10, 20}, {20, 0, 12, 30}});
     fixture::WritePng(folder / "fonts_z" / "65.png", 9, 17, {{0, 0, 9, 17}});
     const String seeds[] = {u"loader = bitmap\nbitmaps = 1\nformat = png\n32,0,0,8\n"

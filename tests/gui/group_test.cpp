@@ -69,7 +69,7 @@ TEST_F(GroupTest, AutoPlacementFollowsThePreviousChild) {
 }
 
 TEST_F(GroupTest, ItemsScriptNamedByTheSkinNestsGroups) {
-    const std::string folder = FixtureFolder("items_script");
+    const std::string folder = CaseFolder("items_script").string();
     platform::SetDataFolder(platform::FromUtf8(folder));
     std::ofstream(folder + "/panneau.txt")
         << "class=iGuiGroup\nname=sous\nitemsScript=interieur.txt\n\nclass=iGuiRectangle\n";

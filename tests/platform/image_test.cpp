@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/case_folder.h"
 #include "platform/diag.h"
 #include "platform/image.h"
 
@@ -19,10 +20,7 @@ namespace {
 class ImageTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        folder = std::filesystem::path(MQ_TEST_OUTPUT) / "image_test" /
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
+        folder = CaseFolder("image_test");
         ResetWarnings();
     }
     void TearDown() override { ResetWarnings(); }
