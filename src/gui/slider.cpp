@@ -98,7 +98,13 @@ void iGuiSlider::UpdatePointer() {
     over = HitTest(touchIndex);
 }
 
+void iGuiSlider::DropPress() {
+    iGuiObject::DropPress();
+    dragging = false;
+}
+
 void iGuiSlider::UpdateEvents() {
+    DropPressAfterABreak();
     down = false;
     entered = false;
     left = false;

@@ -79,6 +79,8 @@ class iGuiSlider : public iGuiObject {
     bool LoadSkin(iConfig& config, const String& prefix) override;
     // The base machine without "Down" (the drag raises it).
     void UpdateEvents() override;
+    // A drag in progress ends with the press.
+    void DropPress() override;
 
     virtual void DrawIndicatorGhost() {}
     // Top-left corner of the grab area, drawing coordinates.
