@@ -140,10 +140,10 @@ float iLayerObject::OffsetCosX() const { return std::cos(offsetAngleX * DegreesT
 float iLayerObject::OffsetSinY() const { return std::sin(offsetAngleY * DegreesToRadians); }
 
 bool iLayerObject::OverlapsBox(const iLayerObject& other) const {
-    const int w1 = static_cast<int>(std::trunc(Width()));
-    const int h1 = static_cast<int>(std::trunc(Height()));
-    const int w2 = static_cast<int>(std::trunc(other.Width()));
-    const int h2 = static_cast<int>(std::trunc(other.Height()));
+    const int w1 = platform::TruncToInt(Width());
+    const int h1 = platform::TruncToInt(Height());
+    const int w2 = platform::TruncToInt(other.Width());
+    const int h2 = platform::TruncToInt(other.Height());
     const float left1 = CentreX() - static_cast<float>(w1 / 2);
     const float top1 = CentreY() - static_cast<float>(h1 / 2);
     const float left2 = other.CentreX() - static_cast<float>(w2 / 2);

@@ -30,7 +30,7 @@ int WrapIndex(float value, int count) {
     if (count <= 0 || !std::isfinite(value)) {
         return 0;
     }
-    int index = static_cast<int>(std::trunc(std::fmod(value, static_cast<float>(count))));
+    int index = platform::TruncToInt(std::fmod(value, static_cast<float>(count)));
     if (index < 0) {
         index += count;
     }
