@@ -241,7 +241,7 @@ TEST_F(Board, EveryBoardUnderRandomOptionsIsPlayable) {
     SetSentenceDebugSink([&](const String& ligne) {
         rattrapees += platform::StartsWith(ligne, u"une phrase du tableau est incomplète");
     });
-    for (int i = 0; i < 3000; ++i) {
+    for (int i = 0; i < 2000; ++i) {
         // A game scene, and its board host, is made anew for every set-up.
         SentenceBoardHost hote;
         OptionsAuHasard(hasard, i % 2 == 1);
