@@ -57,8 +57,7 @@ Couleur CouleurPale() {
     return pale;
 }
 
-// Verbs whose card says what they need; the throws at or to somebody get no card at all, the
-// words "sur" and "à" standing in for them.
+// Throwing at or to somebody gets no card: the bank offers the words "sur" and "à" instead.
 bool SansEtiquette(const String& code) { return code == u"p_lancer sur" || code == u"p_lancer a"; }
 
 constexpr float CaptionOffsetY = -8;
