@@ -29,7 +29,11 @@ void Put32(std::vector<std::uint8_t>& b, std::uint32_t v) {
         b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
     }
 }
-void PutTag(std::vector<std::uint8_t>& b, const char* tag) { b.insert(b.end(), tag, tag + 4); }
+void PutTag(std::vector<std::uint8_t>& b, const char* tag) {
+    for (int i = 0; i < 4; ++i) {
+        b.push_back(static_cast<std::uint8_t>(tag[i]));
+    }
+}
 
 // A PCM WAV with an optional extra chunk of odd length before the samples.
 std::vector<std::uint8_t> MakeWav(int channels, int bits, int rate,
