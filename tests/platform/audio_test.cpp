@@ -114,8 +114,9 @@ TEST(Wav, RefusesWhatIsNotAPlainPcmWav) {
     EXPECT_FALSE(ParseWav(garbage, s));
     EXPECT_FALSE(ParseOgg(garbage, s));
     // An Ogg page header followed by nonsense is refused by the decoder, not crashed on.
-    std::vector<std::uint8_t> ogg = {'O', 'g', 'g', 'S', 0, 2};
-    ogg.insert(ogg.end(), garbage.begin(), garbage.end());
+    std::vector<std::uint8_t> ogg = garbage;
+    const char page[] = {'O', 'g', 'g', 'S', 0, 2};
+    std::copy(std::begin(page), std::end(page), ogg.begin());
     EXPECT_FALSE(ParseOgg(ogg, s));
     EXPECT_FALSE(ParseOgg({'O', 'g', 'g', 'S'}, s));
     // Header fine, but compressed, 24-bit, 6 channels, rate 0.
