@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/text.h"
+#include "puppets/colour_words.h"
 #include "puppets/sprite.h"
 
 class Animal;
@@ -18,16 +19,18 @@ class Pantin;
 
 // The puppets of a terrain, indexed by person (0 for the subject); a slot may be empty.
 using ListePersos = std::vector<std::shared_ptr<Pantin>>;
-using Couleur = std::array<int, 3>;
 
 // Number of body types; a type outside 0..8 builds type 0.
 inline constexpr int NombreDeTypes = 9;
 // "No choice" in every entry of `choix`.
 inline constexpr int AucunChoix = 99;
 
+// atan(num / den) in degrees, as the pictures were laid out for (not a two-argument arc tangent:
+// (x, y) and (-x, -y) give the same angle); 0 / 0 gives 0 rather than NaN.
+float AtanDegres(float num, float den);
+
 // A stored offset turned about a parent by its rotation and a facing sign: the distance, and the
-// angle in radians whose sine and cosine the placements use. The arc tangent of ox / oy (not a
-// two-argument one) is what the pictures were laid out for; an offset of (0, 0) gives angle 0.
+// angle in radians whose sine and cosine the placements use (AtanDegres of ox / oy).
 struct DecalageTourne {
     float distance = 0;
     float angle = 0;

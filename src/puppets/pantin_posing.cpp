@@ -7,7 +7,6 @@
 #include <cmath>
 
 #include "platform/random.h"
-#include "puppets/animal.h"
 #include "puppets/pantin.h"
 
 namespace {
@@ -20,12 +19,15 @@ constexpr float RadiansParDegre = 0.017453292f;
 // ---------------------------------------------------------------------------------------------
 // 1. The rotated offset
 
+float AtanDegres(float num, float den) {
+    // atan(x / 0) is a right angle, but 0 / 0 has no angle at all.
+    return num == 0 && den == 0 ? 0.0f : std::atan(num / den) * DegresParRadian;
+}
+
 DecalageTourne TourneDecalage(float ox, float oy, float rotationParent, float sensParent) {
     DecalageTourne result;
     result.distance = std::sqrt(ox * ox + oy * oy);
-    // atan(x / 0) is a right angle, but 0 / 0 has no angle at all.
-    const float t = ox == 0 && oy == 0 ? 0.0f : std::atan(ox / oy) * DegresParRadian;
-    result.angle = (rotationParent - t * sensParent) * RadiansParDegre;
+    result.angle = (rotationParent - AtanDegres(ox, oy) * sensParent) * RadiansParDegre;
     return result;
 }
 

@@ -160,6 +160,10 @@ TEST_F(PuppetTest, RestPoseShrugAndBuildingRules) {
     EXPECT_FALSE(p->etoilesActives);
     EXPECT_EQ(p->angleBras1, 0);
 
+    // An offset of (0, 0) turns to angle 0 (plus the parent's rotation), never NaN.
+    EXPECT_FLOAT_EQ(TourneDecalage(0, 0, 90, -1).angle, 90 * 0.017453292f);
+    EXPECT_FLOAT_EQ(AtanDegres(1, 0), 90);
+
     // A colour word outside the nine leaves the colour alone.
     Couleur inchange{1, 2, 3};
     EXPECT_EQ(TireCouleur(u"orange", inchange), 99);
