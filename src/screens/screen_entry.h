@@ -1,0 +1,25 @@
+#pragma once
+// What every menu screen with a decor does each frame: the entry step at the top of its
+// per-frame hook, the decor's drift as its last step, and the decor in its render hook.
+#include <functional>
+
+class iPlayfield;
+class iPlayfieldDecore;
+
+// Gives the decor its three sprites (the floor strip shows imgsol) and either draws a new
+// random pair (the hub, the first screen to show one) or takes up the one kept in the globals.
+void InstalleDecor(iPlayfieldDecore& decor, bool auHasard);
+
+// The entry step: on the first frame after a switch (NouvelEcran), the decor kept in the
+// globals is restored, the playfields are fitted again when the window was resized meanwhile,
+// then `entree` does the screen's own entry work. NouvelEcran is cleared in every case.
+void EntreeEcran(iPlayfield* fond, iPlayfieldDecore& decor,
+                 const std::function<void()>& entree = {});
+
+// One frame of the drift: meuble1 moves one canvas unit along the decor's disposition; once the
+// pair has left (thresholds in viewport pixels, compared as they are) a new random decor comes
+// in; the followers are placed again and DecorX, DecorY written.
+void DeriveDecor(iPlayfieldDecore& decor);
+
+// The floor strip, then the two pieces.
+void DessineDecor(const iPlayfieldDecore& decor);
