@@ -11,7 +11,6 @@
 #include <cmath>
 
 #include "framework/shared_assets.h"
-#include "platform/app.h"
 #include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/graphics.h"
@@ -457,13 +456,11 @@ void iPlayfieldPersos::DessineRegardsEtEtoiles() {
 }
 
 int iPlayfieldFin::OnRender() {
-    const platform::ScissorRect garde = platform::GetScissor();
-    platform::SetScissor(0, 0, static_cast<float>(platform::DeviceWidth()),
-                         static_cast<float>(platform::DeviceHeight()));
+    // The wall fills the room only: on a window wider or taller than the canvas the end
+    // screen's background shows around it, rather than a wall whose floor stops short.
     platform::Cls(static_cast<float>(couleurFond[0]) / 255,
                   static_cast<float>(couleurFond[1]) / 255,
                   static_cast<float>(couleurFond[2]) / 255, 1.0f);
-    platform::SetScissor(garde.x, garde.y, garde.w, garde.h);
     DessineSol();
     DessineAnimaux(false);
     DessinePersos();

@@ -85,7 +85,7 @@ class iPlayfieldPersos : public iPlayfield {
     float ySecousse = 0;
 };
 
-// The end screen's playfield: it draws its room and puppets over the whole window.
+// The end screen's playfield: it draws its room (clipped to the playfield) and its puppets.
 class iPlayfieldFin : public iPlayfieldPersos {
   public:
     int OnRender() override;

@@ -1,5 +1,6 @@
 #include "screens/screen_globals.h"
 
+#include "screens/gallery_screen.h"
 #include "screens/mode_screen.h"
 #include "screens/sentence_feasibility.h"
 #include "screens/setup_screens.h"
@@ -11,6 +12,7 @@ void ResetScreenGlobals() {
     ecranoptions2.reset();
     ecranprofils.reset();
     ecranfin.reset();
+    ecrangalerie.reset();
     ecranchoixdujeu.reset();
     ecrannombreitems1.reset();
     ecrannombreitems2.reset();
