@@ -2,7 +2,7 @@
 
 #include "framework/frame_chain.h"
 #include "platform/diag.h"
-#include "platform/files.h"
+#include "screens/profiles.h"
 #include "screens/screen_globals.h"
 
 int MonApp::OnResize() {
@@ -23,7 +23,9 @@ template <class Screen> std::shared_ptr<Screen> CreateScreen() {
 } // namespace
 
 int MonApp::OnCreate() {
-    dossierprofil = platform::GetEnv(u"USERPROFILE") + u"/Documents/MirelvanQuibs/_defaut/";
+    // The default profile's folder exists from the start, so that its captures have a place.
+    CreeDossierDefaut();
+    dossierprofil = CheminProfil(DossierDefaut);
     ecrantitre = CreateScreen<iEngineEcranTitre>();
     ecranintro = CreateScreen<iEngineChoixConstituantsPersosMode>();
     ecranoptions1 = CreateScreen<iEngineOptions1>();

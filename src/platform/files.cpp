@@ -80,7 +80,7 @@ String GetEnv(const String& name) {
     return u".";
 }
 
-String GameFolder() { return GetEnv(u"USERPROFILE") + u"/Documents/MirelvanQuibs/"; }
+String GameFolder() { return GetEnv(u"USERPROFILE") + u"/Documents/" + GameFolderName + u"/"; }
 
 // ---- 2. Whole files ---------------------------------------------------------------------
 
@@ -297,6 +297,16 @@ int FileType(const String& path) {
         return 2;
     }
     return S_ISREG(info.st_mode) ? 1 : 0;
+}
+
+bool IsRealFolder(const String& path) {
+    std::string full = Native(path);
+    // "link/" would name what the link points to.
+    while (full.size() > 1 && full.back() == '/') {
+        full.pop_back();
+    }
+    struct stat info {};
+    return !full.empty() && lstat(full.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 bool CreateDir(const String& path) {

@@ -19,7 +19,9 @@ String ResolveDataPath(const String& path);
 
 // Environment lookup, "" when unset. USERPROFILE falls back to HOME (never to the root).
 String GetEnv(const String& name);
-// USERPROFILE (or HOME) + "/Documents/MirelvanQuibs/".
+// The game folder's own name, the one spelling every path uses.
+inline constexpr char16_t GameFolderName[] = u"MirelvanQuibs";
+// USERPROFILE (or HOME) + "/Documents/" + GameFolderName + "/".
 String GameFolder();
 
 // Whole text file decoded from UTF-8; "" when it cannot be read.
@@ -76,6 +78,8 @@ class DataBuffer {
 std::vector<String> LoadDir(const String& path);
 // 0 none, 1 file, 2 folder.
 int FileType(const String& path);
+// A folder itself, not a symbolic link to one (trailing separators ignored).
+bool IsRealFolder(const String& path);
 // Creates every missing level; false when one cannot be made.
 bool CreateDir(const String& path);
 // Deletes the folder and what it holds, never following symbolic links.

@@ -1,5 +1,7 @@
 #include "screens/screen_globals.h"
 
+#include "screens/sentence_feasibility.h"
+
 void ResetScreenGlobals() {
     ecrantitre.reset();
     ecranintro.reset();
@@ -7,4 +9,5 @@ void ResetScreenGlobals() {
     ecranoptions2.reset();
     ecranprofils.reset();
     ecranfin.reset();
+    ResetPhrasesPossibles();
 }

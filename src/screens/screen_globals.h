@@ -7,5 +7,5 @@
 #include "screens/profiles_screen.h"
 #include "screens/title_screen.h"
 
-// Every screen global back to none (tests).
+// Every screen global back to none and the menus' flags to their start values (tests).
 void ResetScreenGlobals();

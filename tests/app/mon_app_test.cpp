@@ -1,5 +1,6 @@
 // The application object driven like the platform's loop drives it, without a window.
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,18 +18,25 @@ class MonAppTest : public SceneTest {
     void SetUp() override {
         SceneTest::SetUp();
         ResetScreenGlobals();
-        const char* profile = std::getenv("USERPROFILE");
-        savedProfile = profile != nullptr ? std::optional<std::string>(profile) : std::nullopt;
+        // The default profile's folder is created at start: never in the real home.
+        for (const char* name : {"USERPROFILE", "HOME"}) {
+            const char* value = std::getenv(name);
+            saved.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
+        }
+        std::string pattern = (std::filesystem::temp_directory_path() / "mq-app-XXXXXX");
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        home = pattern;
+        setenv("USERPROFILE", (home + "/profil").c_str(), 1);
+        setenv("HOME", home.c_str(), 1);
         previousSink =
             platform::SetPrintSink([this](const String& line) { printed.push_back(line); });
     }
     void TearDown() override {
         platform::SetPrintSink(previousSink);
-        if (savedProfile) {
-            setenv("USERPROFILE", savedProfile->c_str(), 1);
-        } else {
-            unsetenv("USERPROFILE");
+        for (const auto& [name, value] : saved) {
+            value ? setenv(name, value->c_str(), 1) : unsetenv(name);
         }
+        std::filesystem::remove_all(home);
         ResetScreenGlobals();
         SceneTest::TearDown();
     }
@@ -47,16 +55,18 @@ class MonAppTest : public SceneTest {
 
     std::vector<String> printed;
     platform::PrintSink previousSink;
-    std::optional<std::string> savedProfile;
+    std::vector<std::pair<const char*, std::optional<std::string>>> saved;
+    std::string home;
 };
 
 } // namespace
 
 TEST_F(MonAppTest, CreateBuildsTheSixScreensAndSwitchesToTheTitle) {
-    setenv("USERPROFILE", "/home/enfant", 1);
     MonApp app;
     app.OnCreate();
-    EXPECT_EQ(dossierprofil, u"/home/enfant/Documents/MirelvanQuibs/_defaut/");
+    EXPECT_EQ(dossierprofil,
+              platform::FromUtf8(home) + u"/profil/Documents/MirelvanQuibs/_defaut/");
+    EXPECT_TRUE(platform::IsRealFolder(dossierprofil));
     ASSERT_TRUE(ecrantitre && ecranintro && ecranoptions1 && ecranoptions2 && ecranprofils &&
                 ecranfin);
     // Created in order: the end screen is the last one made current.
@@ -82,8 +92,8 @@ TEST_F(MonAppTest, ProfileFolderFallsBackToHomeWithoutUserProfile) {
     unsetenv("USERPROFILE");
     MonApp app;
     app.OnCreate();
-    EXPECT_EQ(dossierprofil, platform::GetEnv(u"HOME") + u"/Documents/MirelvanQuibs/_defaut/");
-    EXPECT_FALSE(platform::StartsWith(dossierprofil, u"/Documents"));
+    EXPECT_EQ(dossierprofil, platform::FromUtf8(home) + u"/Documents/MirelvanQuibs/_defaut/");
+    EXPECT_TRUE(platform::IsRealFolder(dossierprofil));
 }
 
 TEST_F(MonAppTest, EscapeOnTheTitleQuitsQuietly) {
