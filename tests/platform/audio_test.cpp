@@ -29,7 +29,11 @@ void Put32(std::vector<std::uint8_t>& b, std::uint32_t v) {
         b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
     }
 }
-void PutTag(std::vector<std::uint8_t>& b, const char* tag) { b.insert(b.end(), tag, tag + 4); }
+void PutTag(std::vector<std::uint8_t>& b, const char* tag) {
+    for (int i = 0; i < 4; ++i) {
+        b.push_back(static_cast<std::uint8_t>(tag[i]));
+    }
+}
 
 // A PCM WAV with an optional extra chunk of odd length before the samples.
 std::vector<std::uint8_t> MakeWav(int channels, int bits, int rate,
@@ -110,8 +114,9 @@ TEST(Wav, RefusesWhatIsNotAPlainPcmWav) {
     EXPECT_FALSE(ParseWav(garbage, s));
     EXPECT_FALSE(ParseOgg(garbage, s));
     // An Ogg page header followed by nonsense is refused by the decoder, not crashed on.
-    std::vector<std::uint8_t> ogg = {'O', 'g', 'g', 'S', 0, 2};
-    ogg.insert(ogg.end(), garbage.begin(), garbage.end());
+    std::vector<std::uint8_t> ogg = garbage;
+    const char page[] = {'O', 'g', 'g', 'S', 0, 2};
+    std::copy(std::begin(page), std::end(page), ogg.begin());
     EXPECT_FALSE(ParseOgg(ogg, s));
     EXPECT_FALSE(ParseOgg({'O', 'g', 'g', 'S'}, s));
     // Header fine, but compressed, 24-bit, 6 channels, rate 0.
