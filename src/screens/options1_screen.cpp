@@ -2,7 +2,9 @@
 #include "screens/options1_screen.h"
 
 #include <algorithm>
+#include <cmath>
 
+#include "framework/bitmap_font.h"
 #include "framework/playfield.h"
 #include "framework/shared_assets.h"
 #include "gui/button_variants.h"
@@ -132,7 +134,15 @@ int iEngineOptions1::OnCreate() {
     TextePassive = titre(u"phrases passives et assimilées", 28);
     CasePassiveEnchassee = caseACocher(120, nullptr, 0);
     TextePassiveEnchassee = titre(u"passive enchâssée", 4);
-    CasePassiveFin = caseACocher(40, nullptr, 0);
+    // The second column of boxes keeps 40 clear of the widest label of the first column, not
+    // only of the first row's.
+    const auto largeur = [](const char16_t* texte) {
+        return fontoregano30 ? fontoregano30->TextWidth(texte, 1.0f) : 0.0f;
+    };
+    const float debord = std::max({largeur(u"passive enchâssée"), largeur(u"ordre = verbe-sujet"),
+                                   largeur(u"accent mis sur l'agent")}) -
+                         largeur(u"passive enchâssée");
+    CasePassiveFin = caseACocher(40 + static_cast<int>(std::ceil(debord)), nullptr, 0);
     TextePassiveFin = titre(u"passive en fin de phrase", 4);
     BoutonQue = troisEtats(queok, 52, 0);
     TexteQue = titre(u"relatives en  ''que'' / ''sur lequel/laquelle''", 28);
