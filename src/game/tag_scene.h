@@ -1,0 +1,84 @@
+#pragma once
+// iEngineEtiq: the common base of the sentence-game scenes. It holds what both games need to put
+// word or sentence cards on the canvas and let the child drag them: the playfield the cards
+// stand on, two card lists, the card picture, the structure of the child's sentence and the
+// state of the current drag. The derived scenes supply the hooks and fill the fields in their
+// create hook.
+#include <memory>
+#include <vector>
+
+#include "game/word_tag.h"
+#include "screens/engine_resizable.h"
+#include "sentence/structure_action.h"
+
+class iPlayfield;
+
+class iEngineEtiq : public iEngineResizable {
+  public:
+    // The sentence frame of the build-a-sentence game has this many slots.
+    static constexpr int PlacesDuCadre = 20;
+    // Card index meaning "none"; also past the end of every list the games keep.
+    static constexpr int Aucune = 99;
+
+    // The 1280 by 768 canvas: the cards and their captions are on its GUI page, and the drag
+    // maps the pointer into it.
+    std::shared_ptr<iPlayfield> playfieldPrincipal;
+    // List number 1: the sentence cards of the matching game, the word bank of the
+    // build-a-sentence game.
+    ListeEtiquettes etiquettes;
+    // Filled from the child's composed sentence.
+    StructureAction structurePhrase;
+    // The word card picture ("etiquettemot.png"), given to every card FabriqueEtiquettes makes.
+    platform::ImagePtr imageEtiquette;
+    // List number 2: the word cards of the word-order game, the sentence frame of the
+    // build-a-sentence game.
+    ListeEtiquettes etiquettesMots = ListeEtiquettes(PlacesDuCadre);
+    int nombrePlacees = 0;
+    // The list (1 or 2) whose card is being dragged; 0 while no drag is under way.
+    int listeSaisie = 0;
+    // The card that follows the pointer; past the list, the next card pressed may be taken.
+    // A scene puts it past the list whenever any card may be grabbed afresh.
+    int derniereSaisie = 0;
+    // The list of the last grab: only the drag step of that list ends the drag.
+    int listeEtiquetteSaisie = 0;
+    // The card being dragged, or last dragged: the release restores it.
+    int indiceSaisie = 0;
+    // The card whose pop runs.
+    int indiceAGrossir = 0;
+
+    iPlayfield* MainPlayfield() override { return playfieldPrincipal.get(); }
+
+    // --- Drag and drop (tag_scene_drag.cpp) ---
+
+    // Once per frame for one list: 0 nothing, 1 a card of the list follows the pointer, 2 the
+    // card was let go this frame. The release is reported again every frame until the scene,
+    // having handled it, sets listeEtiquetteSaisie to 0 and derniereSaisie past the list.
+    int DeplaceEtiquettes(ListeEtiquettes& list, int listNumber);
+    // Picks the pressed card (the lowest index under the pointer) or moves the one being
+    // dragged, kept 4 pixels inside the canvas; the other cards fade. True when a card of the
+    // list is under the pointer or the drag of this list is under way.
+    bool SaisitEtiquette(ListeEtiquettes& list, int listNumber);
+    // The release alone: card back to its resting scale, every card opaque, input cleared, pop.
+    bool LacheEtiquette(ListeEtiquettes& list);
+    // A drop that found no place: the card goes back to its home (origineX, origineY) with its
+    // caption, and the drop is closed so that it is not released again on the next frames.
+    void RemetEtiquette(ListeEtiquettes& list);
+
+    // --- Word cards (tag_scene_words.cpp) ---
+
+    // A row of cards for the words, from startIndex on, laid out from (x0, y0) left to right
+    // with `gap` between cards and wrapped 60 pixels lower when a card would come within 100
+    // pixels of the canvas's right edge; a call that starts past 0 continues after the card
+    // before startIndex. categoryCaptions: word codes, coloured by category with a caption for
+    // the child; otherwise sentence pieces shown as they are on random pale cards. Returns the
+    // index after the last card made; the list grows when it is too short.
+    int FabriqueEtiquettes(ListeEtiquettes& list, int startIndex, const std::vector<String>& words,
+                           const std::shared_ptr<iPlayfield>& playfield, bool categoryCaptions,
+                           bool useOwnColour, float x0, float y0, float gap);
+};
+
+// The caption a child reads on the card of a word code: the French word with its article, the
+// placeholder of what some verbs need, the feminine ending of a colour in brackets.
+String LegendeDeMot(const String& code);
+// The same from a display word already found for the code.
+String LegendeDeMot(const String& code, const String& motFrancais);
