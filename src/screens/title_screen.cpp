@@ -2,6 +2,7 @@
 #include "screens/title_screen.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "framework/frame_chain.h"
 #include "gui/image_widget.h"
@@ -10,6 +11,7 @@
 #include "platform/input.h"
 #include "platform/random.h"
 #include "puppets/decor_playfields.h"
+#include "puppets/pantin.h"
 #include "screens/screen_globals.h"
 
 std::shared_ptr<iEngineEcranTitre> ecrantitre;
@@ -51,6 +53,19 @@ constexpr float TassementMin = 0.95f;
 constexpr float PasLogoStudio = 0.03f;
 
 void Joue(const platform::SoundPtr& son) { platform::PlaySound(son, 0, 0); }
+
+// A head's sprites in drawing order.
+std::vector<iSprite*> PartiesTete(const Pantin& pantin) {
+    std::vector<iSprite*> parties;
+    for (iSprite* partie :
+         {static_cast<iSprite*>(pantin.tete.get()), static_cast<iSprite*>(pantin.cheveux.get()),
+          static_cast<iSprite*>(pantin.visage.get())}) {
+        if (partie) {
+            parties.push_back(partie);
+        }
+    }
+    return parties;
+}
 
 } // namespace
 
@@ -104,11 +119,31 @@ void iEngineEcranTitre::FabriquePieces() {
 }
 
 void iEngineEcranTitre::FabriqueTetes() {
-    // Until the puppets can be built, the heads are left out; AlphaTetes keeps their timing.
-    (void)PlaceTetes;
+    for (std::size_t n = 0; n < Pantins.size(); ++n) {
+        auto pantin = std::make_shared<Pantin>();
+        pantin->tete = std::make_shared<Membre>();
+        pantin->FabriqueTete();
+        for (iSprite* partie : PartiesTete(*pantin)) {
+            partie->alpha = 0;
+            partie->x = PlaceTetes[n][0];
+            partie->y = PlaceTetes[n][1];
+        }
+        Pantins[n] = pantin;
+        AlphaTetes[n] = 0;
+    }
 }
 
-void iEngineEcranTitre::DessineTetes() {}
+void iEngineEcranTitre::DessineTetes() {
+    for (std::size_t n = 0; n < Pantins.size(); ++n) {
+        if (!Pantins[n]) {
+            continue;
+        }
+        for (iSprite* partie : PartiesTete(*Pantins[n])) {
+            partie->alpha = AlphaTetes[n];
+            partie->Draw();
+        }
+    }
+}
 
 int iEngineEcranTitre::OnUpdate() {
     if (platform::KeyHits(Escape) > 0) {

@@ -10,6 +10,7 @@
 #include "screens/engine_resizable.h"
 
 class iGuiImage;
+class Pantin;
 class iPlayfieldDecore;
 class iPlayfieldFond;
 
@@ -20,6 +21,8 @@ class iEngineEcranTitre : public iEngineResizable {
     std::shared_ptr<iPlayfieldDecore> Decor;
     // The opening's pieces are built at the first update and kept for the run.
     bool Construit = false;
+    // Heads only.
+    std::array<std::shared_ptr<Pantin>, 5> Pantins;
     std::shared_ptr<iGuiImage> Lettre1;
     std::shared_ptr<iGuiImage> Lettre2;
     std::shared_ptr<iGuiImage> Lettre3;

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "gui/image_widget.h"
+#include "puppets/pantin.h"
 #include "screens/menu_fixture.h"
 
 namespace {
@@ -31,6 +32,7 @@ TEST_F(MenuTest, TitleOpeningRunsOnItsTimeline) {
     // Update n of the title: the sounds it started and how it looks.
     std::map<int, std::vector<String>> sons;
     std::map<int, Instant> vu;
+    float tete4 = -1;
     for (int n = 1; n <= 140; ++n) {
         const std::size_t avant = audio.events.size();
         Step();
@@ -39,6 +41,10 @@ TEST_F(MenuTest, TitleOpeningRunsOnItsTimeline) {
             sons[n].push_back(platform::StripAll(audio.events[i].sound));
         }
         vu[n] = Regarde(*ecrantitre);
+        if (n == 60) {
+            Frame();
+            tete4 = ecrantitre->Pantins[3]->visage->alpha;
+        }
     }
     // The hit is one of four, drawn when the pieces are built.
     const std::map<int, String> attendus = {{2, u"jingle1"},  {19, u"jingle2"}, {36, u"jingle3"},
@@ -61,6 +67,8 @@ TEST_F(MenuTest, TitleOpeningRunsOnItsTimeline) {
         }
     }
     EXPECT_EQ(vu[18].tete1, 1);
+    // The heads are drawn as they fade in: the fourth at update 60 is 8 steps in.
+    EXPECT_NEAR(tete4, 0.48f, 1e-5);
     EXPECT_EQ(vu[86].tete5, 1);
     EXPECT_LT(vu[102].credits, 1);
     EXPECT_EQ(vu[102].etape, 0);
