@@ -5,27 +5,16 @@
 // screen shares and draws the first decor of the run.
 #include <memory>
 
-#include "screens/engine_resizable.h"
+#include "screens/menu_screen.h"
 
-class iGuiButton2;
-class iPlayfieldDecore;
-class iPlayfieldFond;
-
-class iEngineChoixConstituantsPersosMode : public iEngineResizable {
+class iEngineChoixConstituantsPersosMode : public iEngineMenuDecore {
   public:
-    std::shared_ptr<iPlayfieldFond> Fond;
-    std::shared_ptr<iPlayfieldDecore> Decor;
     std::shared_ptr<iGuiButton2> BoutonConstituants;
     std::shared_ptr<iGuiButton2> BoutonPersos;
     std::shared_ptr<iGuiButton2> BoutonModeDeJeu;
 
     int OnCreate() override;
-    int OnRenderHook() override;
-    int OnResize() override;
     int OnUpdate() override;
-
-    iPlayfield* BackgroundPlayfield() override;
-    iPlayfield* MainPlayfield() override;
 };
 
 // Created once by the application and switched to again and again.

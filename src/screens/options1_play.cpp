@@ -1,13 +1,14 @@
 // Options screen 1, per frame: entry, Escape, the three-state buttons, the boxes, "retour" and
-// "exemple", the decor; the example sentence; drawing and resize.
+// "exemple", the decor; the example sentence; resize.
 #include "framework/frame_chain.h"
+#include "framework/playfield.h"
 #include "gui/button_variants.h"
 #include "gui/check_box.h"
-#include "gui/message_box.h"
 #include "gui/text_field.h"
 #include "platform/diag.h"
 #include "platform/input.h"
 #include "puppets/decor_playfields.h"
+#include "screens/menu_message.h"
 #include "screens/options1_screen.h"
 #include "screens/preferences.h"
 #include "screens/screen_entry.h"
@@ -18,33 +19,20 @@
 namespace {
 
 constexpr int Escape = 27;
-constexpr float MargeMessage = 40;
-
-void MontreMessage(MessageBox& box, bool visible) {
-    const int status = visible ? 1 : 0;
-    for (iGuiObject* part :
-         {static_cast<iGuiObject*>(&box), static_cast<iGuiObject*>(box.titre.get()),
-          static_cast<iGuiObject*>(box.message.get()),
-          static_cast<iGuiObject*>(box.bouton1.get())}) {
-        part->SetStatus(status);
-    }
-}
 
 } // namespace
 
 int iEngineOptions1::OnUpdate() {
     // After a failed save the screen waits for the adult to read why.
-    if (MessageEchec->IsActive()) {
-        if (MessageEchec->bouton1->Clicked(false) || platform::KeyHits(Escape) > 0) {
-            MontreMessage(*MessageEchec, false);
+    if (MessageAffiche(*MessageEchec)) {
+        if (FermeMessage(*MessageEchec)) {
             RetourAuHub();
         }
-        AfficheCases();
-        DeriveDecor(*Decor);
+        DeriveDecor(*decor);
         return 0;
     }
 
-    EntreeEcran(Fond.get(), *Decor, [this] {
+    EntreeEcran(background.get(), *decor, [this] {
         platform::Print(u"yes");
         AfficheOptions();
     });
@@ -75,7 +63,7 @@ int iEngineOptions1::OnUpdate() {
         FabriqueExemple();
     }
 
-    DeriveDecor(*Decor);
+    DeriveDecor(*decor);
     // A box flips itself when a press on it is released on it; a press dragged off it flipped
     // the option only. Whatever the pointer did, the box shows its option.
     AfficheCases();
@@ -90,24 +78,16 @@ void iEngineOptions1::Quitte() {
         platform::Print(u"on vient d'écrire Prefs1");
     } else {
         platform::Warn(u"Impossible d'écrire " + dossierprofil + u"preferences");
-        MessageEchec->message->SetText(u"Je n'ai pas pu enregistrer les choix de ce profil.\n"
-                                       u"Ils restent valables jusqu'à la fin de la partie.");
-        MessageEchec->FitToText();
-        // Two lines, each centred on the panel.
-        auto& message = *MessageEchec->message;
-        message.SetWidth(MessageEchec->Width() - 2 * MargeMessage);
-        message.x = MessageEchec->x + MargeMessage;
-        message.SetCentred(true);
-        MontreMessage(*MessageEchec, true);
+        MontreMessage(*MessageEchec, u"Je n'ai pas pu enregistrer les choix de ce profil. Ils "
+                                     u"restent valables jusqu'à la fin de la partie.\n");
         return;
     }
     RetourAuHub();
 }
 
 void iEngineOptions1::RetourAuHub() {
-    NouvelEcran = true;
     platform::Print(u"ecranintro");
-    SwitchScene(ecranintro);
+    VaVersEcran(ecranintro);
 }
 
 int iEngineOptions1::FabriqueExemple() {
@@ -117,16 +97,8 @@ int iEngineOptions1::FabriqueExemple() {
     return 0;
 }
 
-int iEngineOptions1::OnRenderHook() {
-    if (currentPlayfield == Decor) {
-        DessineDecor(*Decor);
-    }
-    return 0;
-}
-
 int iEngineOptions1::OnResize() {
-    FitToWindow(Fond.get(), Decor.get());
-    FitMenuScreens();
-    platform::Print(platform::Str(Decor->viewportWidth));
+    iEngineMenuDecore::OnResize();
+    platform::Print(platform::Str(decor->viewportWidth));
     return 0;
 }

@@ -9,13 +9,11 @@
 #include "framework/shared_assets.h"
 #include "gui/button_variants.h"
 #include "gui/check_box.h"
-#include "gui/image_widget.h"
 #include "gui/label.h"
-#include "gui/message_box.h"
 #include "gui/text_field.h"
 #include "platform/diag.h"
 #include "puppets/decor_playfields.h"
-#include "screens/screen_entry.h"
+#include "screens/menu_message.h"
 #include "sentence/generation.h"
 #include "sentence/lexicon.h"
 #include "sentence/realisation.h"
@@ -31,18 +29,9 @@ constexpr int EcartLignes = 20;
 constexpr float LargeurExemple = 1000;
 constexpr float MargeDroite = 12;
 
-// Every button of the screen is tinted with the same colour under the pointer.
-void Teinte(iGuiButton& bouton, float r, float g, float b, float texteR, float texteG,
-            float texteB) {
-    bouton.SetColor(r, g, b);
-    bouton.SetMouseOverColor(r, g, b);
-    bouton.SetTextRed(texteR);
-    bouton.SetTextGreen(texteG);
-    bouton.SetTextBlue(texteB);
-    bouton.SetTextMouseOverRed(texteR);
-    bouton.SetTextMouseOverGreen(texteG);
-    bouton.SetTextMouseOverBlue(texteB);
-}
+constexpr CouleursBouton CouleursTroisEtats = {{43, 66, 97}, {240, 250, 230}, {240, 250, 230}};
+constexpr CouleursBouton CouleursExemple = {{247, 194, 92}, {240, 250, 230}, {240, 250, 230}};
+constexpr CouleursBouton CouleursRetour = {{117, 160, 205}, {210, 240, 220}, {210, 240, 220}};
 
 template <class Widget>
 std::shared_ptr<Widget> NouveauSur(const std::shared_ptr<iPlayfield>& playfield) {
@@ -60,28 +49,12 @@ int iEngineOptions1::OnCreate() {
     PhraseExemple = PhraseDeStructure(true, StructureExemple, false);
     platform::Print(PhraseExemple);
 
-    Fond = std::make_shared<iPlayfieldFond>();
-    Fond->New();
-    Fond->AddToEngine(*this);
-    Fond->FixeCouleur(false, 22, 89, 45);
-
-    Decor = std::make_shared<iPlayfieldDecore>();
-    Decor->New();
-    Decor->AddToEngine(*this);
-    Decor->SetVirtualSize(CanvasWidth, CanvasHeight, true);
-    Decor->SetClearColor(27, 94, 50);
-
-    logo = std::make_shared<iGuiImage>();
-    logo->New();
-    AddLogo(Decor);
-
-    InstalleDecor(*Decor, false);
+    ConstruitFondEtDecor(22, 89, 45, 27, 94, 50);
 
     // A three-state button at x, on the first row (y given) or below the row above.
     const auto troisEtats = [this](int option, float x, float y) {
-        auto bouton = NouveauSur<iGuiButton3Choix>(Decor);
-        bouton->LoadImage(u"petitbouton1a.png");
-        Teinte(*bouton, 43, 66, 97, 240, 250, 230);
+        auto bouton = NouveauSur<iGuiButton3Choix>(decor);
+        HabilleBouton(*bouton, u"petitbouton1a.png", fontoregano30, u"", CouleursTroisEtats);
         bouton->x = x;
         bouton->baseX = x;
         bouton->baseWidth = bouton->Width();
@@ -90,13 +63,12 @@ int iEngineOptions1::OnCreate() {
         } else {
             bouton->PlaceBelowPrevious(EcartLignes);
         }
-        bouton->SetFont(fontoregano30);
         bouton->SetState(option);
         return bouton;
     };
     // A heading, right of the previous widget, on its row.
     const auto titre = [this](const char16_t* texte, int ecart) {
-        auto label = NouveauSur<iGuiLabel>(Decor);
+        auto label = NouveauSur<iGuiLabel>(decor);
         label->SetFont(fontoregano30);
         label->SetText(texte);
         label->PlaceRightOfPrevious(ecart);
@@ -104,7 +76,7 @@ int iEngineOptions1::OnCreate() {
     };
     // A box right of the previous widget, or in the column of the rows above.
     const auto caseACocher = [this](int ecart, const iGuiObject* colonne, float y) {
-        auto box = NouveauSur<iGuiCheckBox2>(Decor);
+        auto box = NouveauSur<iGuiCheckBox2>(decor);
         box->SetImage(0, imgcheckbox1);
         box->SetImage(1, imgcheckbox2);
         if (colonne) {
@@ -172,44 +144,25 @@ int iEngineOptions1::OnCreate() {
              {CaseAccentAgent, &AccentAgentOk},           {CaseAccentPatient, &AccentPatientOk}};
     AfficheCases();
 
-    BoutonExemple = NouveauSur<iGuiButton2>(Decor);
-    BoutonExemple->LoadImage(u"petitbouton1a.png");
-    Teinte(*BoutonExemple, 247, 194, 92, 240, 250, 230);
+    BoutonExemple = NouveauBouton(decor, u"petitbouton1a.png", fontoregano30, u">> exemple <<",
+                                  CouleursExemple);
     BoutonExemple->x = 44;
-    BoutonExemple->baseX = 44;
-    BoutonExemple->baseWidth = BoutonExemple->Width();
+    PoseBouton(*BoutonExemple);
     BoutonExemple->PlaceBelowPrevious(33);
-    BoutonExemple->SetFont(fontoregano30);
-    BoutonExemple->SetText(u">> exemple <<");
-    BoutonExemple->CenterText(0, 0);
 
-    ChampExemple = NouveauSur<iGuiTextField>(Decor);
+    ChampExemple = NouveauSur<iGuiTextField>(decor);
     ChampExemple->SetFont(fontoregano30);
     ChampExemple->SetText(PhraseExemple);
     ChampExemple->PlaceRightOfPrevious(28);
     ChampExemple->SetWidth(std::min(LargeurExemple, CanvasWidth - ChampExemple->x - MargeDroite));
 
-    BoutonRetour = NouveauSur<iGuiButton2>(Decor);
-    BoutonRetour->SetFont(fontoregano48);
-    BoutonRetour->LoadImage(u"grosbouton1a.png");
-    Teinte(*BoutonRetour, 117, 160, 205, 210, 240, 220);
-    BoutonRetour->SetText(u"retour");
-    BoutonRetour->CenterText(0, 0);
+    BoutonRetour =
+        NouveauBouton(decor, u"grosbouton1a.png", fontoregano48, u"retour", CouleursRetour);
     BoutonRetour->SetXPercent(50);
-    BoutonRetour->baseX = BoutonRetour->x;
-    BoutonRetour->baseWidth = BoutonRetour->Width();
+    PoseBouton(*BoutonRetour);
     BoutonRetour->PlaceBelowPrevious(30);
 
-    MessageEchec = std::make_shared<MessageBox>();
-    MessageEchec->New();
-    MessageEchec->Create(CanvasWidth, CanvasHeight, false, Decor, u"message.png", fontoregano30,
-                         u"Attention !", u"d'accord", u"");
-    // The button answers the pointer where it is drawn only with its handle at its corner.
-    auto& ok = *MessageEchec->bouton1;
-    ok.x -= static_cast<float>(ok.handleX) * ok.scaleX;
-    ok.y -= static_cast<float>(ok.handleY) * ok.scaleY;
-    ok.SetHandle(0, 0);
-    ok.baseX = ok.x;
+    MessageEchec = CreeMessageMenu(decor);
     return 0;
 }
 
@@ -242,6 +195,3 @@ int iEngineOptions1::ChoixSuivant(iGuiButton3Choix& bouton, int etat) {
     bouton.SetState(suivant);
     return suivant;
 }
-
-iPlayfield* iEngineOptions1::BackgroundPlayfield() { return Fond.get(); }
-iPlayfield* iEngineOptions1::MainPlayfield() { return Decor.get(); }

@@ -11,22 +11,17 @@
 #include <utility>
 #include <vector>
 
-#include "screens/engine_resizable.h"
+#include "screens/menu_screen.h"
 #include "sentence/structure_action.h"
 
-class iGuiButton2;
 class iGuiButton3Choix;
 class iGuiCheckBox2;
 class iGuiLabel;
 class iGuiTextField;
-class iPlayfieldDecore;
-class iPlayfieldFond;
 class MessageBox;
 
-class iEngineOptions1 : public iEngineResizable {
+class iEngineOptions1 : public iEngineMenuDecore {
   public:
-    std::shared_ptr<iPlayfieldFond> Fond;
-    std::shared_ptr<iPlayfieldDecore> Decor;
     StructureAction StructureExemple;
     String PhraseExemple;
 
@@ -74,7 +69,6 @@ class iEngineOptions1 : public iEngineResizable {
     std::vector<std::pair<std::shared_ptr<iGuiCheckBox2>, bool*>> Cases;
 
     int OnCreate() override;
-    int OnRenderHook() override;
     int OnResize() override;
     int OnUpdate() override;
 
@@ -84,9 +78,6 @@ class iEngineOptions1 : public iEngineResizable {
     static int ChoixSuivant(iGuiButton3Choix& bouton, int etat);
     // A new example sentence under the current options.
     int FabriqueExemple();
-
-    iPlayfield* BackgroundPlayfield() override;
-    iPlayfield* MainPlayfield() override;
 
   private:
     // The boxes only: after every frame's logic they show their options again, so a box and

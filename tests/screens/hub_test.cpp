@@ -1,8 +1,9 @@
 // The hub: where each button leads, and a finished button bounce that wins over Escape.
 #include "gui/button_variants.h"
 #include "screens/menu_fixture.h"
+#include "screens/mode_screen.h"
 
-TEST_F(MenuTest, HubButtonsLeadToTheirScreensAndOutrankEscape) {
+TEST_F(MenusAppTest, HubButtonsLeadToTheirScreensAndOutrankEscape) {
     Step();
     platform::Input().Press(1);
     ASSERT_EQ(AttendScene(ecranintro), 1);
@@ -18,12 +19,26 @@ TEST_F(MenuTest, HubButtonsLeadToTheirScreensAndOutrankEscape) {
         {hub.backButton, ecrantitre}};
     for (const auto& [bouton, cible] : cibles) {
         NouvelEcran = false;
-        Survole(*bouton);
-        platform::Input().Press(1);
+        Appuie(*bouton);
         // The press frame, then the bounce: the switch comes when the button is back at rest.
         EXPECT_EQ(AttendScene(cible), 12);
         platform::Input().Release(1);
         EXPECT_TRUE(NouvelEcran);
+        Entre(ecranintro);
+    }
+    // The game-mode screen is made afresh at each press and takes up the decor by itself.
+    for (int visite = 0; visite < 2; ++visite) {
+        const auto avant = ecranchoixdujeu;
+        NouvelEcran = false;
+        Appuie(*hub.BoutonModeDeJeu);
+        Step(12);
+        platform::Input().Release(1);
+        ASSERT_NE(ecranchoixdujeu, avant);
+        EXPECT_EQ(PendingScene, ecranchoixdujeu);
+        EXPECT_FALSE(NouvelEcran);
+        Step();
+        EXPECT_EQ(CurrentScene, ecranchoixdujeu);
+        EXPECT_EQ(ecranchoixdujeu->frameCount, 1);
         Entre(ecranintro);
     }
 
@@ -32,8 +47,7 @@ TEST_F(MenuTest, HubButtonsLeadToTheirScreensAndOutrankEscape) {
     EXPECT_EQ(AttendScene(ecrantitre), 1);
     platform::Input().Release(27);
     Entre(ecranintro);
-    Survole(*hub.BoutonPersos);
-    platform::Input().Press(1);
+    Appuie(*hub.BoutonPersos);
     Step();
     platform::Input().Release(1);
     while (hub.BoutonPersos->shrinking || hub.BoutonPersos->bounceScale < 0.955f) {

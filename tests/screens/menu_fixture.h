@@ -1,75 +1,102 @@
 #pragma once
-// The menus as the application builds them, without a window: the real data folder, a
-// temporary home with the default profile current, the start vocabulary, recorded sounds and
-// silenced debug lines. Widgets are pressed where they are drawn, through the input device.
-#include <gtest/gtest.h>
-
+// The menu screens on a headless stage: the real data folder (pictures and fonts measure as in
+// the game), a temporary home with the default profile current, the start vocabulary, recorded
+// sound, debug lines silenced; presses injected where the widgets are drawn.
 #include <filesystem>
-#include <string>
 
 #include "app/mon_app.h"
-#include "framework/frame_chain.h"
 #include "framework/letterbox.h"
-#include "framework/playfield.h"
 #include "framework/scene_fixture.h"
 #include "framework/shared_assets.h"
 #include "platform/audio.h"
 #include "platform/diag.h"
 #include "platform/files.h"
+#include "platform/random.h"
 #include "puppets/decor_playfields.h"
-#include "puppets/sprite.h"
+#include "screens/hub_screen.h"
+#include "screens/profiles.h"
 #include "screens/screen_globals.h"
 #include "sentence/sentence_debug.h"
 #include "sentence/vocabulary.h"
 
 class MenuTest : public SceneTest {
   protected:
-    void SetUp() override {
-        ResetStage(1134, 680);
-        std::string pattern = std::filesystem::temp_directory_path() / "mq-menu-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        home = pattern;
-        setenv("HOME", home.c_str(), 1);
-        unsetenv("USERPROFILE");
-        platform::SetDataFolder(platform::FromUtf8(MQ_TEST_DATA_DIR));
-        platform::SetAudioDevice(&audio);
-        platform::SetPrintSink([this](const String& line) { printed.push_back(line); });
-        SilenceSentenceDebug();
-        InitVocabulary();
-        app.OnCreate();
-    }
+    void SetUp() override { Stage(1134, 680); }
     void TearDown() override {
         ResetScreenGlobals();
         ResetSharedAssets();
         ResetDecorGlobals();
         ResetLetterboxGlobals();
-        ResetImagesDeSprites();
-        InitVocabulary();
-        SetSentenceDebugSink(nullptr);
-        platform::SetPrintSink(nullptr);
         platform::SetAudioDevice(nullptr);
         platform::SetDataFolder(u"");
+        platform::SetPrintSink(nullptr);
+        SetSentenceDebugSink(nullptr);
+        InitVocabulary();
         std::filesystem::remove_all(home);
         setenv("HOME", savedHome.c_str(), 1);
         SceneTest::TearDown();
     }
 
-    // The pointer over the middle of a widget, in window pixels.
-    static void Survole(const iGuiObject& widget, float dx = 0) {
-        const auto playfield = widget.GetPlayfield();
-        platform::Input().MoveMouse(
-            playfield->x + playfield->scaleX * (widget.Left() + widget.Width() / 2 + dx),
-            playfield->y + playfield->scaleY * (widget.Top() + widget.Height() / 2));
+    void Stage(int width, int height) {
+        ResetStage(width, height);
+        ResetSharedAssets();
+        ResetDecorGlobals();
+        ResetLetterboxGlobals();
+        ResetScreenGlobals();
+        InitVocabulary();
+        platform::SetAudioDevice(&audio);
+        platform::SetPrintSink([](const String&) {});
+        SilenceSentenceDebug();
+        if (home.empty()) {
+            std::string pattern = std::filesystem::temp_directory_path() / "mq-menus-XXXXXX";
+            ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+            home = pattern;
+            setenv("HOME", home.c_str(), 1);
+            unsetenv("USERPROFILE");
+        }
+        ASSERT_TRUE(CreeDossierDefaut());
+        dossierprofil = CheminProfil(DossierDefaut);
+        platform::SetDataFolder(platform::FromUtf8(MQ_TEST_DATA_DIR));
+        LoadSharedAssets();
+        // The screens go back to a whole hub; it draws its decor before the seed is set.
+        ecranintro = std::make_shared<iEngineChoixConstituantsPersosMode>();
+        ecranintro->Create();
+        platform::SetSeed(platform::StartSeed);
     }
-    // Press and release on the widget, one update each.
-    void Clique(const iGuiObject& widget) {
-        Survole(widget);
+
+    // Built as the game builds it, then entered as from another screen.
+    template <class Screen> std::shared_ptr<Screen> Open() {
+        auto screen = std::make_shared<Screen>();
+        screen->Create();
+        NouvelEcran = true;
+        SwitchScene(screen);
+        Step();
+        return screen;
+    }
+
+    // The middle of the widget where it was last drawn, in window pixels.
+    static std::pair<float, float> Where(const iGuiObject& w) {
+        const auto pf = w.GetPlayfield();
+        const float x = w.bounds[5] - static_cast<float>(w.handleX) * w.bounds[1] + w.bounds[4] / 2;
+        const float y = w.bounds[6] - static_cast<float>(w.handleY) * w.bounds[2] + w.bounds[0] / 2;
+        return {pf->x + x * pf->scaleX, pf->y + y * pf->scaleY};
+    }
+    // Press on the widget and release there (or elsewhere), then the frames of a bounce.
+    void Click(const iGuiObject& w, int after = 0, bool slideOff = false) {
+        const auto [x, y] = Where(w);
+        platform::Input().MoveMouse(x, y);
         platform::Input().Press(1);
         Step();
+        if (slideOff) {
+            platform::Input().MoveMouse(x, y - 300);
+            Step();
+        }
         platform::Input().Release(1);
-        Step();
+        Step(1 + after);
     }
-    // Updates until the pending scene is the one given; the number of updates it took.
+
+    // Updates until the pending scene is the one given; the number of updates it took (-1
+    // when it never came).
     int AttendScene(const std::shared_ptr<iScene>& scene, int maximum = 30) {
         for (int n = 1; n <= maximum; ++n) {
             Step();
@@ -79,12 +106,19 @@ class MenuTest : public SceneTest {
         }
         return -1;
     }
-    // Into a screen made at start the way the menus switch to it.
+    // The pointer on the widget and the button down, nothing updated yet.
+    static void Appuie(const iGuiObject& w) {
+        const auto [x, y] = Where(w);
+        platform::Input().MoveMouse(x, y);
+        platform::Input().Press(1);
+    }
+    // Into a screen made at start, the way the menus switch to it.
     void Entre(const std::shared_ptr<iScene>& scene) {
         NouvelEcran = true;
         SwitchScene(scene);
         Step();
     }
+    // How many times the sound file played on the channel.
     int Joues(const char16_t* fichier, int canal) const {
         int n = 0;
         for (const auto& event : audio.events) {
@@ -94,9 +128,17 @@ class MenuTest : public SceneTest {
         return n;
     }
 
-    const std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
-    std::string home;
     platform::RecordingAudio audio;
-    std::vector<String> printed;
+    std::string home;
+    const std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+};
+
+// The six long-lived screens as the application makes them at start, the title current.
+class MenusAppTest : public MenuTest {
+  protected:
+    void SetUp() override {
+        MenuTest::SetUp();
+        app.OnCreate();
+    }
     MonApp app;
 };

@@ -14,10 +14,10 @@
 
 namespace {
 
-class Options1Test : public MenuTest {
+class Options1Test : public MenusAppTest {
   protected:
     void SetUp() override {
-        MenuTest::SetUp();
+        MenusAppTest::SetUp();
         Step();
         Entre(ecranoptions1);
     }
@@ -25,8 +25,7 @@ class Options1Test : public MenuTest {
 
     // Updates until the screen asks for the hub.
     int Retour() {
-        Survole(*ecran().BoutonRetour);
-        platform::Input().Press(1);
+        Appuie(*ecran().BoutonRetour);
         const int n = AttendScene(ecranintro);
         platform::Input().Release(1);
         return n;
@@ -79,8 +78,8 @@ TEST_F(Options1Test, ShowsTheOptionGlobalsOnEachEntry) {
     EXPECT_EQ(ecran().CaseOrdreVerbeSujet->checkState, 1);
 
     // Everything fits on the canvas.
-    for (auto widget = ecran().Decor->CurrentPageList()->First(); widget;
-         widget = ecran().Decor->CurrentPageList()->Next()) {
+    for (auto widget = ecran().decor->CurrentPageList()->First(); widget;
+         widget = ecran().decor->CurrentPageList()->Next()) {
         if (widget->status == 1) {
             EXPECT_GE(widget->Left(), 0);
             EXPECT_LE(widget->Left() + widget->Width(), 1280);
@@ -96,7 +95,7 @@ TEST_F(Options1Test, ButtonsCycleWithANewExampleAndBoxesAlwaysShowTheirOption) {
     const String legendes[] = {u"pourquoi pas", u"si possible", u" non "};
     String exemple = ecran().PhraseExemple;
     for (int clic = 0; clic < 3; ++clic) {
-        Clique(*ecran().BoutonAdjectifs);
+        Click(*ecran().BoutonAdjectifs);
         EXPECT_EQ(adjectifsok, (clic + 1) % 3);
         EXPECT_EQ(ecran().BoutonAdjectifs->text, legendes[clic]);
         EXPECT_NE(ecran().PhraseExemple, exemple);
@@ -107,19 +106,18 @@ TEST_F(Options1Test, ButtonsCycleWithANewExampleAndBoxesAlwaysShowTheirOption) {
 
     // A press on a box dragged off it before the release: the option and the box agree.
     auto& box = *ecran().CaseOrdreSujetVerbe;
-    Survole(box);
-    platform::Input().Press(1);
+    Appuie(box);
     Step();
     EXPECT_FALSE(OrdreSujetVerbeOk);
     EXPECT_EQ(box.checkState, 0);
-    Survole(box, 300);
+    platform::Input().MoveMouse(Where(box).first + 300, Where(box).second);
     Step();
     platform::Input().Release(1);
     Step();
     EXPECT_FALSE(OrdreSujetVerbeOk);
     EXPECT_EQ(box.checkState, 0);
     // A whole click on it toggles both back; the example stays.
-    Clique(box);
+    Click(box);
     EXPECT_TRUE(OrdreSujetVerbeOk);
     EXPECT_EQ(box.checkState, 1);
     EXPECT_EQ(Joues(u"clicclacmercikodak.wav", 0), 2);
@@ -135,7 +133,7 @@ TEST_F(Options1Test, ButtonsCycleWithANewExampleAndBoxesAlwaysShowTheirOption) {
 }
 
 TEST_F(Options1Test, RetourSavesOnlyInANamedProfileAndEscapeNeverSaves) {
-    Clique(*ecran().BoutonQue);
+    Click(*ecran().BoutonQue);
     ASSERT_EQ(queok, 1);
     EXPECT_GT(Retour(), 0);
     EXPECT_TRUE(NouvelEcran);
@@ -144,7 +142,7 @@ TEST_F(Options1Test, RetourSavesOnlyInANamedProfileAndEscapeNeverSaves) {
     ASSERT_TRUE(CreeProfil(u"Lina"));
     dossierprofil = CheminProfil(u"Lina");
     Entre(ecranoptions1);
-    Clique(*ecran().BoutonQue);
+    Click(*ecran().BoutonQue);
     platform::Input().Press(27);
     EXPECT_EQ(AttendScene(ecranintro), 1);
     platform::Input().Release(27);
@@ -166,7 +164,7 @@ TEST_F(Options1Test, AFailedSaveIsToldAndTheChoicesStay) {
     ASSERT_TRUE(CreeProfil(u"Lina"));
     dossierprofil = CheminProfil(u"Lina");
     Entre(ecranoptions1);
-    Clique(*ecran().BoutonEmphatique);
+    Click(*ecran().BoutonEmphatique);
     // The profile's folder can no longer be written to.
     const std::string dossier = platform::ToUtf8(dossierprofil);
     std::filesystem::remove_all(dossier);
@@ -184,8 +182,7 @@ TEST_F(Options1Test, AFailedSaveIsToldAndTheChoicesStay) {
     Step(5);
     EXPECT_EQ(CurrentScene, ecranoptions1);
     EXPECT_EQ(PendingScene, nullptr);
-    Survole(*ecran().MessageEchec->bouton1);
-    platform::Input().Press(1);
+    Appuie(*ecran().MessageEchec->bouton1);
     EXPECT_GT(AttendScene(ecranintro), 0);
     EXPECT_FALSE(ecran().MessageEchec->IsActive());
     EXPECT_EQ(emphatiqueok, 1);

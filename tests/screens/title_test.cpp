@@ -28,7 +28,7 @@ Instant Regarde(const iEngineEcranTitre& titre) {
 
 } // namespace
 
-TEST_F(MenuTest, TitleOpeningRunsOnItsTimeline) {
+TEST_F(MenusAppTest, TitleOpeningRunsOnItsTimeline) {
     // Update n of the title: the sounds it started and how it looks.
     std::map<int, std::vector<String>> sons;
     std::map<int, Instant> vu;
@@ -91,7 +91,7 @@ TEST_F(MenuTest, TitleOpeningRunsOnItsTimeline) {
     EXPECT_EQ(vu[136].tete5, 0);
 }
 
-TEST_F(MenuTest, TitlePressGoesToTheHubAndALaterVisitResumes) {
+TEST_F(MenusAppTest, TitlePressGoesToTheHubAndALaterVisitResumes) {
     // Updates that run back to back within 1 ms of the last timed step do not move the opening.
     Step(40);
     const Instant milieu = Regarde(*ecrantitre);
@@ -128,7 +128,7 @@ TEST_F(MenuTest, TitlePressGoesToTheHubAndALaterVisitResumes) {
     EXPECT_EQ(ecrantitre->LogoStudio->alpha, 1);
 }
 
-TEST_F(MenuTest, TitleEscapeOnTheFirstUpdateQuitsBeforeAnythingIsBuilt) {
+TEST_F(MenusAppTest, TitleEscapeOnTheFirstUpdateQuitsBeforeAnythingIsBuilt) {
     platform::Input().Press(27);
     try {
         Step();
