@@ -123,7 +123,7 @@ class MenuTest : public SceneTest {
         int n = 0;
         for (const auto& event : audio.events) {
             n += event.kind == platform::RecordingAudio::Event::Play && event.channel == canal &&
-                 platform::EndsWith(event.sound, fichier);
+                 platform::EndsWith(platform::StripExt(event.sound), fichier);
         }
         return n;
     }
