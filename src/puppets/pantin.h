@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/audio.h"
 #include "platform/text.h"
 #include "puppets/colour_words.h"
 #include "puppets/sprite.h"
@@ -19,6 +20,59 @@ class Pantin;
 
 // The puppets of a terrain, indexed by person (0 for the subject); a slot may be empty.
 using ListePersos = std::vector<std::shared_ptr<Pantin>>;
+
+// What a puppet was at the start of its animation, so that a replay repeats it. Besides the
+// positions, poses and flags of the steps, it keeps the few values that would otherwise carry
+// the end of the first run into the replay (the gaze pulse, the pan's toss, the stars' turn,
+// the footstep latches, the object a catcher held before the catch).
+struct EtatDepart {
+    bool phaseMarche = false;
+    bool phaseBras = false;
+    float angleBras2 = 0;
+    float angleBras1 = 0;
+    float sens = -1.0f;
+    float sensTete = 1.0f;
+    float monteeEpaules = 0;
+    bool basculeBuste = false;
+    bool marcheCommencee = false;
+    bool marcheFinie = false;
+    bool brasLeves = false;
+    bool poursuiteEnCours = false;
+    bool arrive = false;
+    bool commence = false;
+    bool sonLancer = false;
+    bool objetArrive = false;
+    float xDepart = 0;
+    float xArrivee = 0;
+    bool objetUneMainTenu = false;
+    bool objetDeuxMainsTenu = false;
+    bool avecChapeau = false;
+    bool penche = false;
+    bool objetEnVol = false;
+    bool avecGuitare = false;
+    bool animalPromene = false;
+    bool animalRegarde = false;
+    bool porte = false;
+    bool poursuivi = false;
+    bool lancerSurPersonne = false;
+    bool auPiedObjet = false;
+    float distanceEtoiles = 0;
+    bool etoilesVisibles = false;
+    int anglePedale = 0;
+    float hauteurFumee = 0;
+
+    bool sonPasA = false;
+    bool sonPasB = false;
+    bool ajuste = false;
+    bool regardMonte = true;
+    float alphaRegard = 0;
+    float hauteurNourriture = 0;
+    float rotationNourriture = 0;
+    float xCibleRegard = 0;
+    float yCibleRegard = 0;
+    std::array<float, 6> rotationsEtoiles{};
+    std::shared_ptr<Accessoire> objetUneMain;
+};
 
 // Number of body types; a type outside 0..8 builds type 0.
 inline constexpr int NombreDeTypes = 9;
@@ -168,6 +222,11 @@ class Pantin {
     bool yeuxFermes = true;
     int debutZzz = 0;
     int debutRonflement = 0;
+    // Where the lifted object stands, drawn on the first run and kept for the replays.
+    float xObjetSouleve = 0;
+    EtatDepart etatDepart;
+    // The two action codes at the start of the animation.
+    std::array<int, 2> actionsDepart{};
 
     // ---- Skeleton, limbs and posing --------------------------------------------------------
 
@@ -221,7 +280,41 @@ class Pantin {
     void Habille(const String& objetUneMainMot, const String& objetDeuxMainsMot,
                  const String& objetSurTableMot);
 
-    // ---- Drawing ----------------------------------------------------------------------------
+    // ---- Travelling steps: one frame each, until the step clears its code ---------------------
+
+    // Walks (speed 1) or runs (speed 2) from a to b; arrives one pixel short of b, at rest.
+    // With `finirAction` both codes are cleared on arrival, unless a chase runs.
+    void Marche(float a, float b, bool finirAction, float vitesseVoulue);
+    // Rides the unicycle from a to b.
+    void Pedale(float a, float b, float vitesseVoulue);
+    // Walks from a to b with `animal` on the lead.
+    void PromeneAnimal(float a, float b, Animal& animal);
+    // The end of the back arm, where the lead of `animal1` is tied.
+    void PointLaisse();
+    // Chases `poursuivi` in two runs across a room `largeurPiece` wide, starting about `a`.
+    void Poursuit(float a, float largeurPiece, Pantin& cible);
+    // Seats `porte` on the shoulders; held every frame, never ends by itself.
+    void PorteSurEpaules(Pantin& cible);
+
+    // ---- Arm, lifting and throwing steps ----------------------------------------------------
+
+    // Walks from a to b unless it moves otherwise, then raises one or both arms to `angle`.
+    void LeveBras(float a, float b, int bras, float angle, float vitesseVoulue);
+    // Walks to its two-hand object standing on the floor of a room W by H, lifts it over its
+    // head.
+    void Souleve(int largeurPiece, int hauteurPiece);
+    // Throws the one-hand object from where it stands (b) at (xT, yT): onto `cible` (`touche`),
+    // to `cible`, who catches it, or away when `cible` is this puppet.
+    void Lance(float b, float xT, float yT, Pantin& cible, bool touche);
+    // Strums the guitar; the loop starts on channel 8 the first time, when the playfield is
+    // active.
+    void JoueMusique(bool actif, const platform::SoundPtr& sonGuitare);
+    // Tosses food in the pan, with rising steam and a sizzle now and then.
+    void Cuisine(bool actif, bool finie);
+    // Head and both arms follow the torso; the head takes its rotation.
+    void SuitBuste();
+
+    // ---- Drawing, aim and replay ------------------------------------------------------------
 
     // Back to front, without the front arm.
     void Dessine() const;
@@ -231,9 +324,31 @@ class Pantin {
     void DessineObjets() const;
     void DessineCorps() const;
     void DessineEtoiles() const;
+    // Two translucent beams from the eyes to the target, and the half circle there.
+    void DessineRegard() const;
+    // Turns the head (at most 18 degrees) and the gaze toward (tx, ty).
+    void Vise(float tx, float ty);
+    // The torso is on the 1280-wide room, or within its own width of it.
+    bool EstVisible() const;
+    void MemoriseEtatDepart();
+    void RestaureEtatDepart();
+    // Clears the action state, choices and flags between two sentences on the same puppet.
+    void Reinitialise();
 
     // True when either action code is `code`.
     bool AAction(int code) const { return action1 == code || action2 == code; }
+    // Shows expression 0..3 with the eyes open.
+    void MontreExpression(int expression);
+
+  private:
+    // Head, back arm and front arm where their offsets put them on the torso.
+    void MembresSuiventBuste();
+    // The offsets of the head and both arms turned with the torso.
+    void DecalagesSelonBuste();
+    // The head takes the torso's rotation, unless the puppet looks at something.
+    void TeteSuitBuste();
+    bool Regarde() const;
+    void TourneVers(float sensVoulu);
 };
 
 // Action codes of the verb codes (Pantin::action1 and action2); "i_dormir" sets `dort` instead.

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "action_scenes.h"
 #include "platform/gl_graphics.h"
 #include "puppet_fixture.h"
 
@@ -144,4 +145,75 @@ TEST_F(ContactSheetTest, BodyTypesBothFacingsWithPropsAndHatsAndTheAnimals) {
 
     const std::string path = std::string(MQ_TEST_OUTPUT) + "/puppets_contact_sheet.png";
     ASSERT_TRUE(stbi_write_png(path.c_str(), sheetW, sheetH, 3, sheet.data(), sheetW * 3));
+}
+
+// Every action of the scenes, eight moments of one run each (from the start to a little after
+// the end), drawn by OpenGL, the lower part of the room where the puppets act, two per row.
+TEST_F(ContactSheetTest, EveryActionAsAStripOfFrames) {
+    gl = platform::CreateOpenGlGraphics();
+    constexpr float Echelle = 0.5f;
+    constexpr float Haut = 180;
+    const int w = static_cast<int>(1280 * Echelle);
+    const int h = static_cast<int>((768 - Haut) * Echelle);
+    ASSERT_LE(h, height);
+    constexpr int Images = 8;
+    constexpr int Colonnes = 2;
+    for (const Scene& scene : Scenes()) {
+        // A first run tells when the action ends.
+        platform::SetSeed(platform::StartSeed);
+        int fin = 0;
+        {
+            const auto t = Monte(scene);
+            while (fin < scene.limite && !(t->AnimePersos(), t->Vise(), t->animationFinie)) {
+                clock.Advance(17);
+                ++fin;
+            }
+        }
+        const int total = std::max(fin + 40, scene.duree);
+        platform::SetSeed(platform::StartSeed);
+        const auto t = Monte(scene);
+        t->MeublesAuHasard();
+        sheetW = Colonnes * w;
+        const int sheetH = Images / Colonnes * h;
+        sheet.assign(static_cast<std::size_t>(sheetW) * sheetH * 3, 255);
+        int prise = 0;
+        for (int n = 0; n <= total && prise < Images; ++n) {
+            clock.Advance(17);
+            t->AnimePersos();
+            t->Vise();
+            if (n < prise * total / (Images - 1)) {
+                continue;
+            }
+            platform::SetGraphicsDevice(gl.get());
+            gl->BeginFrame(width, height);
+            platform::Translate(0, static_cast<float>(height - h));
+            platform::Scale(Echelle, Echelle);
+            platform::Translate(0, -Haut);
+            t->OnRender();
+            gl->EndFrame();
+            const auto bgra = gl->ReadPixels(0, 0, w, h);
+            platform::SetGraphicsDevice(&graphics);
+            const int x0 = (prise % Colonnes) * w;
+            const int y0 = (prise / Colonnes) * h;
+            for (int row = 0; row < h; ++row) {
+                for (int col = 0; col < w; ++col) {
+                    const std::size_t from = (static_cast<std::size_t>(h - 1 - row) * w + col) * 4;
+                    const std::size_t to =
+                        (static_cast<std::size_t>(y0 + row) * sheetW + x0 + col) * 3;
+                    // A white line between the pictures.
+                    const bool bord = row == 0 || col == 0;
+                    sheet[to] = bord ? 255 : bgra[from + 2];
+                    sheet[to + 1] = bord ? 255 : bgra[from + 1];
+                    sheet[to + 2] = bord ? 255 : bgra[from];
+                }
+            }
+            ++prise;
+        }
+        std::string nom;
+        for (char c : scene.nom) {
+            nom += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+        }
+        const std::string path = std::string(MQ_TEST_OUTPUT) + "/action_" + nom + ".png";
+        ASSERT_TRUE(stbi_write_png(path.c_str(), sheetW, sheetH, 3, sheet.data(), sheetW * 3));
+    }
 }
