@@ -1,0 +1,136 @@
+#pragma once
+// The build-a-sentence game opened from a stand-in game-mode screen, in a window of the start
+// size, with the data folder's pictures and fonts, the start vocabulary and seed, a home folder
+// of its own (USERPROFILE unset) and debug lines silenced. The child's gestures go through the
+// letterbox as injected pointer input.
+#include <filesystem>
+
+#include "framework/bitmap_font.h"
+#include "framework/letterbox.h"
+#include "game/animation_start.h"
+#include "game/phrase_scene.h"
+#include "gui/button_variants.h"
+#include "gui/gui_fixture.h"
+#include "gui/message_box.h"
+#include "gui/text_field.h"
+#include "platform/diag.h"
+#include "platform/random.h"
+#include "puppets/decor_playfields.h"
+#include "sentence/sentence_debug.h"
+#include "sentence/vocabulary.h"
+
+class PhraseTest : public GuiTest {
+  protected:
+    void SetUp() override {
+        std::string pattern = std::filesystem::temp_directory_path() / "mq-phrase-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        home = pattern;
+        setenv("HOME", home.c_str(), 1);
+        unsetenv("USERPROFILE");
+        InitVocabulary();
+        Open(1134, 680);
+    }
+    void TearDown() override {
+        scene.reset();
+        ResetPhraseGlobals();
+        ResetDecorGlobals();
+        ResetLetterboxGlobals();
+        InitVocabulary();
+        platform::SetPrintSink(nullptr);
+        SetSentenceDebugSink(nullptr);
+        GuiTest::TearDown();
+        std::filesystem::remove_all(home);
+        setenv("HOME", savedHome.c_str(), 1);
+    }
+
+    // A fresh game under the current options; with every shared asset when asked (the decor).
+    void Open(int w, int h, bool sharedAssets = false) {
+        scene.reset();
+        ResetPhraseGlobals();
+        Stage(w, h);
+        platform::SetSeed(platform::StartSeed);
+        platform::SetPrintSink([](const String&) {});
+        SilenceSentenceDebug();
+        platform::SetDataFolder(platform::FromUtf8(MQ_TEST_DATA_DIR));
+        if (sharedAssets) {
+            LoadSharedAssets();
+            platform::SetSeed(platform::StartSeed);
+        }
+        fontoregano30 = iBitmapFont::New(u"fonts_oregano_30.txt");
+        fontoregano48 = iBitmapFont::New(u"fonts_oregano_48.txt");
+        sonpop1 = TestSound(u"pop");
+        scene = OuvrePhraseAuChoix(screen);
+        Step();
+    }
+
+    iGuiEtiquette& Bank(const String& code) {
+        for (auto& card : scene->etiquettes) {
+            if (card->texte == code) {
+                return *card;
+            }
+        }
+        ADD_FAILURE() << "no card " << platform::ToUtf8(code);
+        return *scene->etiquettes.front();
+    }
+    iGuiEtiquette& Slot(int i) { return *scene->etiquettesMots[static_cast<std::size_t>(i)]; }
+
+    void PointOnCanvas(float cx, float cy) const {
+        const iPlayfield& canvas = *scene->decor;
+        Point(canvas.x + cx * canvas.scaleX, canvas.y + cy * canvas.scaleY);
+    }
+    void Drag(float fromX, float fromY, float toX, float toY) {
+        PointOnCanvas(fromX, fromY);
+        Press();
+        Step();
+        PointOnCanvas(toX, toY);
+        Step(3);
+        Release();
+        Step(2);
+    }
+    // Dropped right of everything in the frame: the word comes last.
+    void Append(std::initializer_list<const char16_t*> codes) {
+        for (const char16_t* code : codes) {
+            Drag(Bank(code).x, Bank(code).y, 1270, 75);
+        }
+    }
+    void DragSlot(int i, float toX, float toY = 75) { Drag(Slot(i).x, Slot(i).y, toX, toY); }
+    void Click(const iGuiButton2& button) {
+        PointOnCanvas(button.x + button.Width() / 2, button.y + button.Height() / 2);
+        Press();
+        Step();
+        Release();
+        Step(15);
+    }
+
+    // What the child reads in the frame, and the codes behind it.
+    String Reads() {
+        String text;
+        for (int i = 0; i < scene->nombrePlacees; ++i) {
+            text += (i ? u" " : u"") + Slot(i).legende->GetText();
+        }
+        return text;
+    }
+    std::vector<String> Codes() {
+        std::vector<String> codes;
+        for (int i = 0; i < scene->nombrePlacees; ++i) {
+            codes.push_back(Slot(i).texte);
+        }
+        return codes;
+    }
+    // The bank cards shown in their own colour.
+    std::vector<String> Lit() {
+        std::vector<String> lit;
+        for (auto& card : scene->etiquettes) {
+            if (card->red == static_cast<float>(card->couleurRouge) &&
+                card->green == static_cast<float>(card->couleurVert) &&
+                card->blue == static_cast<float>(card->couleurBleu)) {
+                lit.push_back(card->texte);
+            }
+        }
+        return lit;
+    }
+
+    const std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+    std::string home;
+    std::shared_ptr<iEnginePhraseAuChoix> scene;
+};
