@@ -42,7 +42,6 @@ int iEnginePhraseAuChoix::OnUpdate() {
     RefitIfWindowChanged(fond.get(), decor.get());
     FaitClignoterLeCadre();
     if (platform::KeyHits(Echap) != 0) {
-        NouvelEcran = true;
         RetourAuChoixDuJeu();
     }
     if (boiteMessage->status == 1) {
@@ -78,6 +77,9 @@ void iEnginePhraseAuChoix::FaitClignoterLeCadre() {
 }
 
 void iEnginePhraseAuChoix::RetourAuChoixDuJeu() {
+    // Escape and " retour " alike: the menu screen takes up the decor where this one left it
+    // and catches up a resize made here.
+    NouvelEcran = true;
     // The game-mode screen that opened this one; the hub should it be gone.
     if (auto retour = ecranRetour.lock()) {
         platform::Print(u"ecranchoixdujeu");

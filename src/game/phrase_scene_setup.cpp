@@ -55,6 +55,7 @@ iPlayfield* iEnginePhraseAuChoix::BackgroundPlayfield() { return fond.get(); }
 namespace {
 
 constexpr float CadreHaut = 8;
+constexpr int HauteurCadre = 160;
 constexpr float ZoneBas = 150;
 constexpr float BoutonsY = 668;
 constexpr float EcartBoutons = 10;
@@ -160,7 +161,8 @@ int iEnginePhraseAuChoix::OnCreate() {
     decor->SetClearColor(255, 60, 80);
     InstalleDecor(*decor, false);
 
-    imageCadre = platform::LoadImageFrames(u"cadresphraseauchoix.png", CanvasWidth, 160, 2);
+    imageCadre =
+        platform::LoadImageFrames(u"cadresphraseauchoix.png", CanvasWidth, HauteurCadre, 2);
     imageCadreFond = platform::LoadImage(u"cadresphraseauchoixfond.png");
     cadreFond = Image(imageCadreFond, decor);
     cadre = Image(imageCadre, decor);
@@ -173,7 +175,7 @@ int iEnginePhraseAuChoix::OnCreate() {
     boutonExporter = Bouton(u" exporter la phrase ", boutonEffacer->x + w + EcartBoutons, decor);
     boutonAnimation = Bouton(u" voir l'animation ", boutonExporter->x + w + EcartBoutons, decor);
 
-    // The words the options enable, with the person codes first.
+    // The working lists: exactly the words the profile's options enable.
     structurePhrase = StructureAction();
     ReinitialiseListesNoms();
     FiltreListes(1);

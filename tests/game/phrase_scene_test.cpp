@@ -217,4 +217,8 @@ TEST_F(PhraseTest, ExportAppendsTheSentenceAndFailsQuietly) {
     std::filesystem::remove_all(folder);
     Click(*scene->boutonExporter);
     EXPECT_FALSE(std::filesystem::exists(folder));
+
+    // " retour ": the game-mode screen, which takes up the decor and any resize.
+    Click(*scene->boutonRetour);
+    EXPECT_TRUE(CurrentScene == screen && NouvelEcran);
 }
