@@ -43,8 +43,6 @@ class iEnginePhraseAuChoix : public iEngineEtiq {
     int tempsClignotement = 0;
     // The sentence changed this frame: the next words are offered again.
     bool phraseModifiee = false;
-    // Where " retour " and Escape lead: the game-mode screen that opened this one.
-    std::weak_ptr<iScene> ecranRetour;
 
     // Set, then OnCreate.
     std::shared_ptr<iEnginePhraseAuChoix> Create();
@@ -86,10 +84,10 @@ class iEnginePhraseAuChoix : public iEngineEtiq {
 // The scene of the game, made anew each time the child picks it; the main game comes back here.
 extern std::shared_ptr<iEnginePhraseAuChoix> ecranchoixdephrase;
 
-// What the game-mode screen calls for "fabriquer une phrase" (after setting NouvelEcran and
-// modedejeu): a new scene, made current and built, kept in ecranchoixdephrase and switched to.
-// retour: the screen " retour " and Escape lead to.
-std::shared_ptr<iEnginePhraseAuChoix> OuvrePhraseAuChoix(const std::shared_ptr<iScene>& retour);
+// "fabriquer une phrase" on the game-mode screen (LancePhraseAuChoix, after NouvelEcran and
+// modedejeu are set): a new scene, made current and built, kept in ecranchoixdephrase and
+// switched to.
+std::shared_ptr<iEnginePhraseAuChoix> OuvrePhraseAuChoix();
 
 // ecranchoixdephrase and the sentence handed to the main game back to none (tests).
 void ResetPhraseGlobals();

@@ -21,6 +21,8 @@
 #include "platform/input.h"
 #include "puppets/decor_playfields.h"
 #include "screens/hub_screen.h"
+#include "screens/menu_screen.h"
+#include "screens/mode_screen.h"
 #include "screens/screen_entry.h"
 #include "sentence/realisation.h"
 #include "sentence/vocabulary.h"
@@ -78,15 +80,13 @@ void iEnginePhraseAuChoix::FaitClignoterLeCadre() {
 
 void iEnginePhraseAuChoix::RetourAuChoixDuJeu() {
     // Escape and " retour " alike: the menu screen takes up the decor where this one left it
-    // and catches up a resize made here.
-    NouvelEcran = true;
-    // The game-mode screen that opened this one; the hub should it be gone.
-    if (auto retour = ecranRetour.lock()) {
+    // and catches up a resize made here. The hub, should the game-mode screen be gone.
+    if (ecranchoixdujeu) {
         platform::Print(u"ecranchoixdujeu");
-        SwitchScene(retour);
-    } else if (ecranintro) {
+        VaVersEcran(ecranchoixdujeu);
+    } else {
         platform::Print(u"ecranintro");
-        SwitchScene(ecranintro);
+        VaVersEcran(ecranintro);
     }
 }
 

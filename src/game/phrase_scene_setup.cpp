@@ -32,9 +32,8 @@ void ResetPhraseGlobals() {
     phraseChoisie.clear();
 }
 
-std::shared_ptr<iEnginePhraseAuChoix> OuvrePhraseAuChoix(const std::shared_ptr<iScene>& retour) {
+std::shared_ptr<iEnginePhraseAuChoix> OuvrePhraseAuChoix() {
     auto scene = std::make_shared<iEnginePhraseAuChoix>();
-    scene->ecranRetour = retour;
     scene->Create();
     ecranchoixdephrase = scene;
     platform::Print(u"ecranchoixdephrase");

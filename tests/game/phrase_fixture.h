@@ -1,11 +1,10 @@
 #pragma once
-// The build-a-sentence game opened from a stand-in game-mode screen, in a window of the start
-// size, with the data folder's pictures and fonts, the start vocabulary and seed, a home folder
-// of its own (USERPROFILE unset) and debug lines silenced. The child's gestures go through the
-// letterbox as injected pointer input.
+// The build-a-sentence game opened from the game-mode screen, in a window of the start size,
+// with the data folder's shared pictures, fonts and sounds, the start vocabulary and seed, a home
+// folder of its own (USERPROFILE unset) and debug lines silenced. The child's gestures go through
+// the letterbox as injected pointer input.
 #include <filesystem>
 
-#include "framework/bitmap_font.h"
 #include "framework/letterbox.h"
 #include "game/animation_start.h"
 #include "game/phrase_scene.h"
@@ -16,6 +15,9 @@
 #include "platform/diag.h"
 #include "platform/random.h"
 #include "puppets/decor_playfields.h"
+#include "screens/game_start.h"
+#include "screens/mode_screen.h"
+#include "screens/screen_globals.h"
 #include "sentence/sentence_debug.h"
 #include "sentence/vocabulary.h"
 
@@ -32,7 +34,7 @@ class PhraseTest : public GuiTest {
     }
     void TearDown() override {
         scene.reset();
-        ResetPhraseGlobals();
+        ResetScreenGlobals();
         ResetDecorGlobals();
         ResetLetterboxGlobals();
         InitVocabulary();
@@ -43,23 +45,21 @@ class PhraseTest : public GuiTest {
         setenv("HOME", savedHome.c_str(), 1);
     }
 
-    // A fresh game under the current options; with every shared asset when asked (the decor).
-    void Open(int w, int h, bool sharedAssets = false) {
+    // A fresh game under the current options.
+    void Open(int w, int h) {
         scene.reset();
-        ResetPhraseGlobals();
+        ResetScreenGlobals();
         Stage(w, h);
         platform::SetSeed(platform::StartSeed);
         platform::SetPrintSink([](const String&) {});
         SilenceSentenceDebug();
         platform::SetDataFolder(platform::FromUtf8(MQ_TEST_DATA_DIR));
-        if (sharedAssets) {
-            LoadSharedAssets();
-            platform::SetSeed(platform::StartSeed);
-        }
-        fontoregano30 = iBitmapFont::New(u"fonts_oregano_30.txt");
-        fontoregano48 = iBitmapFont::New(u"fonts_oregano_48.txt");
-        sonpop1 = TestSound(u"pop");
-        scene = OuvrePhraseAuChoix(screen);
+        LoadSharedAssets();
+        ecranchoixdujeu = std::make_shared<iEngineChoixDuMode>();
+        ecranchoixdujeu->Create();
+        platform::SetSeed(platform::StartSeed);
+        LancePhraseAuChoix();
+        scene = ecranchoixdephrase;
         Step();
     }
 

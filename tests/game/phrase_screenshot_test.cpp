@@ -11,7 +11,7 @@ TEST_F(PhraseTest, TheSceneAsTheChildSeesIt) {
     int width = 0;
     int height = 0;
     GlWindowSize(width, height);
-    Open(width, height, true);
+    Open(width, height);
     // The furniture in view, behind the bank.
     scene->decor->DecorAuHasard();
     scene->decor->meuble1->x = 60;
