@@ -50,7 +50,6 @@ class PhraseTest : public GuiTest {
         scene.reset();
         ResetScreenGlobals();
         Stage(w, h);
-        platform::SetSeed(platform::StartSeed);
         platform::SetPrintSink([](const String&) {});
         SilenceSentenceDebug();
         platform::SetDataFolder(platform::FromUtf8(MQ_TEST_DATA_DIR));
@@ -102,29 +101,23 @@ class PhraseTest : public GuiTest {
         Step(15);
     }
 
-    // What the child reads in the frame, and the codes behind it.
-    String Reads() {
+    // What the child reads in the frame, or the codes behind it.
+    String Reads(bool codes = false) {
         String text;
         for (int i = 0; i < scene->nombrePlacees; ++i) {
-            text += (i ? u" " : u"") + Slot(i).legende->GetText();
+            text += (i ? (codes ? u"|" : u" ") : u"") +
+                    (codes ? Slot(i).texte : Slot(i).legende->GetText());
         }
         return text;
     }
-    std::vector<String> Codes() {
-        std::vector<String> codes;
-        for (int i = 0; i < scene->nombrePlacees; ++i) {
-            codes.push_back(Slot(i).texte);
-        }
-        return codes;
-    }
     // The bank cards shown in their own colour.
-    std::vector<String> Lit() {
-        std::vector<String> lit;
+    String Lit() {
+        String lit;
         for (auto& card : scene->etiquettes) {
             if (card->red == static_cast<float>(card->couleurRouge) &&
                 card->green == static_cast<float>(card->couleurVert) &&
                 card->blue == static_cast<float>(card->couleurBleu)) {
-                lit.push_back(card->texte);
+                lit += (lit.empty() ? u"" : u"|") + card->texte;
             }
         }
         return lit;
