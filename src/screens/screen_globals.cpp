@@ -1,5 +1,6 @@
 #include "screens/screen_globals.h"
 
+#include "game/phrase_scene.h"
 #include "screens/mode_screen.h"
 #include "screens/sentence_feasibility.h"
 #include "screens/setup_screens.h"
@@ -16,4 +17,5 @@ void ResetScreenGlobals() {
     ecrannombreitems2.reset();
     ResetGroupesOptions2();
     ResetPhrasesPossibles();
+    ResetPhraseGlobals();
 }
