@@ -74,7 +74,8 @@ TEST_F(MonAppTest, CreateBuildsTheSixScreensAndSwitchesToTheTitle) {
     EXPECT_EQ(PendingScene, ecrantitre);
     EXPECT_EQ(UpdateRate, 60);
     EXPECT_EQ(platform::GetUpdateRate(), 60);
-    EXPECT_EQ(printed, std::vector<String>{u"ecrantitre"});
+    ASSERT_FALSE(printed.empty());
+    EXPECT_EQ(printed.back(), u"ecrantitre");
 
     // Nothing of the title is drawn before its first logic step.
     Render();

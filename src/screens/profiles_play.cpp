@@ -1,0 +1,225 @@
+// The profiles screen, per frame: entry, Escape, the wheel, "retour", then either the open
+// message box or the rows and the two buttons beside the name field; adding and deleting.
+#include <algorithm>
+
+#include "framework/frame_chain.h"
+#include "framework/graphics_state.h"
+#include "framework/shared_assets.h"
+#include "gui/button_variants.h"
+#include "gui/input.h"
+#include "gui/message_box.h"
+#include "gui/scroll_box.h"
+#include "gui/slider.h"
+#include "platform/audio.h"
+#include "platform/diag.h"
+#include "platform/files.h"
+#include "platform/input.h"
+#include "puppets/decor_playfields.h"
+#include "screens/gallery_start.h"
+#include "screens/preferences.h"
+#include "screens/profiles.h"
+#include "screens/profiles_screen.h"
+#include "screens/screen_globals.h"
+#include "sentence/vocabulary.h"
+
+namespace {
+
+constexpr int Escape = 27;
+constexpr int ModeGalerie = 4;
+constexpr char16_t NomParDefaut[] = u"nouveau profil";
+
+bool Montree(const MessageBox& boite) { return boite.status == 1; }
+
+void MontreBoite(MessageBox& boite, bool montree) {
+    for (iGuiObject* partie :
+         {static_cast<iGuiObject*>(&boite), static_cast<iGuiObject*>(boite.titre.get()),
+          static_cast<iGuiObject*>(boite.message.get()),
+          static_cast<iGuiObject*>(boite.bouton1.get()),
+          static_cast<iGuiObject*>(boite.bouton2.get())}) {
+        if (partie) {
+            partie->SetStatus(montree ? 1 : 0);
+        }
+    }
+    if (!montree) {
+        return;
+    }
+    for (iGuiButton2* bouton : {boite.bouton1.get(), boite.bouton2.get()}) {
+        if (!bouton) {
+            continue;
+        }
+        bouton->bouncing = false;
+        bouton->scaleX = 1;
+        bouton->scaleY = 1;
+        bouton->x = bouton->baseX;
+        // The press that opened the box may still be held where its button now lies: only a
+        // new press answers it.
+        bouton->pressState = platform::TouchDown(0) ? 2 : 0;
+    }
+}
+
+// A hit on a button of the box plays the click and starts its bounce; the number of the button
+// whose bounce ends in this frame, 0 while none does.
+int Reponse(MessageBox& boite) {
+    iGuiButton2* boutons[] = {boite.bouton1.get(), boite.bouton2.get()};
+    for (iGuiButton2* bouton : boutons) {
+        if (bouton && bouton->Hit()) {
+            if (sonpop1) {
+                platform::PlaySound(sonpop1, 3, 0);
+            }
+            bouton->bouncing = true;
+            bouton->shrinking = true;
+            bouton->bounceScale = 1.0f;
+            break;
+        }
+    }
+    for (int n = 0; n < 2; ++n) {
+        if (boutons[n] && boutons[n]->bouncing) {
+            boutons[n]->Bounce();
+            return boutons[n]->bouncing ? 0 : n + 1;
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+int iEngineProfils::OnUpdate() {
+    // Entry: the screen may have been resized while another one was shown; coming from the hub
+    // the list starts at its top.
+    if (listPlayfield->viewportWidth != WindowWidth() ||
+        listPlayfield->viewportHeight != WindowHeight()) {
+        AjusteListe();
+    }
+    if (NouvelEcran) {
+        NouvelEcran = false;
+        if (scrollBox->sliderV) {
+            scrollBox->sliderV->value = 0;
+        }
+        scrollBox->cameraY = 0;
+    }
+
+    if (platform::KeyHits(Escape) > 0) {
+        VersHub();
+    }
+    Molette();
+    if (backButton->ClickedScrolled(*scrollBox)) {
+        VersHub();
+    }
+
+    // Each box waits for its answer before anything else on the panel reacts.
+    if (Montree(*failureBox)) {
+        if (Reponse(*failureBox) != 0) {
+            MontreBoite(*failureBox, false);
+        }
+    } else if (Montree(*confirmBox)) {
+        Confirmation();
+    } else {
+        Lignes();
+        BoutonsDuHaut();
+    }
+    MontreLignesVisibles();
+    return 0;
+}
+
+void iEngineProfils::Molette() {
+    const float molette = platform::MouseZ();
+    platform::ResetMouseZ();
+    // Only a list that runs below the canvas scrolls.
+    if (backButton->y > static_cast<float>(CanvasHeight) - backButton->Height()) {
+        scrollBox->ScrollWheel(molette);
+    }
+}
+
+void iEngineProfils::Lignes() {
+    for (int i = 0; i < rowCount; ++i) {
+        const auto ligne = static_cast<std::size_t>(i);
+        if (deleteButtons[ligne]->ClickedScrolled(*scrollBox)) {
+            // The default profile stays.
+            if (rowFolders[ligne] != DossierDefaut) {
+                rowToDelete = i;
+                MontreBoite(*confirmBox, true);
+            }
+        } else if (useButtons[ligne]->ClickedScrolled(*scrollBox)) {
+            dossierprofil = CheminProfil(rowFolders[ligne]);
+            platform::Print(dossierprofil + u" = le profil");
+            LitPreferences();
+            VersHub();
+        } else if (galleryButtons[ligne]->ClickedScrolled(*scrollBox)) {
+            dossierprofil = CheminProfil(rowFolders[ligne]);
+            LitPreferences();
+            modedejeu = ModeGalerie;
+            platform::Print(u"ecrangalerie");
+            OuvreGalerie();
+        }
+    }
+}
+
+void iEngineProfils::BoutonsDuHaut() {
+    // Both are asked every frame, so that both bounces run to their end.
+    const bool utiliser = useNewButton->ClickedScrolled(*scrollBox);
+    const bool ajouter = addButton->ClickedScrolled(*scrollBox);
+    if (utiliser || ajouter) {
+        AjouteProfil(utiliser);
+    }
+}
+
+void iEngineProfils::AjouteProfil(bool utiliser) {
+    const String nom = ProposeNomProfil(nameInput->GetText());
+    if (!CreeProfil(nom)) {
+        platform::Print(u"impossible de créer " + nom);
+        MontreEchec(u"Je n'ai pas pu créer ce profil.");
+        return;
+    }
+    // The new profile heads the list; the slot it needs is the one after the last row.
+    if (rowCount == static_cast<int>(nameFields.size())) {
+        AjouteEmplacement(true);
+    }
+    rowFolders.insert(rowFolders.begin(), nom);
+    ++rowCount;
+    PlaceLignes();
+    nameInput->SetText(NomParDefaut);
+    if (utiliser) {
+        dossierprofil = CheminProfil(nom);
+        platform::Print(dossierprofil + u" = le profil");
+        LitPreferences();
+        VersHub();
+    }
+}
+
+void iEngineProfils::Confirmation() {
+    const int reponse = Reponse(*confirmBox);
+    if (reponse == 0) {
+        return;
+    }
+    MontreBoite(*confirmBox, false);
+    if (reponse == 1 && rowToDelete >= 0 && rowToDelete < rowCount) {
+        EffaceLigne(rowToDelete);
+    }
+    rowToDelete = -1;
+}
+
+void iEngineProfils::EffaceLigne(int ligne) {
+    const String dossier = rowFolders[static_cast<std::size_t>(ligne)];
+    // A folder already gone (removed outside the game) leaves its row too.
+    const bool efface = EffaceProfil(dossier);
+    if (!efface && platform::IsRealFolder(platform::GameFolder() + dossier)) {
+        platform::Print(u"impossible d'effacer " + dossier);
+        MontreEchec(u"Je n'ai pas pu effacer ce profil.");
+        return;
+    }
+    rowFolders.erase(rowFolders.begin() + ligne);
+    --rowCount;
+    PlaceLignes();
+}
+
+void iEngineProfils::MontreEchec(const String& texte) {
+    failureBox->message->SetText(texte);
+    failureBox->FitToText();
+    MontreBoite(*failureBox, true);
+}
+
+void iEngineProfils::VersHub() {
+    NouvelEcran = true;
+    platform::Print(u"ecranintro");
+    SwitchScene(ecranintro);
+}
