@@ -84,9 +84,11 @@ class iSprite {
     // Colour and alpha stay set afterwards. A sprite without a picture draws nothing.
     void Draw() const;
 
-  protected:
-    // For the loaders: the picture is a fresh copy already, made the only one.
+    // As SetImage, for a picture made for this sprite alone (a fresh copy from the cache
+    // above): it is taken as it is, not copied again.
     void PrendImage(platform::ImagePtr image);
+
+  protected:
     // The picture that Draw shows, or none.
     const platform::ImagePtr& CurrentImage() const;
 };

@@ -1,6 +1,8 @@
 #include "screens/screen_globals.h"
 
+#include "screens/mode_screen.h"
 #include "screens/sentence_feasibility.h"
+#include "screens/setup_screens.h"
 
 void ResetScreenGlobals() {
     ecrantitre.reset();
@@ -9,5 +11,9 @@ void ResetScreenGlobals() {
     ecranoptions2.reset();
     ecranprofils.reset();
     ecranfin.reset();
+    ecranchoixdujeu.reset();
+    ecrannombreitems1.reset();
+    ecrannombreitems2.reset();
+    ResetGroupesOptions2();
     ResetPhrasesPossibles();
 }

@@ -74,6 +74,7 @@ TEST_F(MonAppTest, CreateBuildsTheSixScreensAndSwitchesToTheTitle) {
     EXPECT_EQ(PendingScene, ecrantitre);
     EXPECT_EQ(UpdateRate, 60);
     EXPECT_EQ(platform::GetUpdateRate(), 60);
+    // The screens print their own debug lines while they are built; the switch comes last.
     ASSERT_FALSE(printed.empty());
     EXPECT_EQ(printed.back(), u"ecrantitre");
 

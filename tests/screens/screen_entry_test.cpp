@@ -1,11 +1,15 @@
-// The menu screens' entry step and decor drift: each direction, the replacement when the pair
-// has left, the decor carried from one screen to the next, a resize caught up on entry.
+// The menu screens' background and decor: the colour correction, the random pair, its drift in
+// each direction, the replacement when the pair has left, the decor carried from one screen to
+// the next, a resize caught up on entry.
 #include <gtest/gtest.h>
+
+#include <array>
 
 #include "framework/letterbox.h"
 #include "framework/scene_fixture.h"
 #include "framework/shared_assets.h"
 #include "platform/diag.h"
+#include "platform/random.h"
 #include "puppets/decor_playfields.h"
 #include "screens/screen_entry.h"
 
@@ -51,6 +55,43 @@ class ScreenEntryTest : public SceneTest {
 };
 
 } // namespace
+
+TEST_F(ScreenEntryTest, TheBackgroundTempersItsColourAndTheDecorDrawsTwoDifferentPieces) {
+    iPlayfieldFond fond;
+    // In, out; the first without correction.
+    const int cases[][6] = {{300, -5, 12, 300, -5, 12},
+                            {250, 30, 30, 250, 90, 150},
+                            {100, 100, 100, 100, 160, 160},
+                            {30, 30, 250, 30, 150, 250}};
+    for (const auto& c : cases) {
+        fond.FixeCouleur(c[0] != 300, c[0], c[1], c[2]);
+        EXPECT_EQ((std::array{fond.rouge, fond.vert, fond.bleu}), (std::array{c[3], c[4], c[5]}));
+    }
+    // A channel pushed beyond 255 clears at full intensity, never wrapped.
+    fond.FixeCouleur(true, 250, 250, 200);
+    ASSERT_EQ(fond.vert, 310);
+    graphics.BeginFrame(1134, 680);
+    fond.OnRender();
+    EXPECT_FLOAT_EQ(graphics.commands.at(0).color[1], 255);
+
+    auto screen = Open(true);
+    for (int run = 0; run < 50; ++run) {
+        screen.decor->DecorAuHasard();
+        EXPECT_NE(DecorMeuble1, DecorMeuble2);
+    }
+    // The handles belong to the decor's sprites, not to the shared pictures.
+    EXPECT_FLOAT_EQ(screen.decor->meuble1->FirstImage()->HandleY(), DecorPoigneeY1);
+    for (const auto& image : imgmeubles) {
+        EXPECT_TRUE(!image || image->HandleY() == 0);
+    }
+    // A decor without sprites (the title screen's) ignores every call and draws nothing.
+    iPlayfieldDecore bare;
+    const auto seed = platform::GetSeed();
+    bare.DecorAuHasard();
+    bare.RestaureDecor();
+    DeriveDecor(bare);
+    EXPECT_EQ(platform::GetSeed(), seed);
+}
 
 TEST_F(ScreenEntryTest, EachDirectionDriftsAndIsReplacedOnceWhenThePairHasLeft) {
     auto screen = Open(true);
@@ -120,7 +161,9 @@ TEST_F(ScreenEntryTest, TheDecorCarriesOnToTheNextScreenAndAResizeIsCaughtUpOnce
     EXPECT_EQ(options.decor->viewportWidth, 1134);
 
     NouvelEcran = true;
+    const auto seed = platform::GetSeed();
     EntreeEcran(options.fond.get(), *options.decor, work);
+    EXPECT_EQ(platform::GetSeed(), seed);
     EXPECT_EQ(entries, 1);
     EXPECT_FALSE(NouvelEcran);
     EXPECT_FALSE(WindowResized);

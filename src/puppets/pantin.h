@@ -1,0 +1,258 @@
+#pragma once
+// Pantin: one jointed paper-doll character. A torso with a head, two arms, two legs, two hands,
+// a face and hair, each a sprite, plus the props its sentence gives it and up to two animals.
+// The posing operations put every part in place from the torso, the arm angles and the facing.
+//
+// The operations live in several files: the skeleton, limbs and posing; building a puppet from
+// the words of a sentence; dressing it; drawing it. The action steps use the same fields and
+// posing operations.
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "platform/text.h"
+#include "puppets/colour_words.h"
+#include "puppets/sprite.h"
+
+class Animal;
+class Pantin;
+
+// The puppets of a terrain, indexed by person (0 for the subject); a slot may be empty.
+using ListePersos = std::vector<std::shared_ptr<Pantin>>;
+
+// Number of body types; a type outside 0..8 builds type 0.
+inline constexpr int NombreDeTypes = 9;
+// "No choice" in every entry of `choix`.
+inline constexpr int AucunChoix = 99;
+
+// atan(num / den) in degrees, as the pictures were laid out for (not a two-argument arc tangent:
+// (x, y) and (-x, -y) give the same angle); 0 / 0 gives 0 rather than NaN.
+float AtanDegres(float num, float den);
+
+// A stored offset turned about a parent by its rotation and a facing sign: the distance, and the
+// angle in radians whose sine and cosine the placements use (AtanDegres of ox / oy).
+struct DecalageTourne {
+    float distance = 0;
+    float angle = 0;
+};
+DecalageTourne TourneDecalage(float ox, float oy, float rotationParent, float sensParent);
+
+class Pantin {
+  public:
+    // ---- The record -----------------------------------------------------------------------
+    std::shared_ptr<Membre> tete;
+    std::shared_ptr<Extremite> cheveux;
+    std::shared_ptr<Visage> visage;
+    Couleur couleurPeau{};
+    Couleur couleurCheveux{};
+    // Root of the skeleton: its x and y are the puppet's position.
+    std::shared_ptr<Buste> buste;
+    // Body type 0..8, hair variant 0..2, garment class 0..3, sleeve variant 0..1, hat 0..3.
+    std::array<int, 5> choix{AucunChoix, AucunChoix, AucunChoix, AucunChoix, AucunChoix};
+    Couleur couleurHabit{};
+    Couleur couleurChapeau{};
+    // The sign shows the picture "pancarte_" + this text + ".png".
+    String textePancarte;
+    // Throws at or to someone: the six-star burst exists.
+    bool etoilesActives = false;
+    bool objetUneMainTenu = false;
+    bool objetDeuxMainsTenu = false;
+    // Carried on another puppet's shoulders.
+    bool porte = false;
+    // Angles the arms are held at, before the facing sign (0 lets them swing while walking).
+    float angleBras1 = 0;
+    float angleBras2 = 0;
+    bool avecGuitare = false;
+    // An object stands on a table beside it.
+    bool objetPose = false;
+    bool animalPromene = false;
+    bool animalRegarde = false;
+    bool avecChapeau = false;
+    // Front arm ("brasd" pictures): held objects hang at its attach point.
+    std::shared_ptr<Membre> brasDroit;
+    std::shared_ptr<Membre> brasGauche;
+    // Its size sets the torso's height above the floor.
+    std::shared_ptr<Membre> jambe1;
+    std::shared_ptr<Membre> jambe2;
+    std::shared_ptr<Extremite> mainDroite;
+    std::shared_ptr<Extremite> mainGauche;
+    std::array<std::shared_ptr<Projection>, 6> etoiles{};
+    std::shared_ptr<Accessoire> objetUneMain;
+    // Facing of the body: +1 right, -1 left.
+    float sens = -1.0f;
+    std::shared_ptr<Accessoire> objetDeuxMains;
+    std::shared_ptr<Accessoire> objetSurTable;
+    std::shared_ptr<Chapeau> chapeau;
+    std::shared_ptr<Accessoire> guitare;
+    // The half circle drawn with the gaze; its colour is the gaze colour.
+    std::shared_ptr<iSprite> regard;
+    std::shared_ptr<iSprite> nourriture;
+    std::shared_ptr<iSprite> fumee;
+    bool dort = false;
+    std::shared_ptr<iSprite> zzz;
+    // Facing of the head, turned by the aim.
+    float sensTete = 1.0f;
+    std::shared_ptr<Meuble> table;
+    // Walked on a lead, and looked at.
+    std::shared_ptr<Animal> animal1;
+    std::shared_ptr<Animal> animal2;
+    std::shared_ptr<iSprite> monocycle;
+    std::shared_ptr<iSprite> pedale1;
+    std::shared_ptr<iSprite> pedale2;
+    float yBusteRepos = 0;
+    // The y the legs' offsets are added to.
+    float yJambes = 0;
+    float yBuste = 0;
+    // Pixels per frame; degrees per frame and limit of the leg swing; torso sway.
+    float vitesse = 0;
+    float vitesseJambes = 0;
+    float amplitudeJambes = 0;
+    float amplitudeBuste = 0;
+    float vitesseBuste = 0;
+    // Where it stands at rest, or where its travel ends.
+    float xArrivee = 0;
+    // Milliseconds between two blinks.
+    int intervalleClignement = 0;
+    // Where a travelling action starts.
+    float xDepart = 0;
+    // Action codes of the main and the second verb (0 none; see CodeAction).
+    int action1 = 0;
+    bool actionEnCours = false;
+    int action2 = 0;
+    // Chased: the chaser's step moves it, and the rest pose leaves its torso and legs alone.
+    bool poursuivi = false;
+    // Countdown of the shoulder shrug.
+    float monteeEpaules = 0;
+
+    // ---- Step state of the action steps, the aim, the blink and the sleep -------------------
+    bool marcheCommencee = false;
+    bool basculeBuste = false;
+    bool phaseMarche = false;
+    bool marcheFinie = false;
+    bool arrive = false;
+    bool sonPasA = false;
+    bool sonPasB = false;
+    bool poursuiteEnCours = false;
+    bool brasLeves = false;
+    bool commence = false;
+    bool penche = false;
+    bool premiereFois = true;
+    bool lancerSurPersonne = false;
+    bool auPiedObjet = false;
+    int indexPoursuivi = 0;
+    bool allerPoursuite = false;
+    float avancePoursuite = 0;
+    int indexCible = 0;
+    bool cibleEnMouvement = false;
+    bool sonLancer = false;
+    bool objetEnVol = false;
+    float xLacher = 0;
+    float yLacher = 0;
+    float xCibleLancer = 0;
+    bool objetArrive = false;
+    bool etoilesVisibles = false;
+    float distanceEtoiles = 0;
+    // 0 means none.
+    int indexPorte = 0;
+    bool ajuste = false;
+    bool phaseBras = false;
+    bool guitareLancee = false;
+    float hauteurNourriture = 0;
+    float hauteurFumee = 0;
+    int dernierSonCuisine = 0;
+    int anglePedale = 0;
+    float alphaRegard = 0;
+    bool regardMonte = true;
+    int indexRegarde = 0;
+    int debutClignement = 0;
+    bool yeuxFermes = true;
+    int debutZzz = 0;
+    int debutRonflement = 0;
+
+    // ---- Skeleton, limbs and posing --------------------------------------------------------
+
+    // The body type that indexes the tables: `choix`[0], or 0 when it is outside 0..8.
+    int TypeDeCorps() const;
+
+    // The empty parts, and the props that the flags ask for.
+    void CreeSquelette();
+    // Loads one limb or hand. (x, y) is the part's pivot in the body type's drawing, measured
+    // like the torso's handle; unless `garderDecalages`, it becomes the rest offset.
+    void ChargePartie(Membre& partie, const String& fichier, float largeurPartie,
+                      float hauteurPartie, int images, float hx, float hy, float px, float py,
+                      float ax, float ay, int r, int g, int b, bool garderDecalages);
+    void CheveuxAuHasard();
+    void PeauAuHasard();
+
+    void Repos(float x);
+    void PlaceMembres();
+    void MonteeEpaules();
+    void AttacheMembres();
+    void SuitMembres();
+    void PlaceObjetUneMain();
+    void PlaceObjetDeuxMains();
+    void PlaceChapeau();
+    void DecalageSelonBuste(Attachable& partie);
+    void TourneGuitare();
+    void FixeDecalage(Attachable& partie, float px, float py);
+
+    // ---- Building ---------------------------------------------------------------------------
+
+    // A standing, dressed puppet for one person of a sentence, on a terrain of the given size
+    // (the floor at its bottom). The caller fills `choix` and the colours first (see the
+    // choice of clothes) and stages the puppet afterwards. `sens` 0 keeps the facing.
+    void Fabrique(int largeur, int hauteur, const String& motPerso, const String& verbe1,
+                  const String& verbe2, const String& objetUneMainMot,
+                  const String& objetDeuxMainsMot, const String& objetSurTableMot,
+                  const String& animal1Mot, const String& animal1Couleur, const String& animal2Mot,
+                  const String& animal2Couleur, float sensVoulu);
+    void TypeDepuisMot(const String& motPerso);
+    // A colour drawn within the ranges of the word; an empty word draws one of the nine and
+    // returns its index, any other word returns 99 (a word outside the nine changes nothing).
+    int ColoreHabit(const String& mot);
+    int ColoreChapeau(const String& mot);
+    // A head alone (head, hair, face) of a random type, colours, expression and tilt. Creates
+    // `tete` when the caller has not.
+    void FabriqueTete();
+
+    // ---- Dressing ---------------------------------------------------------------------------
+
+    // Pictures, sizes, pivots and tints of every part and prop, from `choix` and the colours.
+    void Habille(const String& objetUneMainMot, const String& objetDeuxMainsMot,
+                 const String& objetSurTableMot);
+
+    // ---- Drawing ----------------------------------------------------------------------------
+
+    // Back to front, without the front arm.
+    void Dessine() const;
+    // The guitar, the front hand and the front arm, over the body (and over a carried partner).
+    void DessineBrasAvant() const;
+    // A carried puppet's front leg and props, over its carrier.
+    void DessineObjets() const;
+    void DessineCorps() const;
+    void DessineEtoiles() const;
+
+    // True when either action code is `code`.
+    bool AAction(int code) const { return action1 == code || action2 == code; }
+};
+
+// Action codes of the verb codes (Pantin::action1 and action2); "i_dormir" sets `dort` instead.
+namespace CodeAction {
+inline constexpr int Aucune = 0;
+inline constexpr int Marcher = 1;
+inline constexpr int LeverLesBras = 2;
+inline constexpr int Soulever = 3;
+inline constexpr int Courir = 4;
+inline constexpr int Poursuivre = 5;
+inline constexpr int LancerSur = 6;
+inline constexpr int LeverUnBras = 7;
+inline constexpr int LancerObjet = 8;
+inline constexpr int Promener = 9;
+inline constexpr int RegarderPersonne = 10;
+inline constexpr int RegarderObjet = 11;
+inline constexpr int PorterSurEpaules = 12;
+inline constexpr int JouerMusique = 13;
+inline constexpr int Pedaler = 14;
+inline constexpr int Cuisiner = 15;
+inline constexpr int LancerA = 16;
+} // namespace CodeAction
