@@ -1,7 +1,5 @@
 // The profiles screen, per frame: entry, Escape, the wheel, "retour", then either the open
 // message box or the rows and the two buttons beside the name field; adding and deleting.
-#include <algorithm>
-
 #include "framework/frame_chain.h"
 #include "framework/graphics_state.h"
 #include "framework/shared_assets.h"
@@ -16,6 +14,8 @@
 #include "platform/input.h"
 #include "puppets/decor_playfields.h"
 #include "screens/gallery_start.h"
+#include "screens/menu_message.h"
+#include "screens/menu_screen.h"
 #include "screens/preferences.h"
 #include "screens/profiles.h"
 #include "screens/profiles_screen.h"
@@ -28,31 +28,19 @@ constexpr int Escape = 27;
 constexpr int ModeGalerie = 4;
 constexpr char16_t NomParDefaut[] = u"nouveau profil";
 
-bool Montree(const MessageBox& boite) { return boite.status == 1; }
-
-void MontreBoite(MessageBox& boite, bool montree) {
-    for (iGuiObject* partie :
-         {static_cast<iGuiObject*>(&boite), static_cast<iGuiObject*>(boite.titre.get()),
-          static_cast<iGuiObject*>(boite.message.get()),
-          static_cast<iGuiObject*>(boite.bouton1.get()),
-          static_cast<iGuiObject*>(boite.bouton2.get())}) {
-        if (partie) {
-            partie->SetStatus(montree ? 1 : 0);
-        }
-    }
-    if (!montree) {
-        return;
-    }
+// The question shows or hides whole, its buttons at rest. The press that opened it may still be
+// held where one of them now lies: only a new press answers it.
+void MontreQuestion(MessageBox& boite, bool montree) {
+    const int status = montree ? 1 : 0;
+    boite.SetStatus(status);
+    boite.titre->SetStatus(status);
+    boite.message->SetStatus(status);
     for (iGuiButton2* bouton : {boite.bouton1.get(), boite.bouton2.get()}) {
-        if (!bouton) {
-            continue;
-        }
+        bouton->SetStatus(status);
         bouton->bouncing = false;
         bouton->scaleX = 1;
         bouton->scaleY = 1;
         bouton->x = bouton->baseX;
-        // The press that opened the box may still be held where its button now lies: only a
-        // new press answers it.
         bouton->pressState = platform::TouchDown(0) ? 2 : 0;
     }
 }
@@ -62,8 +50,8 @@ void MontreBoite(MessageBox& boite, bool montree) {
 int Reponse(MessageBox& boite) {
     iGuiButton2* boutons[] = {boite.bouton1.get(), boite.bouton2.get()};
     for (iGuiButton2* bouton : boutons) {
-        if (bouton && bouton->Hit()) {
-            if (sonpop1) {
+        if (bouton->Hit()) {
+            if (sonpop1 && !sonpop1->samples.empty()) {
                 platform::PlaySound(sonpop1, 3, 0);
             }
             bouton->bouncing = true;
@@ -73,7 +61,7 @@ int Reponse(MessageBox& boite) {
         }
     }
     for (int n = 0; n < 2; ++n) {
-        if (boutons[n] && boutons[n]->bouncing) {
+        if (boutons[n]->bouncing) {
             boutons[n]->Bounce();
             return boutons[n]->bouncing ? 0 : n + 1;
         }
@@ -107,11 +95,9 @@ int iEngineProfils::OnUpdate() {
     }
 
     // Each box waits for its answer before anything else on the panel reacts.
-    if (Montree(*failureBox)) {
-        if (Reponse(*failureBox) != 0) {
-            MontreBoite(*failureBox, false);
-        }
-    } else if (Montree(*confirmBox)) {
+    if (MessageAffiche(*failureBox)) {
+        FermeMessage(*failureBox);
+    } else if (MessageAffiche(*confirmBox)) {
         Confirmation();
     } else {
         Lignes();
@@ -137,7 +123,7 @@ void iEngineProfils::Lignes() {
             // The default profile stays.
             if (rowFolders[ligne] != DossierDefaut) {
                 rowToDelete = i;
-                MontreBoite(*confirmBox, true);
+                MontreQuestion(*confirmBox, true);
             }
         } else if (useButtons[ligne]->ClickedScrolled(*scrollBox)) {
             dossierprofil = CheminProfil(rowFolders[ligne]);
@@ -191,7 +177,7 @@ void iEngineProfils::Confirmation() {
     if (reponse == 0) {
         return;
     }
-    MontreBoite(*confirmBox, false);
+    MontreQuestion(*confirmBox, false);
     if (reponse == 1 && rowToDelete >= 0 && rowToDelete < rowCount) {
         EffaceLigne(rowToDelete);
     }
@@ -212,14 +198,9 @@ void iEngineProfils::EffaceLigne(int ligne) {
     PlaceLignes();
 }
 
-void iEngineProfils::MontreEchec(const String& texte) {
-    failureBox->message->SetText(texte);
-    failureBox->FitToText();
-    MontreBoite(*failureBox, true);
-}
+void iEngineProfils::MontreEchec(const String& texte) { MontreMessage(*failureBox, texte); }
 
 void iEngineProfils::VersHub() {
-    NouvelEcran = true;
     platform::Print(u"ecranintro");
-    SwitchScene(ecranintro);
+    VaVersEcran(ecranintro);
 }

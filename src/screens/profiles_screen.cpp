@@ -16,6 +16,8 @@
 #include "gui/scroll_box.h"
 #include "gui/text_field.h"
 #include "puppets/decor_playfields.h"
+#include "screens/menu_message.h"
+#include "screens/menu_screen.h"
 #include "screens/profiles.h"
 
 std::shared_ptr<iEngineProfils> ecranprofils;
@@ -33,14 +35,11 @@ constexpr float RetourSousLaLigne = 72;
 constexpr float RetourMarge = 16;
 constexpr float RetourSousLeNom = 32;
 
-struct Teinte {
-    float r, g, b;
-};
-constexpr Teinte Vert = {162, 215, 199};
-constexpr Teinte Mauve = {172, 165, 229};
-constexpr Teinte TexteClair = {240, 250, 230};
-// Captions on the light buttons are dark, so that they read.
-constexpr Teinte TexteFonce = {38, 55, 38};
+constexpr CouleursBouton PetitsBoutons = {{162, 215, 199}, {38, 55, 38}, {38, 55, 38}};
+constexpr CouleursBouton BoutonRetour = {{34, 56, 74}, {249, 220, 140}, {214, 225, 215}};
+// Under a press, the buttons of a row added on this screen take another colour.
+constexpr float Mauve[] = {172, 165, 229};
+constexpr float TexteClair[] = {240, 250, 230};
 
 template <class Widget> std::shared_ptr<Widget> Enfant(const std::shared_ptr<iGuiScrollBox>& box) {
     auto widget = std::make_shared<Widget>();
@@ -49,29 +48,11 @@ template <class Widget> std::shared_ptr<Widget> Enfant(const std::shared_ptr<iGu
     return widget;
 }
 
-void Colore(iGuiButton& bouton, Teinte fond, Teinte survol, Teinte texte, Teinte texteSurvol) {
-    bouton.SetColor(fond.r, fond.g, fond.b);
-    bouton.SetMouseOverColor(survol.r, survol.g, survol.b);
-    bouton.SetTextRed(texte.r);
-    bouton.SetTextGreen(texte.g);
-    bouton.SetTextBlue(texte.b);
-    bouton.SetTextMouseOverRed(texteSurvol.r);
-    bouton.SetTextMouseOverGreen(texteSurvol.g);
-    bouton.SetTextMouseOverBlue(texteSurvol.b);
-}
-
-void Legende(iGuiButton& bouton, const String& texte) {
-    bouton.SetText(texte);
-    bouton.CenterText(0, 0);
-}
-
+// The captions are dark on these light buttons, so that they read.
 std::shared_ptr<iGuiButton2> PetitBouton(const std::shared_ptr<iGuiScrollBox>& box,
                                          const String& texte) {
     auto bouton = Enfant<iGuiButton2>(box);
-    bouton->LoadImage(u"petitbouton1a.png");
-    bouton->SetFont(fontoregano30);
-    Colore(*bouton, Vert, Vert, TexteFonce, TexteFonce);
-    Legende(*bouton, texte);
+    HabilleBouton(*bouton, u"petitbouton1a.png", fontoregano30, texte, PetitsBoutons);
     return bouton;
 }
 
@@ -83,8 +64,7 @@ void Place(iGuiButton2& bouton, float x, float y) {
     bouton.scaleY = 1;
     bouton.x = x;
     bouton.y = y;
-    bouton.baseX = x;
-    bouton.baseWidth = bouton.Width();
+    PoseBouton(bouton);
 }
 
 // A name wraps at spaces within the field; a word too wide for it (a folder named outside the
@@ -111,20 +91,11 @@ float DecalageNom(const iGuiButton& bouton, const iGuiTextField& champ) {
     return std::max(0.0f, (bouton.Height() - HauteurAffichee(champ)) * 0.5f);
 }
 
-// The confirmation and the failure notice share their look. Both sit in the middle of the
-// canvas, which the panel's playfield shares with the rest of the screen.
-std::shared_ptr<MessageBox> Boite(const std::shared_ptr<iPlayfield>& playfield, bool deuxBoutons,
-                                  const String& bouton1, const String& bouton2) {
-    auto boite = std::make_shared<MessageBox>();
-    boite->New();
-    boite->Create(CanvasWidth, CanvasHeight, deuxBoutons, playfield, u"message.png", fontoregano48,
-                  u"Un message de MirelvanQuibs", bouton1, bouton2);
-    return boite;
-}
-
 } // namespace
 
 int iEngineProfils::OnCreate() {
+    // The hub loads them first; built without it, the screen still gets its fonts and pictures.
+    LoadSharedAssets();
     background = std::make_shared<iPlayfieldFond>();
     background->New();
     background->AddToEngine(*this);
@@ -159,8 +130,8 @@ int iEngineProfils::OnCreate() {
     nameInput = Enfant<iGuiInput>(scrollBox);
     nameInput->SetMaxChar(20);
     nameInput->SetFont(fontoregano30);
-    nameInput->SetColor(TexteClair.r, TexteClair.g, TexteClair.b);
-    nameInput->SetCursorColor(TexteClair.r, TexteClair.g, TexteClair.b);
+    nameInput->SetColor(TexteClair[0], TexteClair[1], TexteClair[2]);
+    nameInput->SetCursorColor(TexteClair[0], TexteClair[1], TexteClair[2]);
     nameInput->x = NomX;
     nameInput->SetText(u"nouveau profil");
     nameInput->SetWidth(LargeurNom);
@@ -189,18 +160,20 @@ int iEngineProfils::OnCreate() {
     }
 
     backButton = Enfant<iGuiButton2>(scrollBox);
-    backButton->SetFont(fontoregano48);
-    backButton->LoadImage(u"grosbouton1a.png");
-    Colore(*backButton, {34, 56, 74}, {34, 56, 74}, {249, 220, 140}, {214, 225, 215});
-    Legende(*backButton, u"retour");
+    HabilleBouton(*backButton, u"grosbouton1a.png", fontoregano48, u"retour", BoutonRetour);
     backButton->SetXPercent(50);
     Place(*backButton, backButton->x, 0);
     PlaceLignes();
 
-    confirmBox = Boite(listPlayfield, true, u"OK", u"Annuler");
+    // In the middle of the canvas, which the panel's playfield shares with the rest of the
+    // screen.
+    confirmBox = std::make_shared<MessageBox>();
+    confirmBox->New();
+    confirmBox->Create(CanvasWidth, CanvasHeight, true, listPlayfield, u"message.png",
+                       fontoregano48, u"Un message de MirelvanQuibs", u"OK", u"Annuler");
     confirmBox->message->SetText(u"Souhaitez-vous vraiment effacer ce profil?");
     confirmBox->FitToText();
-    failureBox = Boite(listPlayfield, false, u"D'accord", u"");
+    failureBox = CreeMessageMenu(listPlayfield);
     return 0;
 }
 
@@ -213,10 +186,9 @@ void iEngineProfils::AjouteEmplacement(bool ajoute) {
     deleteButtons.push_back(PetitBouton(scrollBox, u"effacer"));
     useButtons.push_back(PetitBouton(scrollBox, ajoute ? u"charger" : u"utiliser"));
     galleryButtons.push_back(PetitBouton(scrollBox, u"voir la galerie"));
-    // A row added on this screen shows its buttons in another colour while they are pressed.
     if (ajoute) {
-        deleteButtons.back()->SetMouseOverColor(Mauve.r, Mauve.g, Mauve.b);
-        galleryButtons.back()->SetMouseOverColor(Mauve.r, Mauve.g, Mauve.b);
+        deleteButtons.back()->SetMouseOverColor(Mauve[0], Mauve[1], Mauve[2]);
+        galleryButtons.back()->SetMouseOverColor(Mauve[0], Mauve[1], Mauve[2]);
     }
 }
 
