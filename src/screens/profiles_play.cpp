@@ -159,6 +159,8 @@ void iEngineProfils::AjouteProfil(bool utiliser) {
     // The new profile heads the list; the slot it needs is the one after the last row.
     if (rowCount == static_cast<int>(nameFields.size())) {
         AjouteEmplacement(true);
+    } else {
+        HabilleEmplacement(static_cast<std::size_t>(rowCount), true);
     }
     rowFolders.insert(rowFolders.begin(), nom);
     ++rowCount;

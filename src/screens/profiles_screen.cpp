@@ -6,7 +6,6 @@
 #include <cmath>
 
 #include "framework/bitmap_font.h"
-#include "framework/graphics_state.h"
 #include "framework/shared_assets.h"
 #include "gui/button_variants.h"
 #include "gui/image_widget.h"
@@ -38,7 +37,7 @@ constexpr float RetourSousLeNom = 32;
 constexpr CouleursBouton PetitsBoutons = {{162, 215, 199}, {38, 55, 38}, {38, 55, 38}};
 constexpr CouleursBouton BoutonRetour = {{34, 56, 74}, {249, 220, 140}, {214, 225, 215}};
 // Under a press, the buttons of a row added on this screen take another colour.
-constexpr float Mauve[] = {172, 165, 229};
+constexpr int Mauve[] = {172, 165, 229};
 constexpr float TexteClair[] = {240, 250, 230};
 
 template <class Widget> std::shared_ptr<Widget> Enfant(const std::shared_ptr<iGuiScrollBox>& box) {
@@ -184,12 +183,18 @@ void iEngineProfils::AjouteEmplacement(bool ajoute) {
     nom->SetWidth(LargeurNom);
     nameFields.push_back(nom);
     deleteButtons.push_back(PetitBouton(scrollBox, u"effacer"));
-    useButtons.push_back(PetitBouton(scrollBox, ajoute ? u"charger" : u"utiliser"));
+    useButtons.push_back(PetitBouton(scrollBox, u"utiliser"));
     galleryButtons.push_back(PetitBouton(scrollBox, u"voir la galerie"));
-    if (ajoute) {
-        deleteButtons.back()->SetMouseOverColor(Mauve[0], Mauve[1], Mauve[2]);
-        galleryButtons.back()->SetMouseOverColor(Mauve[0], Mauve[1], Mauve[2]);
-    }
+    HabilleEmplacement(nameFields.size() - 1, ajoute);
+}
+
+void iEngineProfils::HabilleEmplacement(std::size_t i, bool ajoute) {
+    auto& utiliser = *useButtons[i];
+    utiliser.SetText(ajoute ? u"charger" : u"utiliser");
+    utiliser.CenterText(0, 0);
+    const auto [r, g, b] = ajoute ? Mauve : PetitsBoutons.teinte;
+    deleteButtons[i]->SetMouseOverColor(r, g, b);
+    galleryButtons[i]->SetMouseOverColor(r, g, b);
 }
 
 void iEngineProfils::PlaceLignes() {

@@ -57,8 +57,10 @@ class iEngineProfils : public iEngineResizable {
     iPlayfield* MainPlayfield() override;
 
   private:
-    // A new slot of four hidden widgets at the end of the row arrays.
+    // A new slot of four widgets at the end of the row arrays.
     void AjouteEmplacement(bool ajoute);
+    // A slot of a row added on this screen says "charger" and takes another colour when pressed.
+    void HabilleEmplacement(std::size_t i, bool ajoute);
     // The texts of the rows in use from rowFolders, every widget of every row placed again,
     // the slots past them hidden, then "retour" below the list.
     void PlaceLignes();
