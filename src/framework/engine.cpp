@@ -289,6 +289,8 @@ void DrainDestroyList() {
     }
 }
 
+int LogicStep() { return logicStepStamp; }
+
 void ResetFrameworkGlobals() {
     CurrentScene.reset();
     PendingScene.reset();

@@ -84,6 +84,10 @@ extern std::shared_ptr<iPlayfield> GuiPlayfield;
 extern iList5 GlobalTasks;
 extern iList6 DestroyList;
 
+// The number of logic steps any engine has taken; it never repeats (layers and widgets tell
+// from it whether they missed a step).
+int LogicStep();
+
 // Restores every global of the framework to its start value, the event list and the content
 // cache included (tests call it between cases).
 void ResetFrameworkGlobals();

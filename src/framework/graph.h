@@ -37,12 +37,12 @@ class iGraph : public iEngineObject {
 
     virtual float Height() const { return static_cast<float>(height) * scaleY; }
     virtual int SetHeight(float h) {
-        height = static_cast<int>(std::trunc(h));
+        height = platform::TruncToInt(h);
         return height;
     }
     virtual float Width() const { return static_cast<float>(width) * scaleX; }
     virtual int SetWidth(float w) {
-        width = static_cast<int>(std::trunc(w));
+        width = platform::TruncToInt(w);
         return width;
     }
 

@@ -13,6 +13,7 @@
 namespace {
 
 constexpr float DegreesToRadians = 0.017453292f;
+constexpr float RadiansToDegrees = 57.29578f;
 
 } // namespace
 
@@ -140,10 +141,10 @@ float iLayerObject::OffsetCosX() const { return std::cos(offsetAngleX * DegreesT
 float iLayerObject::OffsetSinY() const { return std::sin(offsetAngleY * DegreesToRadians); }
 
 bool iLayerObject::OverlapsBox(const iLayerObject& other) const {
-    const int w1 = static_cast<int>(std::trunc(Width()));
-    const int h1 = static_cast<int>(std::trunc(Height()));
-    const int w2 = static_cast<int>(std::trunc(other.Width()));
-    const int h2 = static_cast<int>(std::trunc(other.Height()));
+    const int w1 = platform::TruncToInt(Width());
+    const int h1 = platform::TruncToInt(Height());
+    const int w2 = platform::TruncToInt(other.Width());
+    const int h2 = platform::TruncToInt(other.Height());
     const float left1 = CentreX() - static_cast<float>(w1 / 2);
     const float top1 = CentreY() - static_cast<float>(h1 / 2);
     const float left2 = other.CentreX() - static_cast<float>(w2 / 2);
@@ -202,6 +203,63 @@ void iLayerObject::Collide(iLayerObject& other) {
     }
     if (other.hitPoints < 1) {
         CreditDestruction(other, *this);
+    }
+}
+
+void iLayerObject::UpdateChild(iLayerObject& child) {
+    child.layer = layer;
+    // Nothing of a flat or invisible group is updated; nothing is divided by zero either.
+    if (scaleX == 0 || scaleY == 0 || alpha == 0) {
+        return;
+    }
+    const float cx = CentreX();
+    const float cy = CentreY();
+    child.x = child.x * scaleX + cx;
+    child.y = child.y * scaleY + cy;
+    child.rotation += rotation;
+    child.scaleX *= scaleX;
+    child.scaleY *= scaleY;
+    child.alpha *= alpha;
+    float shiftX = 0;
+    float shiftY = 0;
+    if (rotation != 0) {
+        const float dx = child.x - x;
+        const float dy = child.y - y;
+        const float d = std::sqrt(dx * dx + dy * dy);
+        const float a =
+            (std::atan2(dy, dx) * RadiansToDegrees - static_cast<float>(RotationSign) * rotation) *
+            DegreesToRadians;
+        const float turnedX = x + d * std::cos(a);
+        const float turnedY = y + d * std::sin(a);
+        shiftX = turnedX - child.x;
+        shiftY = turnedY - child.y;
+        child.x = turnedX;
+        child.y = turnedY;
+    }
+    if (child.status == 1) {
+        child.Update();
+    } else {
+        child.UpdateWaiting();
+        if (child.status > 1) {
+            child.status -= 1;
+        }
+    }
+    // What the child changed in itself persists in its own coordinates.
+    child.x -= shiftX;
+    child.y -= shiftY;
+    child.x = (child.x - cx) / scaleX;
+    child.y = (child.y - cy) / scaleY;
+    child.rotation -= rotation;
+    child.scaleX /= scaleX;
+    child.scaleY /= scaleY;
+    child.alpha /= alpha;
+}
+
+void iLayerObject::CollideWithList(iList3& list) {
+    for (auto element = list.First(); element; element = list.Next()) {
+        if (element.get() != this) {
+            UpdateChild(*element);
+        }
     }
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/graph.h"
+#include "framework/lists.h"
 
 class iLayer;
 class iLayerGroup;
@@ -66,6 +67,14 @@ class iLayerObject : public iGraph {
     bool Overlaps(const iLayerObject& other) const;
     bool OverlapsBox(const iLayerObject& other) const;
     void Collide(iLayerObject& other);
+    // The group step: the object is updated (or counts down while waiting) in this object's
+    // space, moved, turned, scaled and faded with it, then put back in its own, so that what
+    // it changed in itself persists in its own coordinates. A flat or invisible object updates
+    // nothing.
+    void UpdateChild(iLayerObject& child);
+    // The group step on each element of the list, walked with the list's cursor; this object
+    // itself is skipped.
+    void CollideWithList(iList3& list);
 
     // Joining the engine's collision lists and its live count.
     void AddToCollisionsA();

@@ -30,7 +30,7 @@ int WrapIndex(float value, int count) {
     if (count <= 0 || !std::isfinite(value)) {
         return 0;
     }
-    int index = static_cast<int>(std::trunc(std::fmod(value, static_cast<float>(count))));
+    int index = platform::TruncToInt(std::fmod(value, static_cast<float>(count)));
     if (index < 0) {
         index += count;
     }
@@ -233,55 +233,6 @@ void iLayerGroup::Update() {
     for (auto child = children.First(); child; child = children.Next()) {
         UpdateChild(*child);
     }
-}
-
-void iLayerGroup::UpdateChild(iLayerObject& child) {
-    child.layer = layer;
-    // Nothing of a flat or invisible group is updated; nothing is divided by zero either.
-    if (scaleX == 0 || scaleY == 0 || alpha == 0) {
-        return;
-    }
-    const float cx = CentreX();
-    const float cy = CentreY();
-    child.x = child.x * scaleX + cx;
-    child.y = child.y * scaleY + cy;
-    child.rotation += rotation;
-    child.scaleX *= scaleX;
-    child.scaleY *= scaleY;
-    child.alpha *= alpha;
-    float shiftX = 0;
-    float shiftY = 0;
-    if (rotation != 0) {
-        const float dx = child.x - x;
-        const float dy = child.y - y;
-        const float d = std::sqrt(dx * dx + dy * dy);
-        const float a =
-            (std::atan2(dy, dx) * RadiansToDegrees - static_cast<float>(RotationSign) * rotation) *
-            DegreesToRadians;
-        const float turnedX = x + d * std::cos(a);
-        const float turnedY = y + d * std::sin(a);
-        shiftX = turnedX - child.x;
-        shiftY = turnedY - child.y;
-        child.x = turnedX;
-        child.y = turnedY;
-    }
-    if (child.status == 1) {
-        child.Update();
-    } else {
-        child.UpdateWaiting();
-        if (child.status > 1) {
-            child.status -= 1;
-        }
-    }
-    // What the child changed in itself persists in its own coordinates.
-    child.x -= shiftX;
-    child.y -= shiftY;
-    child.x = (child.x - cx) / scaleX;
-    child.y = (child.y - cy) / scaleY;
-    child.rotation -= rotation;
-    child.scaleX /= scaleX;
-    child.scaleY /= scaleY;
-    child.alpha /= alpha;
 }
 
 void iLayerGroup::Render() { RenderChildren(children); }

@@ -85,7 +85,6 @@ class iLayerGroup : public iLayerObject {
     // Joins the group: the child shares the group's layer.
     void AddChild(const std::shared_ptr<iLayerObject>& child);
     void CacheBoundsChildren(iList3& list);
-    void UpdateChild(iLayerObject& child);
     void RenderChildren(iList3& list);
 };
 

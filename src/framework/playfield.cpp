@@ -164,13 +164,9 @@ void iPlayfield::CentreHandle() {
     handleY = static_cast<float>(height) * 0.5f;
 }
 
-void iPlayfield::SetViewportWidth(float w) {
-    viewportWidth = width = static_cast<int>(std::trunc(w));
-}
+void iPlayfield::SetViewportWidth(float w) { viewportWidth = width = platform::TruncToInt(w); }
 
-void iPlayfield::SetViewportHeight(float h) {
-    viewportHeight = height = static_cast<int>(std::trunc(h));
-}
+void iPlayfield::SetViewportHeight(float h) { viewportHeight = height = platform::TruncToInt(h); }
 
 void iPlayfield::SetClearColor(int r, int g, int b) {
     clearBackground = true;

@@ -77,8 +77,8 @@ void iGuiButton::SetTextGhostColor(float r, float g, float b) {
 }
 
 void iGuiButton::SetImageData(const std::vector<int>& data) {
-    width = static_cast<int>(std::trunc(Width()));
-    height = static_cast<int>(std::trunc(Height()));
+    width = platform::TruncToInt(Width());
+    height = platform::TruncToInt(Height());
     imageData = data;
 }
 
@@ -123,8 +123,8 @@ void iGuiButton::DrawLook(const Look& look) const {
         ApplyLook(*this, testBlend, testAlpha, testRed, testGreen, testBlue);
         const float l = std::trunc(left - 1);
         const float t = std::trunc(top - 1);
-        DrawRectOutline(static_cast<int>(std::trunc(Width() + 2)),
-                        static_cast<int>(std::trunc(Height() + 2)), 1, l, t);
+        DrawRectOutline(platform::TruncToInt(Width() + 2), platform::TruncToInt(Height() + 2), 1, l,
+                        t);
     }
     platform::PopMatrix();
 }

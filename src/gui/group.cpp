@@ -95,7 +95,7 @@ int iGuiGroup::ContentHeight() const {
             bottom = std::max(bottom, child->Height() + child->y);
         }
     }
-    return static_cast<int>(std::trunc(bottom));
+    return platform::TruncToInt(bottom);
 }
 
 int iGuiGroup::ContentWidth() const {
@@ -106,7 +106,7 @@ int iGuiGroup::ContentWidth() const {
             right = std::max(right, child->Width() + child->x);
         }
     }
-    return static_cast<int>(std::trunc(right));
+    return platform::TruncToInt(right);
 }
 
 void iGuiGroup::AddChild(const std::shared_ptr<iGuiObject>& child) {
@@ -120,22 +120,31 @@ void iGuiGroup::AddChild(const std::shared_ptr<iGuiObject>& child) {
 
 namespace {
 
-// Scripts of nested groups read while a script is read; a script that names itself (or a
-// circle of scripts) stops here instead of exhausting the stack.
-int ScriptDepth = 0;
+// One script and the scripts its groups name are read as one tree. A script that names itself
+// (or a circle of scripts) would grow without end: depth, reading and the widgets made are all
+// bounded, far above what any panel of the game needs.
+struct ScriptTree {
+    int depth = 0;
+    int widgets = 0;
+    std::size_t units = 0;
+};
+ScriptTree Tree;
 constexpr int MaxScriptDepth = 8;
+constexpr int MaxScriptWidgets = 1000;
+constexpr std::size_t MaxScriptBytes = 64 * 1024;
+constexpr std::size_t MaxTreeUnits = 1024 * 1024;
 
 } // namespace
 
 void iGuiGroup::LoadItemsScript(const String& path) {
-    if (ScriptDepth >= MaxScriptDepth) {
+    // A script is part of the game's data: it never names a file outside the data folder.
+    if (Tree.depth >= MaxScriptDepth || !platform::IsInDataFolder(path)) {
         return;
     }
-    const String text = platform::LoadString(path);
+    const std::size_t left = Tree.depth == 0 ? MaxTreeUnits : MaxTreeUnits - Tree.units;
+    const String text = platform::LoadString(path, std::min(MaxScriptBytes, left));
     if (!text.empty()) {
-        ScriptDepth += 1;
         ParseItemsScript(text);
-        ScriptDepth -= 1;
     }
 }
 
@@ -152,8 +161,19 @@ std::vector<String> SplitItemSections(const String& text) {
 }
 
 void iGuiGroup::ParseItemsScript(const String& text) {
+    if (Tree.depth == 0) {
+        Tree = ScriptTree{};
+    }
+    Tree.units += text.size();
+    if (Tree.units > MaxTreeUnits) {
+        return;
+    }
+    Tree.depth += 1;
     auto self = SelfAs<iGuiObject>();
     for (const String& section : SplitItemSections(text)) {
+        if (Tree.widgets >= MaxScriptWidgets) {
+            break;
+        }
         auto config = std::make_shared<iConfig>();
         config->Parse(section);
         // Layer objects and unknown classes are dropped, as are widgets whose skin fails.
@@ -161,6 +181,7 @@ void iGuiGroup::ParseItemsScript(const String& text) {
         if (!widget) {
             continue;
         }
+        Tree.widgets += 1;
         // Attached before its skin is read, so that "autox"/"autoy" place it after the child
         // before it and a nested group's own script finds its playfield.
         widget->SetParent(self);
@@ -171,4 +192,5 @@ void iGuiGroup::ParseItemsScript(const String& text) {
         }
         widget->skinConfig = config;
     }
+    Tree.depth -= 1;
 }

@@ -120,7 +120,12 @@ void iGuiObject::SetPlayfield(const std::shared_ptr<iPlayfield>& target) {
     const int page = target->CurrentGuiPage();
     // A page that does not exist falls back to page 0.
     const bool valid = page >= 0 && page < static_cast<int>(target->guiPages.size());
-    target->guiPages[static_cast<std::size_t>(valid ? page : 0)]->AddLast(SelfAs<iGuiObject>());
+    iList4& list = *target->guiPages[static_cast<std::size_t>(valid ? page : 0)];
+    // Attaching twice changes nothing: a second entry would take the pointer from the first.
+    if (list.IndexOf(this) >= 0) {
+        return;
+    }
+    list.AddLast(SelfAs<iGuiObject>());
     playfield = target;
     RegisterLast();
 }
@@ -257,7 +262,23 @@ void iGuiObject::Update() {
 
 // --- the pointer state machine and events ---
 
+void iGuiObject::DropPress() {
+    pressState = 0;
+    wasOver = false;
+}
+
+void iGuiObject::DropPressAfterABreak() {
+    // Meanwhile the pointer may have been released, or pressed again elsewhere: an old press
+    // would raise no Hit for a new one, or a Released without any Hit.
+    const int step = LogicStep();
+    if (inputStep != step && inputStep != step - 1) {
+        DropPress();
+    }
+    inputStep = step;
+}
+
 void iGuiObject::UpdateEvents() {
+    DropPressAfterABreak();
     ClearEventFlags();
     if (over && !wasOver) {
         entered = true;

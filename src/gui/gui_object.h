@@ -60,6 +60,8 @@ class iGuiObject : public iGraph {
     bool wasOver = false;
     // 0 idle, 1 pressed over the widget, 2 pressed elsewhere.
     int pressState = 0;
+    // The logic step of the last pointer-event update.
+    int inputStep = 0;
     // Compared by the text input with its playfield's focus value.
     int focusTag = 0;
 
@@ -85,6 +87,8 @@ class iGuiObject : public iGraph {
     virtual void MidHandle();
     // The pointer state machine; widgets that react to the pointer call it from Update.
     virtual void UpdateEvents();
+    // Forgets a press in progress (and whether the pointer was over).
+    virtual void DropPress();
 
     // creationFrame, then OnCreate.
     std::shared_ptr<iGuiObject> New();
@@ -148,6 +152,11 @@ class iGuiObject : public iGraph {
     void RenderListGhost(iList4& list, float offsetX, float offsetY);
     void RenderOne(iGuiObject& child, float offsetX, float offsetY);
     void RenderOneGhost(iGuiObject& child, float offsetX, float offsetY);
+
+  protected:
+    // Called first by the pointer state machines: a widget that skipped a logic step (hidden,
+    // ghosted, removed, or its screen left) drops the press it was in.
+    void DropPressAfterABreak();
 
   private:
     void ClearEventFlags();

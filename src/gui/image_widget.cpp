@@ -43,8 +43,8 @@ void iGuiImage::LoadImage(const String& imageName) {
 }
 
 void iGuiImage::SetImageData(const std::vector<int>& data) {
-    width = static_cast<int>(std::trunc(Width()));
-    height = static_cast<int>(std::trunc(Height()));
+    width = platform::TruncToInt(Width());
+    height = platform::TruncToInt(Height());
     imageData = data;
 }
 

@@ -1,6 +1,7 @@
 // The text input.
 #include "gui/input.h"
 
+#include <climits>
 #include <cmath>
 
 #include "framework/bitmap_font.h"
@@ -127,8 +128,9 @@ void iGuiInput::Update() {
     } else if (c != 13 && c != 27 && Accepts(c)) {
         text += static_cast<char16_t>(c);
     }
-    blinkCounter += 1;
-    if (blinkCounter > 2 * cursorDelay) {
+    // Counted wide: a skin may give any delay.
+    blinkCounter = blinkCounter < INT_MAX ? blinkCounter + 1 : 0;
+    if (blinkCounter > 2LL * cursorDelay) {
         blinkCounter = 0;
     }
 }
@@ -142,9 +144,8 @@ void iGuiInput::Draw(bool ghostLook) {
     const float top = Top();
     if (testMode) {
         ApplyLook(*this, testBlend, testAlpha, testRed, testGreen, testBlue);
-        DrawRectOutline(static_cast<int>(std::trunc(Width() + 2)),
-                        static_cast<int>(std::trunc(Height() + 2)), 1, std::trunc(left - 1),
-                        std::trunc(top - 1));
+        DrawRectOutline(platform::TruncToInt(Width() + 2), platform::TruncToInt(Height() + 2), 1,
+                        std::trunc(left - 1), std::trunc(top - 1));
     }
     if (surface) {
         if (ghostLook) {

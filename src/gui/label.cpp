@@ -20,8 +20,8 @@ int iGuiLabel::OnCreate() {
 
 void iGuiLabel::MidHandle() {
     if (font) {
-        handleX = static_cast<int>(std::trunc(font->TextWidth(text, 1.0f) * 0.5f));
-        handleY = static_cast<int>(std::trunc(font->height * 0.5f));
+        handleX = platform::TruncToInt(font->TextWidth(text, 1.0f) * 0.5f);
+        handleY = platform::TruncToInt(font->height * 0.5f);
     }
 }
 

@@ -96,9 +96,8 @@ void iGuiProgressBarH::Draw(bool ghostLook) {
     const float top = Top();
     if (testMode) {
         ApplyLook(*this, testBlend, testAlpha, testRed, testGreen, testBlue);
-        DrawRectOutline(static_cast<int>(std::trunc(Width() + 2)),
-                        static_cast<int>(std::trunc(Height() + 2)), 1, std::trunc(left - 1),
-                        std::trunc(top - 1));
+        DrawRectOutline(platform::TruncToInt(Width() + 2), platform::TruncToInt(Height() + 2), 1,
+                        std::trunc(left - 1), std::trunc(top - 1));
     }
     const platform::ImagePtr& surfacePicture =
         ghostLook && surfaceGhostImage ? surfaceGhostImage : surfaceImage;
@@ -137,9 +136,8 @@ void iGuiProgressBarH::Draw(bool ghostLook) {
     }
     if (testMode && fill != 0) {
         ApplyLook(*this, testBlend, testAlpha, testRed, testGreen, testBlue);
-        DrawRectOutline(static_cast<int>(std::trunc(static_cast<float>(fill) * scaleX)),
-                        static_cast<int>(std::trunc(static_cast<float>(FullHeight()) * scaleY)), 1,
-                        bx, by);
+        DrawRectOutline(platform::TruncToInt(static_cast<float>(fill) * scaleX),
+                        platform::TruncToInt(static_cast<float>(FullHeight()) * scaleY), 1, bx, by);
     }
     platform::PopMatrix();
 }

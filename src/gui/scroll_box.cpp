@@ -18,6 +18,7 @@
 #include "framework/engine.h"
 #include "framework/graphics_state.h"
 #include "framework/playfield.h"
+#include "framework/shared_assets.h"
 #include "gui/button_variants.h"
 #include "gui/label.h"
 #include "gui/skin.h"
@@ -26,7 +27,6 @@
 #include "platform/files.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
-#include "framework/shared_assets.h"
 
 // --- sliders and limits ---
 
@@ -39,7 +39,7 @@ void iGuiScrollBox::CreateSliderV() {
     // Owned by the box, not one of its children.
     sliderV->parent = SelfAs<iGuiObject>();
     sliderV->playfield = GetPlayfield();
-    sliderV->height = static_cast<int>(std::trunc(Height()));
+    sliderV->height = platform::TruncToInt(Height());
     sliderV->width = 40;
     sliderV->sliderLength = sliderV->height;
     sliderV->grabWidth = 40;
@@ -56,7 +56,7 @@ void iGuiScrollBox::CreateSliderH() {
     sliderH->New();
     sliderH->parent = SelfAs<iGuiObject>();
     sliderH->playfield = GetPlayfield();
-    sliderH->width = static_cast<int>(std::trunc(Width()));
+    sliderH->width = platform::TruncToInt(Width());
     sliderH->height = 40;
     sliderH->sliderLength = sliderH->width;
     sliderH->grabWidth = 64;
@@ -77,12 +77,11 @@ void iGuiScrollBox::Destroy() {
 }
 
 int iGuiScrollBox::MaxCameraX() const {
-    return std::max(0, static_cast<int>(std::trunc(static_cast<float>(ContentWidth()) - Width())));
+    return std::max(0, platform::TruncToInt(static_cast<double>(ContentWidth()) - Width()));
 }
 
 int iGuiScrollBox::MaxCameraY() const {
-    return std::max(0,
-                    static_cast<int>(std::trunc(static_cast<float>(ContentHeight()) - Height())));
+    return std::max(0, platform::TruncToInt(static_cast<double>(ContentHeight()) - Height()));
 }
 
 bool iGuiScrollBox::ScrollWheel(float delta) {
@@ -202,7 +201,7 @@ void iGuiScrollBox::UpdateSliderH(bool ghostPass) {
                 slider.visible = false;
             }
         } else {
-            slider.maximum = static_cast<int>(std::trunc(static_cast<float>(content) - Width()));
+            slider.maximum = platform::TruncToInt(static_cast<double>(content) - Width());
             if (autoGhost) {
                 slider.ghost = false;
             }
@@ -238,7 +237,7 @@ void iGuiScrollBox::UpdateSliderV(bool ghostPass) {
                 slider.status = 0;
             }
         } else {
-            slider.maximum = static_cast<int>(std::trunc(static_cast<float>(content) - Height()));
+            slider.maximum = platform::TruncToInt(static_cast<double>(content) - Height());
             if (autoGhost) {
                 slider.ghost = false;
             }

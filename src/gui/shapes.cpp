@@ -18,8 +18,8 @@ void iGuiRectangle::Render() {
     if (outlined == 0) {
         platform::DrawRect(x, y, Width(), Height());
     } else {
-        DrawRectOutline(static_cast<int>(std::trunc(Width())),
-                        static_cast<int>(std::trunc(Height())), outlined, x, y);
+        DrawRectOutline(platform::TruncToInt(Width()), platform::TruncToInt(Height()), outlined, x,
+                        y);
     }
     platform::PopMatrix();
     DrawDebugText();

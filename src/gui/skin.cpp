@@ -241,8 +241,8 @@ void iGuiObject::ScaleToSize(int w, int h) {
 }
 
 void iGuiObject::SetHandle(float hx, float hy) {
-    handleX = static_cast<int>(std::trunc(hx));
-    handleY = static_cast<int>(std::trunc(hy));
+    handleX = platform::TruncToInt(hx);
+    handleY = platform::TruncToInt(hy);
 }
 
 void iGuiObject::SetMouseOverColor(float r, float g, float b) {

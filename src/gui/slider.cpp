@@ -98,7 +98,13 @@ void iGuiSlider::UpdatePointer() {
     over = HitTest(touchIndex);
 }
 
+void iGuiSlider::DropPress() {
+    iGuiObject::DropPress();
+    dragging = false;
+}
+
 void iGuiSlider::UpdateEvents() {
+    DropPressAfterABreak();
     down = false;
     entered = false;
     left = false;
@@ -264,8 +270,8 @@ void iGuiSlider::DrawTestOutline(float left, float top, float w, float h) const 
         return;
     }
     ApplyLook(*this, testBlend, testAlpha, testRed, testGreen, testBlue);
-    DrawRectOutline(static_cast<int>(std::trunc(w)), static_cast<int>(std::trunc(h)), 1,
-                    std::trunc(left), std::trunc(top));
+    DrawRectOutline(platform::TruncToInt(w), platform::TruncToInt(h), 1, std::trunc(left),
+                    std::trunc(top));
 }
 
 void iGuiSlider::DrawSurface(bool ghostLook) {

@@ -79,6 +79,8 @@ class iGuiSlider : public iGuiObject {
     bool LoadSkin(iConfig& config, const String& prefix) override;
     // The base machine without "Down" (the drag raises it).
     void UpdateEvents() override;
+    // A drag in progress ends with the press.
+    void DropPress() override;
 
     virtual void DrawIndicatorGhost() {}
     // Top-left corner of the grab area, drawing coordinates.
@@ -127,7 +129,10 @@ class iGuiSliderV : public iGuiSlider {
     float KnobCentre(bool scaled) const override;
 
   protected:
-    int Travel() const override { return sliderLength - grabHeight; }
+    // Skins may hold any numbers: the difference is held within the int range.
+    int Travel() const override {
+        return platform::TruncToInt(static_cast<double>(sliderLength) - grabHeight);
+    }
 
   private:
     void DrawFill(bool ghostLook);
@@ -144,7 +149,9 @@ class iGuiSliderH : public iGuiSlider {
     float KnobCentre(bool scaled) const override;
 
   protected:
-    int Travel() const override { return sliderLength - grabWidth; }
+    int Travel() const override {
+        return platform::TruncToInt(static_cast<double>(sliderLength) - grabWidth);
+    }
 
   private:
     void DrawFill(bool ghostLook);

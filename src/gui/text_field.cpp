@@ -40,12 +40,12 @@ int iGuiTextField::OnCreate() {
 }
 
 int iGuiTextField::SetHeight(float h) {
-    height = static_cast<int>(std::trunc(h));
+    height = platform::TruncToInt(h);
     return height;
 }
 
 int iGuiTextField::SetWidth(float w) {
-    width = static_cast<int>(std::trunc(w));
+    width = platform::TruncToInt(w);
     return width;
 }
 
@@ -61,8 +61,8 @@ float iGuiTextField::Height() const {
 }
 
 void iGuiTextField::MidHandle() {
-    handleX = static_cast<int>(std::trunc(Width() * 0.5f));
-    handleY = static_cast<int>(std::trunc(Height() * 0.5f));
+    handleX = platform::TruncToInt(Width() * 0.5f);
+    handleY = platform::TruncToInt(Height() * 0.5f);
 }
 
 void iGuiTextField::Update() {

@@ -1,16 +1,13 @@
-// Sounds: WAV parsing (1), OGG decoding (2), loading and playing on the current device (3),
-// the recording device (4).
+// Sounds: WAV parsing (1), loading and playing on the current device (3), the recording
+// device (4). Every sound of the game is a WAV file: Ogg Vorbis is not read at all, as its
+// decoder cannot be trusted with damaged or hostile files.
 #include "platform/audio.h"
 
-#include <cstdlib>
 #include <cstring>
 #include <string_view>
 
 #include "platform/diag.h"
 #include "platform/files.h"
-
-// stb_vorbis ships as one file; this is the one place its implementation is compiled.
-#include <stb/stb_vorbis.h>
 
 namespace platform {
 
@@ -104,28 +101,6 @@ bool ParseWav(const std::vector<std::uint8_t>& bytes, Sound& sound) {
     return true;
 }
 
-// ---- 2. OGG -----------------------------------------------------------------------------
-
-bool ParseOgg(const std::vector<std::uint8_t>& bytes, Sound& sound) {
-    if (bytes.size() < 4 || !Tag(bytes.data(), "OggS") || bytes.size() > 0x7FFFFFFF) {
-        return false;
-    }
-    int channels = 0;
-    int rate = 0;
-    short* output = nullptr;
-    const int frames = stb_vorbis_decode_memory(bytes.data(), static_cast<int>(bytes.size()),
-                                                &channels, &rate, &output);
-    const bool ok = frames > 0 && output != nullptr && (channels == 1 || channels == 2) && rate > 0;
-    if (ok) {
-        sound.channels = channels;
-        sound.sampleRate = rate;
-        sound.samples.assign(output, output + static_cast<std::size_t>(frames) *
-                                                  static_cast<std::size_t>(channels));
-    }
-    std::free(output);
-    return ok;
-}
-
 // ---- 3. Loading and playing -------------------------------------------------------------
 
 namespace {
@@ -145,7 +120,7 @@ SoundPtr LoadSound(const String& path) {
     }
     auto sound = std::make_shared<Sound>();
     sound->name = resolved;
-    if (!ParseWav(bytes, *sound) && !ParseOgg(bytes, *sound)) {
+    if (!ParseWav(bytes, *sound)) {
         WarnOnce(u"sound:" + resolved, u"Son illisible : " + resolved);
         return nullptr;
     }

@@ -1,5 +1,5 @@
 #pragma once
-// Sound: samples loaded from WAV (or OGG) played on 32 numbered channels. Without an audio
+// Sound: samples loaded from WAV files played on 32 numbered channels. Without an audio
 // device every call is silent, never a failure.
 #include <cstdint>
 #include <memory>
@@ -25,8 +25,6 @@ using SoundPtr = std::shared_ptr<Sound>;
 // Decodes PCM WAV (8 or 16 bit, mono or stereo, unknown chunks skipped) from memory; false
 // when the bytes are not such a file.
 bool ParseWav(const std::vector<std::uint8_t>& bytes, Sound& sound);
-// Decodes a whole Ogg Vorbis file (mono or stereo) to 16-bit samples; false when it is not one.
-bool ParseOgg(const std::vector<std::uint8_t>& bytes, Sound& sound);
 
 class AudioDevice {
   public:

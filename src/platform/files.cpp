@@ -60,6 +60,18 @@ String ResolveDataPath(const String& path) {
     return DataFolder() + u"/" + path;
 }
 
+bool IsInDataFolder(const String& path) {
+    if (path.empty() || path[0] == u'/') {
+        return false;
+    }
+    for (const String& step : Split(Replace(path, u"\\", u"/"), u"/")) {
+        if (step == u"..") {
+            return false;
+        }
+    }
+    return true;
+}
+
 String GetEnv(const String& name) {
     const std::string key = ToUtf8(name);
     if (const char* value = std::getenv(key.c_str()); value != nullptr && *value != '\0') {
@@ -84,7 +96,7 @@ String GameFolder() { return GetEnv(u"USERPROFILE") + u"/Documents/" + GameFolde
 
 // ---- 2. Whole files ---------------------------------------------------------------------
 
-bool LoadBytes(const String& path, std::vector<std::uint8_t>& bytes) {
+bool LoadBytes(const String& path, std::vector<std::uint8_t>& bytes, std::size_t limit) {
     bytes.clear();
     if (path.empty()) {
         return false;
@@ -93,12 +105,17 @@ bool LoadBytes(const String& path, std::vector<std::uint8_t>& bytes) {
     if (file == nullptr) {
         return false;
     }
+    struct stat info {};
+    bool ok = fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode) &&
+              static_cast<std::uintmax_t>(info.st_size) <= limit;
     std::uint8_t chunk[65536];
-    bool ok = true;
-    for (;;) {
+    while (ok) {
         const std::size_t n = std::fread(chunk, 1, sizeof chunk, file);
         bytes.insert(bytes.end(), chunk, chunk + n);
-        if (n < sizeof chunk) {
+        // A file that grows while it is read is held to the limit too.
+        if (bytes.size() > limit) {
+            ok = false;
+        } else if (n < sizeof chunk) {
             ok = std::ferror(file) == 0;
             break;
         }
@@ -110,9 +127,9 @@ bool LoadBytes(const String& path, std::vector<std::uint8_t>& bytes) {
     return ok;
 }
 
-String LoadString(const String& path) {
+String LoadString(const String& path, std::size_t limit) {
     std::vector<std::uint8_t> bytes;
-    if (!LoadBytes(path, bytes)) {
+    if (!LoadBytes(path, bytes, limit)) {
         return u"";
     }
     return FromUtf8(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));

@@ -24,10 +24,17 @@ inline constexpr char16_t GameFolderName[] = u"MirelvanQuibs";
 // USERPROFILE (or HOME) + "/Documents/" + GameFolderName + "/".
 String GameFolder();
 
+// Whole files are read from regular files only (never a device or a pipe, which may never
+// end) and up to a size: larger files read as unreadable.
+constexpr std::size_t MaxWholeFile = 64 * 1024 * 1024;
+
 // Whole text file decoded from UTF-8; "" when it cannot be read.
-String LoadString(const String& path);
+String LoadString(const String& path, std::size_t limit = MaxWholeFile);
 // Whole file as bytes; false when it cannot be read.
-bool LoadBytes(const String& path, std::vector<std::uint8_t>& bytes);
+bool LoadBytes(const String& path, std::vector<std::uint8_t>& bytes,
+               std::size_t limit = MaxWholeFile);
+// A relative path that stays inside the data folder: no leading "/", no ".." step.
+bool IsInDataFolder(const String& path);
 
 class FileStream {
   public:

@@ -7,8 +7,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <system_error>
 
@@ -16,8 +14,13 @@
 #include "platform/files.h"
 
 // Static, so that no other user of stb_image in the program can clash with these symbols.
+// The game's pictures are PNG and BMP: the other decoders are left out, so that a damaged or
+// hostile file in a profile folder never reaches them, whatever its name says.
 #define STB_IMAGE_STATIC
 #define STB_IMAGE_IMPLEMENTATION
+#define STBI_ONLY_PNG
+#define STBI_ONLY_BMP
+#define STBI_NO_STDIO
 #include <stb/stb_image.h>
 
 namespace platform {
@@ -81,6 +84,35 @@ std::map<String, CacheEntry>& Cache() {
     return cache;
 }
 
+} // namespace
+
+bool DecodePicture(const std::vector<std::uint8_t>& bytes, int& width, int& height,
+                   std::vector<std::uint8_t>& rgba) {
+    width = height = 0;
+    rgba.clear();
+    // stb_image takes an int length; larger files are no picture of ours.
+    if (bytes.empty() || bytes.size() > 0x7fffffffu)
+        return false;
+    const int length = static_cast<int>(bytes.size());
+    // The size is checked from the header before any pixel memory is asked for.
+    int channels = 0;
+    if (!stbi_info_from_memory(bytes.data(), length, &width, &height, &channels))
+        return false;
+    if (width <= 0 || height <= 0 || width > MaxImageSide || height > MaxImageSide)
+        return false;
+    int w = 0, h = 0;
+    stbi_uc* pixels = stbi_load_from_memory(bytes.data(), length, &w, &h, &channels, 4);
+    if (!pixels || w != width || h != height) {
+        stbi_image_free(pixels);
+        return false;
+    }
+    rgba.assign(pixels, pixels + static_cast<std::size_t>(w) * h * 4);
+    stbi_image_free(pixels);
+    return true;
+}
+
+namespace {
+
 std::shared_ptr<Surface> Decode(const String& path) {
     const String resolved = ResolveDataPath(path);
     const std::filesystem::path file(ToUtf8(resolved));
@@ -101,39 +133,21 @@ std::shared_ptr<Surface> Decode(const String& path) {
         cache.erase(found);
     }
 
-    std::ifstream in(file, std::ios::binary);
     std::vector<std::uint8_t> bytes;
-    if (in)
-        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    // stb_image takes an int length; larger files are no picture of ours.
-    if (bytes.empty() || bytes.size() > 0x7fffffffu) {
-        WarnOnce(resolved, u"Image illisible : " + resolved);
-        return nullptr;
-    }
-    const int length = static_cast<int>(bytes.size());
-
-    // The size is checked from the header before any pixel memory is asked for.
-    int width = 0, height = 0, channels = 0;
-    if (!stbi_info_from_memory(bytes.data(), length, &width, &height, &channels)) {
-        WarnOnce(resolved, u"Image illisible : " + resolved);
-        return nullptr;
-    }
-    if (width <= 0 || height <= 0 || width > MaxImageSide || height > MaxImageSide) {
-        WarnOnce(resolved,
-                 u"Image trop grande (" + Str(width) + u" x " + Str(height) + u") : " + resolved);
-        return nullptr;
-    }
-    stbi_uc* pixels = stbi_load_from_memory(bytes.data(), length, &width, &height, &channels, 4);
-    if (!pixels) {
-        WarnOnce(resolved, u"Image illisible : " + resolved);
+    int width = 0, height = 0;
+    std::vector<std::uint8_t> rgba;
+    if (!LoadBytes(resolved, bytes) || !DecodePicture(bytes, width, height, rgba)) {
+        const bool tooLarge = width > MaxImageSide || height > MaxImageSide;
+        WarnOnce(resolved, tooLarge ? u"Image trop grande (" + Str(width) + u" x " + Str(height) +
+                                          u") : " + resolved
+                                    : u"Image illisible : " + resolved);
         return nullptr;
     }
     auto surface = std::make_shared<Surface>();
     surface->width = width;
     surface->height = height;
     surface->name = resolved;
-    surface->rgba.assign(pixels, pixels + static_cast<std::size_t>(width) * height * 4);
-    stbi_image_free(pixels);
+    surface->rgba = std::move(rgba);
     Premultiply(surface->rgba);
 
     std::erase_if(cache, [](const auto& entry) { return entry.second.surface.expired(); });

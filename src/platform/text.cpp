@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <locale.h>
 
 namespace platform {
 
@@ -117,26 +119,25 @@ String Str(long long value) {
 }
 
 String Str(double value) {
-    // to_chars/from_chars ignore the locale: printf under a French one writes "0,5".
-    char buffer[64];
-    auto write = [&](int digits) {
-        const auto result = std::to_chars(buffer, buffer + sizeof buffer - 1, value,
-                                          std::chars_format::general, digits);
-        *result.ptr = '\0';
-        return result.ptr;
-    };
-    // Shortest form that still reads back as the same value, up to 17 digits.
-    int digits = 1;
-    for (; digits < 17; ++digits) {
-        const char* end = write(digits);
-        double back = 0;
-        std::from_chars(buffer, end, back);
-        if (back == value)
-            break;
+    // to_chars ignores the locale: printf under a French one writes "0,5". Its shortest forms
+    // read back as the same value (17 significant digits at most); like "%.17g" the point form
+    // is kept unless the exponent is below -4 or reaches 17, so 100 is "100.0", not "1e+02".
+    char scientific[64];
+    char fixed[400];
+    const auto sci = std::to_chars(scientific, scientific + sizeof scientific - 1, value,
+                                   std::chars_format::scientific);
+    *sci.ptr = '\0';
+    const char* e = std::strchr(scientific, 'e');
+    const int exponent = e != nullptr ? std::atoi(e + 1) : 0;
+    const char* chosen = scientific;
+    if (e != nullptr && exponent >= -4 && exponent < 17) {
+        const auto fix =
+            std::to_chars(fixed, fixed + sizeof fixed - 1, value, std::chars_format::fixed);
+        *fix.ptr = '\0';
+        chosen = fixed;
     }
-    write(digits);
-    String out = FromAscii(buffer);
-    const bool special = std::strpbrk(buffer, "ni") != nullptr; // inf, nan
+    String out = FromAscii(chosen);
+    const bool special = std::strpbrk(chosen, "ni") != nullptr; // inf, nan
     if (!special && out.find_first_of(u".eE") == String::npos)
         out += u".0";
     return out;
@@ -163,7 +164,9 @@ int ToInt(const String& text) {
 }
 
 float ToFloat(const String& text) {
-    // A hand-written reader so that the user's locale never turns "." into ",".
+    // atof's grammar is cut out by hand (no "inf", "nan" or hexadecimal), then read in the "C"
+    // locale so that the user's locale never turns "." into ",". Out of range reads as the
+    // standard library reads it: infinity, or 0.
     const std::string bytes = LowBytes(text, 255);
     std::size_t i = 0;
     while (i < bytes.size() && IsSpace(bytes[i]))
@@ -198,37 +201,15 @@ float ToFloat(const String& text) {
         if (expDigits)
             number += exponent;
     }
-    // Parse mantissa and exponent by hand; strtod would follow LC_NUMERIC.
-    double mantissa = 0.0;
-    double scale = 1.0;
-    bool negative = false;
-    bool afterPoint = false;
-    int exp10 = 0;
-    std::size_t k = 0;
-    if (k < number.size() && (number[k] == '+' || number[k] == '-'))
-        negative = number[k++] == '-';
-    for (; k < number.size() && number[k] != 'e'; ++k) {
-        if (number[k] == '.') {
-            afterPoint = true;
-            continue;
-        }
-        if (afterPoint) {
-            scale /= 10.0;
-            mantissa += (number[k] - '0') * scale;
-        } else {
-            mantissa = mantissa * 10.0 + (number[k] - '0');
-        }
-    }
-    if (k < number.size()) {
-        exp10 = std::atoi(number.c_str() + k + 1);
-        exp10 = std::clamp(exp10, -400, 400);
-    }
-    double value = mantissa;
-    for (int e = 0; e < exp10; ++e)
-        value *= 10.0;
-    for (int e = 0; e > exp10; --e)
-        value /= 10.0;
-    return static_cast<float>(negative ? -value : value);
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", nullptr);
+    return c != nullptr ? strtof_l(number.c_str(), nullptr, c)
+                        : std::strtof(number.c_str(), nullptr);
+}
+
+int TruncToInt(double value) {
+    if (std::isnan(value))
+        return 0;
+    return static_cast<int>(std::clamp(std::trunc(value), double{INT_MIN}, double{INT_MAX}));
 }
 
 String FromChar(int code) { return String(1, static_cast<char16_t>(code)); }

@@ -22,6 +22,9 @@ String Str(long long value);
 String Str(double value);
 int ToInt(const String& text);
 float ToFloat(const String& text);
+// Truncated toward zero, held within the int range (a plain cast past it is undefined); NaN
+// gives 0.
+int TruncToInt(double value);
 String FromChar(int code);
 
 // Slicing. Negative indexes count from the end; out-of-range indexes are clamped.

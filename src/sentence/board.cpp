@@ -10,6 +10,7 @@
 
 #include "platform/random.h"
 #include "sentence/generation.h"
+#include "sentence/lexicon.h"
 #include "sentence/pronoun_moves.h"
 #include "sentence/realisation.h"
 #include "sentence/sentence_debug.h"
@@ -34,11 +35,16 @@ bool EstLancerSurA(const String& verbe) {
     return verbe == u"p_lancer sur" || verbe == u"p_lancer a";
 }
 
-// A first structure that a child can be shown: a person acting, every transitive verb with its
-// object and every throw with the thing thrown. The generator leaves a failed structure half
-// filled, and a board must never be built on it.
+// A structure that a child can be shown and the puppets can act: a person acting, a main verb
+// (in the passive only when the verb has one; after "que" the patient's own clause or "C'est"),
+// every transitive verb with its object and every throw with the thing thrown. The generator
+// leaves a failed structure half filled, and a board must never be built on it.
 bool StructureComplete(const StructureAction& s) {
     if (!platform::StartsWith(s.GroupeNominal1, u"perso_") || s.Action.empty())
+        return false;
+    if (s.Passive && (s.RelativeQue || !AUnPassif(s.Action)))
+        return false;
+    if (s.RelativeQue && !s.Presentatif && s.VerbeComplement2.empty())
         return false;
     const std::pair<const String*, const String*> clauses[] = {
         {&s.Action, &s.GroupeNominal2},
@@ -87,6 +93,13 @@ bool TousDifferents(const std::vector<StructureAction>& structures,
     return true;
 }
 
+bool ToutesCompletes(const std::vector<StructureAction>& structures, int m) {
+    for (int k = 0; k <= m; ++k)
+        if (!StructureComplete(structures[k]))
+            return false;
+    return true;
+}
+
 // Marks a toy elephant and a real one on the board; an object on the ground is the same toy.
 void RepereElephants(const std::vector<StructureAction>& structures, int m) {
     fauxeleph = false;
@@ -100,6 +113,14 @@ void RepereElephants(const std::vector<StructureAction>& structures, int m) {
             if (mot == u"animal_elephant_m")
                 vraieleph = true;
         }
+}
+
+// A variant whose verb changed may have no passive: it is then told in the active voice.
+void GardePassivePossible(StructureAction& s) {
+    if (s.Passive && !AUnPassif(s.Action)) {
+        s.Passive = false;
+        s.PassiveOuQue = s.RelativeQue;
+    }
 }
 
 void CopieFormeDeLaPremiere(const StructureAction& premiere, StructureAction& s) {
@@ -231,7 +252,7 @@ bool SentenceBoardHost::HasardStructuresEtPhrases() {
                 CopieStructureaction(substituees[k - 1], v);
                 if (premiere.Passive) {
                     if (passiveok > 0) {
-                        if (PileOuFace() && v.Action != u"p_lancer a") {
+                        if (PileOuFace() && AUnPassif(v.Action)) {
                             v.Passive = v.PassiveOuQue = true;
                             SentenceDebug(u"on la passe en passive! (subst)");
                         } else {
@@ -271,6 +292,7 @@ bool SentenceBoardHost::HasardStructuresEtPhrases() {
                 }
                 if (choixvariations == 1)
                     CopieFormeDeLaPremiere(premiere, v);
+                GardePassivePossible(v);
                 phrases[k] = PhraseDeStructure(true, v, false);
             }
 
@@ -308,6 +330,17 @@ bool SentenceBoardHost::HasardStructuresEtPhrases() {
                     CopieFormeDeLaPremiere(premiere, v);
                 phrases[substitutions + 1 + i] = PhraseDeStructure(true, v, false);
             }
+        }
+
+        // A variant the puppets cannot act makes the board unplayable; at the bound the first
+        // sentence, which can be acted, is shown alone.
+        if (!ToutesCompletes(structures, m)) {
+            SentenceDebug(u"une phrase du tableau est incomplète, on recommence");
+            if (!dernierEssai)
+                continue;
+            complet = false;
+            a = s = m = 0;
+            substitutions = permutations = code = 0;
         }
 
         // The "(vrai)" and "(faux)" markers are kept only when both elephants share the board.

@@ -35,13 +35,13 @@ struct Niveaux {
 };
 
 // The colour level of one clause: 2 it must carry the colour, 1 it may, 0 it does not.
-int NiveauCouleur(const Niveaux &n, int proposition) {
+int NiveauCouleur(const Niveaux& n, int proposition) {
     if (n.adjectif == 2 && propositionadjectif == proposition)
         return 2;
     return propositionadjectif != 4 ? 1 : 0;
 }
 
-bool EstLancerAQuelquun(const String &verbe) {
+bool EstLancerAQuelquun(const String& verbe) {
     return verbe == u"p_lancer sur" || verbe == u"p_lancer a";
 }
 
@@ -56,7 +56,7 @@ String Oui(bool b) { return b ? u"True" : u"False"; }
 
 } // namespace
 
-bool GenereStructureAction(StructureAction &s, bool returnMoveFlag, bool moveAllowed) {
+bool GenereStructureAction(StructureAction& s, bool returnMoveFlag, bool moveAllowed) {
     // --- Levels ---
     SentenceDebug(u"---------------- GENERATION D'UNE STRUCTURE ----------------");
     ReinitialiseListesNoms();
@@ -250,7 +250,7 @@ bool GenereStructureAction(StructureAction &s, bool returnMoveFlag, bool moveAll
     bool succes = true;
     bool objetsInterdits = false;
     RemplitPersos();
-    for (String *role :
+    for (String* role :
          {&s.GroupeNominal1, &s.GroupeNominalAdjectif1, &s.VerbeComplement1, &s.ObjetComplement1,
           &s.ObjetComplementAdjectif1, &s.Action, &s.GroupeNominal2, &s.GroupeNominalAdjectif2,
           &s.VerbeComplement2, &s.ObjetComplement2, &s.ObjetComplementAdjectif2,
@@ -395,6 +395,16 @@ bool GenereStructureAction(StructureAction &s, bool returnMoveFlag, bool moveAll
     }
 
     // --- Finishing ---
+    // A "que" relative makes the patient the head of the sentence and needs the patient's own
+    // clause as its verb ("La dame que le monsieur regarde marche"), unless "C'est" carries
+    // it. The patient's clause is drawn for a person only and may be given up: without it the
+    // sentence is told in the active voice rather than left without a main verb.
+    if (s.RelativeQue && !s.Presentatif && s.VerbeComplement2.empty()) {
+        SentenceDebug(u"relative sans verbe principal : on la dit à l'actif");
+        s.RelativeQue = false;
+        s.OrdreVerbeSujet = false;
+        s.PassiveOuQue = s.Passive;
+    }
     s.PlaceObjets();
     if (objetsInterdits) {
         succes = false;

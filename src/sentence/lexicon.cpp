@@ -12,16 +12,16 @@ namespace {
 enum class Passif { Aucun, Regarder, Poursuivre, LancerSur, Porter };
 
 struct Entree {
-    const char16_t *code;
+    const char16_t* code;
     // Objects match by prefix so that a suffix such as "|par_terre" keeps the word.
     bool prefixe;
-    const char16_t *base;
+    const char16_t* base;
     // The row's current synonym, or none when the word has no synonym list.
-    const String *synonyme;
+    const String* synonyme;
     Passif passif;
 };
 
-const std::vector<Entree> &Table() {
+const std::vector<Entree>& Table() {
     using P = Passif;
     static const std::vector<Entree> table = {
         {u"perso_monsieur_m", false, u"monsieur", &SynonymeMonsieur, P::Aucun},
@@ -89,7 +89,7 @@ const std::vector<Entree> &Table() {
 
 // The passive is taken from the word already chosen (base word or synonym); a word the row
 // does not list comes back unchanged.
-String Passive(Passif passif, const String &mot) {
+String Passive(Passif passif, const String& mot) {
     switch (passif) {
     case Passif::Regarder:
         if (mot == u"regarde")
@@ -117,8 +117,8 @@ String Passive(Passif passif, const String &mot) {
 
 } // namespace
 
-String MotFrancais(bool synonyme, bool formeactive, const String &code) {
-    for (const Entree &entree : Table()) {
+String MotFrancais(bool synonyme, bool formeactive, const String& code) {
+    for (const Entree& entree : Table()) {
         const bool trouve =
             entree.prefixe ? platform::StartsWith(code, entree.code) : code == entree.code;
         if (!trouve)
@@ -134,9 +134,16 @@ String MotFrancais(bool synonyme, bool formeactive, const String &code) {
     return String();
 }
 
+bool AUnPassif(const String& verbe) {
+    for (const Entree& entree : Table())
+        if (!entree.prefixe && verbe == entree.code)
+            return entree.passif != Passif::Aucun;
+    return false;
+}
+
 void TireSynonymes() {
     // The order of the draws is part of the game: the same seed gives the same words.
-    const std::pair<const StringArray *, String *> listes[] = {
+    const std::pair<const StringArray*, String*> listes[] = {
         {&SynonymesCaisse, &SynonymeCaisse},       {&SynonymesGateau, &SynonymeGateau},
         {&SynonymesCadeau, &SynonymeCadeau},       {&SynonymesPorter, &SynonymePorter},
         {&SynonymesJouer, &SynonymeJouer},         {&SynonymesSoulever, &SynonymeSoulever},
@@ -147,7 +154,7 @@ void TireSynonymes() {
         {&SynonymesMarteau, &SynonymeMarteau},     {&SynonymesRose, &SynonymeRose},
         {&SynonymesCuisiner, &SynonymeCuisiner},   {&SynonymesPedaler, &SynonymePedaler},
     };
-    for (const auto &[liste, courant] : listes) {
+    for (const auto& [liste, courant] : listes) {
         const int index = platform::RandomIndex(static_cast<int>(liste->size()));
         *courant = liste->empty() ? String() : (*liste)[index];
     }

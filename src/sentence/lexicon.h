@@ -8,7 +8,11 @@
 // Object codes match by prefix, so "unemain_pomme_f|par_terre" gives "pomme"; persons, animals
 // and verbs match whole. A code the lexicon does not hold gives "", except that a code holding
 // "à" comes back unchanged.
-String MotFrancais(bool synonyme, bool formeactive, const String &code);
+String MotFrancais(bool synonyme, bool formeactive, const String& code);
+
+// Whether the verb has a passive form in the lexicon ("po_regarder", "p_poursuivre",
+// "p_lancer sur", "p_portersurepaules"): a sentence is put in the passive only with one of them.
+bool AUnPassif(const String& verbe);
 
 // Draws the current synonym of each of the eighteen synonym lists, in their fixed order:
 // exactly one random step per list.

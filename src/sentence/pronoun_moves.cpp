@@ -84,8 +84,11 @@ int DeplaceVersAgent(const StructureAction& r, StructureAction& v) {
 }
 
 // A passive sentence told in the active voice, agent and patient exchanged with all that is
-// attached to them.
+// attached to them. The patient becomes the one who acts, and only a person can be staged
+// acting: an animal or an object looked at stays where it is.
 int ReecritPassive(const StructureAction& r, StructureAction& v) {
+    if (!EstPersonne(r.GroupeNominal2))
+        return PasDeDeplacement;
     if (!VerbesCompatibles(false, r.VerbeComplement1, String(), r.Action, String(),
                            r.ObjetComplement1) ||
         !VerbesCompatibles(false, r.VerbeComplement2, r.Action, String(), String(),
@@ -115,8 +118,11 @@ int ReecritPassive(const StructureAction& r, StructureAction& v) {
 }
 
 // "Le monsieur que la dame regarde court" becomes "le monsieur qui regarde la dame court": the
-// one looked at becomes the one who looks.
+// one looked at becomes the one who looks, so he must be a person, and the patient's clause
+// becomes the main verb, so it must be there ("C'est le monsieur que la dame regarde" has none).
 int ReecritQue(const StructureAction& r, StructureAction& v) {
+    if (!EstPersonne(r.GroupeNominal2) || r.VerbeComplement2.empty())
+        return PasDeDeplacement;
     if (!VerbesCompatibles(false, r.Action, r.VerbeComplement2, String(), String(),
                            r.GroupeNominal1) ||
         !VerbesCompatibles(true, r.VerbeComplement2, r.Action, String(), String(),

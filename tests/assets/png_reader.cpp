@@ -3,6 +3,7 @@
 // A private copy of the decoder: the game's platform library has its own.
 #define STB_IMAGE_STATIC
 #define STB_IMAGE_IMPLEMENTATION
+#define STBI_ONLY_PNG
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wunused-function"
 #include <stb/stb_image.h>

@@ -45,7 +45,7 @@ TEST(BitmapFontGl, GlyphPixelsLandWhereTheMeasureSays) {
         GTEST_SKIP() << "the framebuffer is scaled: probes would not fall on pixels";
 
     // One page with two solid glyphs: "I" 4 x 16 and "M" 10 x 16; the space only advances.
-    const auto folder = fixture::FreshFolder("bitmap_font_gl");
+    const auto folder = CaseFolder("bitmap_font_gl");
     fixture::WritePng(folder / "fonts_gl_0.png", 32, 16, {{0, 0, 4, 16}, {8, 0, 10, 16}});
     fixture::WriteText(folder / "fonts_gl.txt", "loader = bitmap\nbitmaps = 1\n"
                                                 "32,0,0,6\n"

@@ -12,7 +12,7 @@ namespace {
 class BitmapFontTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        folder = fixture::FreshFolder("bitmap_font");
+        folder = CaseFolder("bitmap_font");
         platform::SetGraphicsDevice(&graphics);
         graphics.BeginFrame(640, 480);
     }

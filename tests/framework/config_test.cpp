@@ -120,7 +120,7 @@ TEST(ConfigKeys, HasKeyAndHasKeyPrefix) {
 
 class ConfigLoad : public ::testing::Test {
   protected:
-    void SetUp() override { folder = fixture::FreshFolder("config_load"); }
+    void SetUp() override { folder = CaseFolder("config_load"); }
     String File(const std::string& name, const std::string& text) {
         return fixture::WriteFile(folder, name, text);
     }

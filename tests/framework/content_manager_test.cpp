@@ -11,7 +11,7 @@ namespace {
 class ContentManagerTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        folder = fixture::FreshFolder("content_manager");
+        folder = CaseFolder("content_manager");
         fixture::WritePng(folder / "a.png", 8, 4, {{0, 0, 2, 2}});
         fixture::WritePng(folder / "b.png", 6, 6, {});
         platform::SetDataFolder(fixture::ToString(folder));

@@ -3,8 +3,6 @@
 #include <fstream>
 #include <stdexcept>
 
-#include <gtest/gtest.h>
-
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #define STB_IMAGE_WRITE_STATIC
 #pragma GCC diagnostic push
@@ -14,16 +12,6 @@
 #pragma GCC diagnostic pop
 
 namespace fixture {
-
-std::filesystem::path FreshFolder(const std::string& name) {
-    // CTest runs the cases of one program side by side: each gets a folder of its own.
-    std::filesystem::path folder = std::filesystem::path(MQ_TEST_OUTPUT) / name;
-    if (const auto* test = ::testing::UnitTest::GetInstance()->current_test_info())
-        folder /= std::string(test->test_suite_name()) + "." + test->name();
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    return folder;
-}
 
 void WriteText(const std::filesystem::path& file, const std::string& bytes) {
     std::filesystem::create_directories(file.parent_path());

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/case_folder.h"
 #include "platform/text.h"
 
 namespace fixture {
@@ -14,8 +15,6 @@ struct Box {
     int x = 0, y = 0, w = 0, h = 0;
 };
 
-// MQ_TEST_OUTPUT/<name>/<running test>, emptied and created afresh.
-std::filesystem::path FreshFolder(const std::string& name);
 // Writes the bytes as they are (no line-end conversion).
 void WriteText(const std::filesystem::path& file, const std::string& bytes);
 // A w x h picture, transparent except for the white boxes; folders are created as needed.

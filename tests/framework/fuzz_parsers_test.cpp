@@ -9,65 +9,12 @@
 #include "fixture_files.h"
 #include "framework/bitmap_font.h"
 #include "framework/config.h"
+#include "framework/mutator.h"
 #include "platform/graphics.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// The units that matter to the readers, plus some that no French text holds.
-const char16_t Interesting[] = {u'=', u',', u'/',  u'\'', u'\r',  u'\n',  u' ',   u'\t', u'-', u'+',
-                                u'.', u'e', u'0',  u'7',  u'9',   u'a',   u'Z',   0,     1,    31,
-                                32,   0xFF, 0x100, 0x152, 0xD800, 0xDFFF, 0xFEFF, 0xFFFF};
-const char16_t* const Numbers[] = {u"2147483647", u"-2147483648", u"99999999999", u"-1", u"0",
-                                   u"255",        u"256",         u"300",         u"64", u"1e9"};
-
-class Mutator {
-  public:
-    explicit Mutator(std::uint32_t seed) : random_(seed) {}
-
-    int Below(int n) { return n <= 0 ? 0 : static_cast<int>(random_() % static_cast<unsigned>(n)); }
-
-    String Mutate(String text) {
-        const int steps = 1 + Below(6);
-        for (int i = 0; i < steps; ++i) {
-            const int at = Below(static_cast<int>(text.size()) + 1);
-            const auto pos = static_cast<std::size_t>(at);
-            switch (Below(6)) {
-            case 0:
-                text.insert(pos, 1, Interesting[Below(std::size(Interesting))]);
-                break;
-            case 1:
-                text.erase(pos, static_cast<std::size_t>(Below(8)));
-                break;
-            case 2:
-                if (pos < text.size())
-                    text[pos] = static_cast<char16_t>(random_() & 0xFFFF);
-                break;
-            case 3: {
-                const String copy = text.substr(pos, static_cast<std::size_t>(Below(40)));
-                text.insert(static_cast<std::size_t>(Below(static_cast<int>(text.size()) + 1)),
-                            copy);
-                break;
-            }
-            case 4:
-                text.insert(pos, Numbers[Below(std::size(Numbers))]);
-                break;
-            default:
-                text.insert(pos, u",");
-                break;
-            }
-        }
-        return text;
-    }
-
-  private:
-    std::mt19937 random_;
-};
-
-bool RunOutOfTime(Clock::time_point start, double seconds) {
-    return std::chrono::duration<double>(Clock::now() - start).count() > seconds;
-}
 
 const char* const SkinSeed = "// skin\n"
                              "slider.image = !bar.png\n"
@@ -128,7 +75,7 @@ TEST(FuzzParsers, SettingsReaderKeepsItsRulesOnDamagedText) {
 }
 
 TEST(FuzzParsers, FontLoadersSurviveDamagedDescriptions) {
-    const auto folder = fixture::FreshFolder("fuzz_font");
+    const auto folder = CaseFolder("fuzz_font");
     fixture::WritePng(folder / "fonts_z_0.png", 64, 64, {{0, 0, 10, 20}, {20, 0, 12, 30}});
     fixture::WritePng(folder / "fonts_z" / "65.png", 9, 17, {{0, 0, 9, 17}});
     const String seeds[] = {u"loader = bitmap\nbitmaps = 1\nformat = png\n32,0,0,8\n"

@@ -243,6 +243,37 @@ TEST_F(ShapesTest, GroupMovesItsChildrenAndKeepsTheirOwnValues) {
     EXPECT_EQ(FoundObject, child);
 }
 
+TEST_F(ShapesTest, CollideWithListTakesEachElementThroughTheGroupStep) {
+    class Walker : public iLayerRectangle {
+      public:
+        void Update() override { x += 2 * scaleX; }
+    };
+    auto carrier = Add<iLayerRectangle>(100, 50);
+    carrier->scaleX = carrier->scaleY = 2;
+    iList3 list;
+    std::vector<std::shared_ptr<Walker>> walkers(3);
+    for (auto& walker : walkers) {
+        walker = std::make_shared<Walker>();
+        walker->x = 10;
+        list.AddLast(walker);
+    }
+    walkers[2]->status = 3;
+    list.AddLast(carrier);
+    carrier->CollideWithList(list);
+    // Moved 4 in the carrier's space (at its scale), 2 in its own, on the carrier's layer; a
+    // waiting element counts down instead, and the carrier itself is left alone.
+    EXPECT_FLOAT_EQ(walkers[0]->x, 12);
+    EXPECT_FLOAT_EQ(walkers[1]->scaleX, 1);
+    EXPECT_EQ(walkers[1]->layer.lock(), carrier->layer.lock());
+    EXPECT_EQ(walkers[2]->status, 2);
+    EXPECT_FLOAT_EQ(carrier->x, 100);
+    // A flat carrier updates nothing.
+    carrier->scaleY = 0;
+    carrier->CollideWithList(list);
+    EXPECT_FLOAT_EQ(walkers[0]->x, 12);
+    EXPECT_EQ(walkers[2]->status, 2);
+}
+
 TEST_F(ShapesTest, RemovalLeavesListsAndQueuesDestruction) {
     auto box = Add<iLayerRectangle>(0, 0);
     box->AddToCollisionsA();

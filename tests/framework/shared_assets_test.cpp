@@ -5,20 +5,18 @@
 #include <filesystem>
 
 #include "framework/bitmap_font.h"
+#include "framework/shared_assets.h"
+#include "platform/case_folder.h"
 #include "platform/clock.h"
 #include "platform/diag.h"
 #include "platform/files.h"
-#include "framework/shared_assets.h"
-
-namespace {} // namespace
 
 TEST(SharedAssets, MissingDecorPicturesGetAPlaceholderOfTheirSizeAndAreReportedOnce) {
     platform::ManualClock clock;
     platform::SetClockSource(&clock);
     ResetSharedAssets();
     platform::ResetWarnings();
-    const auto empty = std::filesystem::path(MQ_TEST_OUTPUT) / "app-no-data";
-    std::filesystem::create_directories(empty);
+    const auto empty = CaseFolder("app-no-data");
     platform::SetDataFolder(platform::FromUtf8(empty.string()));
 
     testing::internal::CaptureStderr();

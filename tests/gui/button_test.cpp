@@ -96,7 +96,7 @@ TEST_F(ButtonTest, WithoutTheClickSoundAClickStillBounces) {
 }
 
 TEST_F(ButtonTest, SkinImageNamesEndingInAnExclamationMarkAreFlagged) {
-    const std::string folder = FixtureFolder("gui-skin-images");
+    const std::string folder = CaseFolder("gui-skin-images").string();
     ASSERT_TRUE(WriteSolidPng(folder + "/carre.png", 16, 8, 0, 200, 0));
     platform::SetDataFolder(platform::FromUtf8(folder));
     auto button = Add<iGuiButton>(0, 0);

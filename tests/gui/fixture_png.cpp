@@ -1,8 +1,6 @@
 // Writing the widget tests' picture files.
 #include "fixture_png.h"
 
-#include <filesystem>
-
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #include <stb/stb_image_write.h>
 
@@ -18,10 +16,4 @@ bool WriteSolidPng(const std::string& path, int w, int h, std::uint8_t r, std::u
         rgba.insert(rgba.end(), {r, g, b, 255});
     }
     return WritePng(path, w, h, rgba);
-}
-
-std::string FixtureFolder(const std::string& name) {
-    const std::filesystem::path folder = std::filesystem::path(MQ_TEST_OUTPUT) / name;
-    std::filesystem::create_directories(folder);
-    return folder.string();
 }

@@ -1,10 +1,12 @@
 // Groups and items scripts: sections split at empty lines whatever the line ends, unknown or
 // non-widget classes dropped, automatic placement after the previous child, content size over
-// active children only, children taking the pointer before their group; the object factory.
+// active children only, children taking the pointer before their group; the object factory;
+// scripts bounded and kept in the data folder, and damaged scripts read without harm.
 #include "fixture_png.h"
 #include "framework/config.h"
 #include "framework/layer.h"
 #include "framework/layer_shapes.h"
+#include "framework/mutator.h"
 #include "gui/button.h"
 #include "gui/group.h"
 #include "gui/label.h"
@@ -14,6 +16,7 @@
 #include "gui/slider.h"
 #include "gui_fixture.h"
 
+#include <climits>
 #include <fstream>
 
 namespace {
@@ -69,7 +72,7 @@ TEST_F(GroupTest, AutoPlacementFollowsThePreviousChild) {
 }
 
 TEST_F(GroupTest, ItemsScriptNamedByTheSkinNestsGroups) {
-    const std::string folder = FixtureFolder("items_script");
+    const std::string folder = CaseFolder("items_script").string();
     platform::SetDataFolder(platform::FromUtf8(folder));
     std::ofstream(folder + "/panneau.txt")
         << "class=iGuiGroup\nname=sous\nitemsScript=interieur.txt\n\nclass=iGuiRectangle\n";
@@ -163,4 +166,92 @@ TEST_F(GroupTest, FactoryBuildsExactClassNamesOnly) {
     auto layer = std::dynamic_pointer_cast<iLayer>(Make(u"class=iLayer"));
     ASSERT_TRUE(layer);
     EXPECT_EQ(screen->defaultLayer, layer);
+}
+
+namespace {
+
+int CountWidgets(const iGuiGroup& group) {
+    int count = group.children.Count();
+    for (int i = 0; i < group.children.Count(); ++i)
+        if (auto inner = std::dynamic_pointer_cast<iGuiGroup>(group.children.Get(i)))
+            count += CountWidgets(*inner);
+    return count;
+}
+
+} // namespace
+
+TEST_F(GroupTest, ItemsScriptsStayInTheDataFolderAndTheirTreeIsBounded) {
+    const auto folder = CaseFolder("items_script_bounds");
+    platform::SetDataFolder(platform::FromUtf8(folder.string()));
+    // Four groups that each read the script again: 4^8 groups once, now a bounded tree.
+    std::ofstream(folder / "quatre.txt") << "class=iGuiGroup\nitemsScript=quatre.txt\n\n"
+                                            "class=iGuiGroup\nitemsScript=quatre.txt\n\n"
+                                            "class=iGuiGroup\nitemsScript=quatre.txt\n\n"
+                                            "class=iGuiGroup\nitemsScript=quatre.txt\n";
+    group->LoadItemsScript(u"quatre.txt");
+    EXPECT_EQ(CountWidgets(*group), 1000);
+    // The next tree starts its own count.
+    group->ParseItemsScript(u"class=iGuiRectangle");
+    EXPECT_EQ(CountWidgets(*group), 1001);
+
+    // Nothing outside the data folder, and no file that never ends.
+    std::ofstream(folder / "un.txt") << "class=iGuiRectangle\n";
+    auto outside = Add<iGuiGroup>(0, 0);
+    for (const String& path :
+         {String(u"/dev/zero"), String(u"../un.txt"), String(u"sous/../un.txt"),
+          platform::FromUtf8((folder / "un.txt").string())})
+        outside->LoadItemsScript(path);
+    EXPECT_EQ(outside->children.Count(), 0);
+    outside->LoadItemsScript(u"un.txt");
+    EXPECT_EQ(outside->children.Count(), 1);
+}
+
+TEST_F(GroupTest, ContentFarAwayIsHeldWithinTheIntRange) {
+    auto box = Add<iGuiScrollBox>(0, 0);
+    box->ParseItemsScript(u"class=iGuiRectangle\ny=2147483600\nheight=1000\n\n"
+                          u"class=iGuiRectangle\nx=10\nscalex=1e30\nwidth=5");
+    box->SetSize(100, 100);
+    box->CreateSliderV();
+    EXPECT_EQ(box->ContentHeight(), INT_MAX);
+    EXPECT_EQ(box->ContentWidth(), INT_MAX);
+    Step(2);
+    EXPECT_EQ(box->MaxCameraY(), INT_MAX - 100);
+}
+
+// Damaged items scripts from a fixed seed, read into a scroll box that is then updated and drawn.
+TEST_F(GroupTest, DamagedItemsScriptsNeverHurt) {
+    const auto folder = CaseFolder("items_script_fuzz");
+    platform::SetDataFolder(platform::FromUtf8(folder.string()));
+    ASSERT_TRUE(WriteSolidPng((folder / "carre.png").string(), 8, 8, 200, 100, 50));
+    const String seed = u"class=iGuiLabel\ntext=Bonjour\nx=10\ny=20%\n\n"
+                        u"class=iGuiRectangle\nwidth=50\nheight=40\nautoy=4\nscalex=2\n\n"
+                        u"class=iGuiScrollBox\nwidth=200\nheight=80\nsliderV.width=12\n"
+                        u"itemsScript=dedans.txt\n\n"
+                        u"class=iGuiSliderH\nwidth=100\nmaximum=300\nvalue=20\ngrabWidth=9\n\n"
+                        u"class=iGuiSliderV\nsliderLength=100\ngrabHeight=20\nknobY=4\n\n"
+                        u"class=iGuiButton\nimagePointer=carre.png\nborders=2,2,2,2\ntext=OK\n\n"
+                        u"class=iGuiCheckBox\nimagePointer=carre.png\nframe=1\n\n"
+                        u"class=iGuiProgressBarH\nwidth=100\nbarWidth=90\nvalue=40\n\n"
+                        u"class=iGuiInput\nwidth=120\nmaxChar=20\ncursorDelay=20\n\n"
+                        u"class=iGuiImage\nimagePointer=carre.png\nscaley=3\nautox=2\n\n"
+                        u"class=iGuiTextField\ntext=Salut\nwidth=80\n\n"
+                        u"class=iGuiGroup\nitemsScript=dedans.txt\nrotation=45\n";
+    std::ofstream(folder / "dedans.txt") << "class=iGuiButton\nwidth=30\n\nclass=iGuiLink\n";
+    Mutator mutator(20261206);
+    const auto start = std::chrono::steady_clock::now();
+    int runs = 0;
+    for (; runs < 300 && !RunOutOfTime(start, 2.0); ++runs) {
+        std::ofstream(folder / "script.txt") << platform::ToUtf8(mutator.Mutate(seed));
+        auto box = Add<iGuiScrollBox>(50, 50);
+        box->SetSize(400, 300);
+        iConfig skin;
+        skin.Parse(u"itemsScript=script.txt\nsliderV.width=10");
+        box->LoadSkin(skin, u"");
+        ASSERT_LE(CountWidgets(*box), 1000);
+        Step();
+        Frame();
+        box->Remove();
+        Step();
+    }
+    EXPECT_GT(runs, 10);
 }

@@ -7,9 +7,9 @@
 #include "framework/bitmap_font.h"
 #include "framework/playfield.h"
 #include "framework/scene_fixture.h"
+#include "framework/shared_assets.h"
 #include "platform/audio.h"
 #include "platform/files.h"
-#include "framework/shared_assets.h"
 
 class GuiTest : public SceneTest {
   protected:

@@ -161,6 +161,36 @@ TEST_F(WidgetTest, PressStateMachine) {
     EXPECT_TRUE(button->hit);
 }
 
+TEST_F(WidgetTest, AWidgetBackFromABreakForgetsItsPressAndAttachingTwiceChangesNothing) {
+    auto button = AddWidget(u"ok", 100, 100);
+    Point(120, 120);
+    Press();
+    Step();
+    EXPECT_TRUE(button->Hit());
+    // Taken off while held; the press ends and a new one starts meanwhile: a Hit on return.
+    button->SetStatus(0);
+    Release();
+    Step();
+    Press();
+    Step();
+    button->SetStatus(1);
+    Step();
+    EXPECT_TRUE(button->Hit());
+    // Ghosted while held and back after the release: no Released without a Hit.
+    button->ghost = true;
+    Release();
+    Step(2);
+    button->ghost = false;
+    Step();
+    EXPECT_FALSE(button->released);
+
+    button->SetPlayfield(playfield);
+    EXPECT_EQ(playfield->CurrentPageList()->Count(), 1);
+    Press();
+    Step();
+    EXPECT_TRUE(button->Hit());
+}
+
 TEST_F(WidgetTest, HitTestEdgesRotationAndPlayfieldScale) {
     auto button = AddWidget(u"", 100, 100);
     button->CacheBounds();

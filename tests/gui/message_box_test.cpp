@@ -10,7 +10,7 @@ class MessageBoxTest : public GuiTest {
   protected:
     void SetUp() override {
         GuiTest::SetUp();
-        const std::string folder = FixtureFolder("gui-message-box");
+        const std::string folder = CaseFolder("gui-message-box").string();
         ASSERT_TRUE(WriteSolidPng(folder + "/message.png", 900, 400, 230, 230, 220));
         ASSERT_TRUE(WriteSolidPng(folder + "/petitbouton1a.png", 220, 44, 250, 250, 250));
         platform::SetDataFolder(platform::FromUtf8(folder));

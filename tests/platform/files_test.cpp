@@ -96,6 +96,11 @@ TEST_F(Files, DataPathsResolveUnderTheDataFolder) {
     Write("sliderv.txt", "\xEF\xBB\xBFlargeur=12\nnom=poupée");
     EXPECT_EQ(LoadString(u"sliderv.txt"), u"largeur=12\nnom=poupée");
     EXPECT_EQ(LoadString(u"absent.txt"), u"");
+    // Regular files only, up to the size asked for.
+    EXPECT_EQ(LoadString(u"sliderv.txt", 10), u"");
+    EXPECT_EQ(LoadString(u"/dev/zero"), u"");
+    EXPECT_TRUE(IsInDataFolder(u"fonts/a.txt") && IsInDataFolder(u"a..b.txt"));
+    EXPECT_FALSE(IsInDataFolder(u"/etc/a.txt") || IsInDataFolder(u"fonts\\..\\..\\a.txt"));
     // Without any override the folder sits beside the executable.
     SetDataFolder(u"");
     unsetenv("MQ_DATA_DIR");

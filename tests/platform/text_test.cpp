@@ -2,7 +2,12 @@
 // accented case change.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <clocale>
+#include <cmath>
+#include <cstring>
+#include <random>
 #include <string>
 
 #include "platform/text.h"
@@ -57,22 +62,64 @@ TEST(Numbers, FloatTextHasSeventeenDigitsAtMostAndAPoint) {
     EXPECT_EQ(Str(0.885417), u"0.885417");
     // A float widened to double shows all the digits that tell it apart.
     EXPECT_EQ(Str(static_cast<double>(0.1f)), u"0.10000000149011612");
-    // An exponent needs no ".0".
+    // Trailing zeros stay digits; an exponent only below -4 or from 17 up, and needs no ".0".
+    EXPECT_EQ(Str(100.0), u"100.0");
+    EXPECT_EQ(Str(1280.0), u"1280.0");
+    EXPECT_EQ(Str(-20.0), u"-20.0");
+    EXPECT_EQ(Str(1e16), u"10000000000000000.0");
+    EXPECT_EQ(Str(0.0001), u"0.0001");
     EXPECT_EQ(Str(1e20), u"1e+20");
+    EXPECT_EQ(Str(0.00001), u"1e-05");
     EXPECT_EQ(Str(-42), u"-42");
 }
 
+// Any double written and read back by the C library in the "C" locale is the same double.
+TEST(Numbers, FloatTextReadsBackExactly) {
+    std::mt19937_64 random(1234);
+    for (int i = 0; i < 20000; ++i) {
+        std::uint64_t bits = random();
+        double value = 0;
+        std::memcpy(&value, &bits, sizeof value);
+        if (!std::isfinite(value))
+            continue;
+        const std::string text = ToUtf8(Str(value));
+        ASSERT_EQ(std::strtod(text.c_str(), nullptr), value) << text;
+        ASSERT_NE(text.find_first_of(".e"), std::string::npos) << text;
+    }
+}
+
+// Whatever the damage, ToFloat reads what strtof reads in the "C" locale (no "inf", "nan" or
+// hexadecimal: "0x" stops at the "x"), ToInt what a strtol held to the int range reads.
 TEST(Numbers, ReadingLikeAtoiAndAtof) {
-    EXPECT_EQ(ToInt(u"  -12abc"), -12);
-    EXPECT_EQ(ToInt(u"+7"), 7);
-    EXPECT_EQ(ToInt(u"x12"), 0);
-    EXPECT_EQ(ToInt(u""), 0);
-    EXPECT_EQ(ToInt(u"99999999999999"), INT_MAX);
-    EXPECT_FLOAT_EQ(ToFloat(u" 0.75 "), 0.75f);
-    EXPECT_FLOAT_EQ(ToFloat(u"-1.5e2"), -150.0f);
-    EXPECT_FLOAT_EQ(ToFloat(u".5"), 0.5f);
-    EXPECT_FLOAT_EQ(ToFloat(u"abc"), 0.0f);
-    EXPECT_FLOAT_EQ(ToFloat(u"3,5"), 3.0f);
+    // Exponents past the int range saturate instead of wrapping.
+    EXPECT_EQ(ToFloat(u"1e4294967296"), HUGE_VALF);
+    EXPECT_EQ(ToFloat(u"-1e2147483648"), -HUGE_VALF);
+    EXPECT_EQ(ToFloat(u"5e-99999999999999999999"), 0.0f);
+    EXPECT_EQ(ToFloat(u"inf"), 0.0f);
+    const std::string pieces[] = {"0",
+                                  "7",
+                                  "9",
+                                  ".",
+                                  "e",
+                                  "E",
+                                  "-",
+                                  "+",
+                                  " ",
+                                  "z",
+                                  ",",
+                                  "e9999999999",
+                                  "12345678901234567890",
+                                  "3.4028236e38",
+                                  "1e-46"};
+    std::mt19937 random(20261206);
+    for (int i = 0; i < 20000; ++i) {
+        std::string text;
+        for (int n = 1 + static_cast<int>(random() % 6); n > 0; --n)
+            text += pieces[random() % std::size(pieces)];
+        ASSERT_EQ(ToFloat(FromUtf8(text)), std::strtof(text.c_str(), nullptr)) << text;
+        const long wide = std::strtol(text.c_str(), nullptr, 10);
+        ASSERT_EQ(ToInt(FromUtf8(text)), std::clamp<long>(wide, INT_MIN, INT_MAX)) << text;
+    }
 }
 
 // Under a French locale the C library writes and reads "0,5"; the game's texts must not change.

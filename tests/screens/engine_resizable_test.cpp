@@ -5,15 +5,16 @@
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #include <stb/stb_image_write.h>
 
-#include "screens/engine_resizable.h"
 #include "framework/playfield.h"
 #include "framework/scene_fixture.h"
+#include "framework/shared_assets.h"
 #include "gui/button_variants.h"
 #include "gui/image_widget.h"
 #include "platform/app.h"
+#include "platform/case_folder.h"
 #include "platform/diag.h"
 #include "platform/files.h"
-#include "framework/shared_assets.h"
+#include "screens/engine_resizable.h"
 
 namespace {
 
@@ -81,8 +82,7 @@ TEST_F(ResizableTest, TheCanvasIsScaledUniformlyAndCentred) {
 }
 
 TEST_F(ResizableTest, LogoAndRoundButtonsSitOnTheCanvas) {
-    const auto folder = std::filesystem::path(MQ_TEST_OUTPUT) / "app-buttons";
-    std::filesystem::create_directories(folder);
+    const auto folder = CaseFolder("app-buttons");
     const std::vector<std::uint8_t> white(64 * 48 * 4, 255);
     ASSERT_TRUE(
         stbi_write_png((folder / "boutonprofil.png").c_str(), 64, 48, 4, white.data(), 64 * 4));
