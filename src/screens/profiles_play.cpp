@@ -28,8 +28,7 @@ constexpr int Escape = 27;
 constexpr int ModeGalerie = 4;
 constexpr char16_t NomParDefaut[] = u"nouveau profil";
 
-// The question shows or hides whole, its buttons at rest. The press that opened it may still be
-// held where one of them now lies: only a new press answers it.
+// The question shows or hides whole, its buttons at rest.
 void MontreQuestion(MessageBox& boite, bool montree) {
     const int status = montree ? 1 : 0;
     boite.SetStatus(status);
@@ -41,16 +40,17 @@ void MontreQuestion(MessageBox& boite, bool montree) {
         bouton->scaleX = 1;
         bouton->scaleY = 1;
         bouton->x = bouton->baseX;
-        bouton->pressState = platform::TouchDown(0) ? 2 : 0;
     }
 }
 
 // A hit on a button of the box plays the click and starts its bounce; the number of the button
-// whose bounce ends in this frame, 0 while none does.
+// whose bounce ends in this frame, 0 while none does. The press that opened the box may still be
+// held where one of its buttons now lies: only a press made now answers it.
 int Reponse(MessageBox& boite) {
     iGuiButton2* boutons[] = {boite.bouton1.get(), boite.bouton2.get()};
+    const bool nouvelleTouche = platform::TouchHits(0) > 0;
     for (iGuiButton2* bouton : boutons) {
-        if (bouton->Hit()) {
+        if (bouton->Hit() && nouvelleTouche) {
             if (sonpop1 && !sonpop1->samples.empty()) {
                 platform::PlaySound(sonpop1, 3, 0);
             }
