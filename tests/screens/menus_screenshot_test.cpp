@@ -1,5 +1,5 @@
-// The game-mode, set-up and second options screens drawn for real by OpenGL in a hidden window,
-// at the window's start size and at full HD, saved as PNG files for a person to look at.
+// The game-mode, set-up, second options and profiles screens drawn for real by OpenGL in a hidden
+// window, at the window's start size and at full HD, saved as PNG files for a person to look at.
 #include <GLFW/glfw3.h>
 #include <stb/stb_image_write.h>
 
@@ -11,6 +11,7 @@
 #include "platform/gl_graphics.h"
 #include "screens/mode_screen.h"
 #include "screens/options2_screen.h"
+#include "screens/profiles_screen.h"
 #include "screens/setup_screens.h"
 
 namespace {
@@ -102,6 +103,17 @@ TEST_P(MenusScreenshotTest, EveryScreen) {
     clicInListe(*options->intransitifsBoxes[6]);
     clicInListe(*options->backButton, 12);
     Shoot("options2_sans_variation");
+
+    // A few profiles, one with a long qualified name and one with a name on two lines, then the
+    // question before one is deleted.
+    for (const char* nom : {"Zoé", "Léo", "L'invraisemblable Jean-Baptiste", "Inès",
+                            "Marie-Lou et Anne-Sophie de la classe de Madame Dupont"}) {
+        std::filesystem::create_directories(platform::ToUtf8(platform::GameFolder()) + nom);
+    }
+    auto profils = Open<iEngineProfils>();
+    Shoot("profils");
+    Click(*profils->deleteButtons[2], 12);
+    Shoot("profils_question");
 
     auto mode = Open<iEngineChoixDuMode>();
     Shoot("choix_du_mode");
