@@ -19,6 +19,12 @@ class iEngineEtiq : public iEngineResizable {
     static constexpr int PlacesDuCadre = 20;
     // Card index meaning "none"; also past the end of every list the games keep.
     static constexpr int Aucune = 99;
+    // The sentence frame keeps one slot free after the last word: at most 19 words.
+    static constexpr int MotsDuCadre = PlacesDuCadre - 1;
+    // The frame's row: the first word centred at x 100, the others 4 pixels apart, all on y 75.
+    static constexpr float CadreGauche = 100;
+    static constexpr float CadreEcart = 4;
+    static constexpr float CadreY = 75;
 
     // The 1280 by 768 canvas: the cards and their captions are on its GUI page, and the drag
     // maps the pointer into it.
@@ -75,6 +81,36 @@ class iEngineEtiq : public iEngineResizable {
     int FabriqueEtiquettes(ListeEtiquettes& list, int startIndex, const std::vector<String>& words,
                            const std::shared_ptr<iPlayfield>& playfield, bool categoryCaptions,
                            bool useOwnColour, float x0, float y0, float gap);
+
+    // --- The sentence frame (sentence_frame.cpp) ---
+    // Its words are the cards of etiquettesMots 0 to nombrePlacees - 1, left to right.
+
+    // The frame card at indiceSaisie, dropped inside the frame away from its place, moves to the
+    // place its x designates among the other words and pops there; the row is laid out again
+    // and analysed. A drop that designates its own place puts the card back.
+    void CopieEtiquette();
+    // The captions of the frame read as a sentence: "au" for "à le", a capital on the first
+    // word only, colours agreed with a feminine noun before them, and the full stop while the
+    // check has nothing to say.
+    void DecomposePhrase();
+    // "à" followed by a person whose article is "le" reads "au" and the person loses the
+    // article; everywhere else "à" and the article are written out again.
+    void TrouvePersos(ListeEtiquettes& tags, int count);
+    // Frame slot i shown at its place in the row (its home), caption included.
+    void PlaceDansLeCadre(int i);
+    // The analysis of the words in the frame into structurePhrase; its remarks.
+    String AnalyseCadre();
+
+    // --- The check of the child's sentence (sentence_verdict.cpp) ---
+
+    // What cannot be acted out, in French, one sentence per line: the analysis's remarks, then
+    // objects that do not suit their verbs and verbs that cannot go together. "" when the
+    // sentence may be animated.
+    String VerifiePhrase();
+    // The object's code is of a kind the verb takes in that role ("GroupeNominal2",
+    // "ObjetComplement1" or "ObjetComplement2").
+    bool TesteObjet(const String& objet, const String& verbe, const String& role,
+                    const String& texteA, const String& texteB);
 };
 
 // The caption a child reads on the card of a word code: the French word with its article, the

@@ -266,6 +266,13 @@ void iGuiEtiquette::EffaceTexte() {
     texte.clear();
 }
 
+float iGuiEtiquette::LargeurAuRepos() const {
+    if (!image || width != 0) {
+        return Width();
+    }
+    return static_cast<float>(image->Width()) * echelle;
+}
+
 // --- pointer test ---
 
 bool iGuiEtiquette::EstTouchee() const {

@@ -68,6 +68,9 @@ class iGuiEtiquette : public iGuiImage {
     // The pointer on the card, with a margin of 8 pixels left, right and below, 4 above.
     bool EstTouchee() const;
 
+    // Width at the resting scale (echelle), whatever pop or drag is under way.
+    float LargeurAuRepos() const;
+
     // Both the card and its caption.
     void MontreAvecLegende();
     void CacheAvecLegende();

@@ -47,12 +47,15 @@ PrintSink SetPrintSink(PrintSink sink) {
     return previous;
 }
 
-void WarnOnce(const String& key, const String& message) {
-    if (!Warned().insert(key).second) {
-        return;
-    }
+void Warn(const String& message) {
     std::fprintf(stderr, "%s\n", ToUtf8(message).c_str());
     std::fflush(stderr);
+}
+
+void WarnOnce(const String& key, const String& message) {
+    if (Warned().insert(key).second) {
+        Warn(message);
+    }
 }
 
 void ResetWarnings() { Warned().clear(); }

@@ -22,6 +22,8 @@ using PrintSink = std::function<void(const String&)>;
 // Returns the previous sink; an empty sink restores standard output.
 PrintSink SetPrintSink(PrintSink sink);
 
+// Reports a problem on standard error, every time.
+void Warn(const String& message);
 // Reports a problem once per key on standard error (missing asset files and the like).
 void WarnOnce(const String& key, const String& message);
 void ResetWarnings();

@@ -29,6 +29,16 @@ void iEngineResizable::FitMenuScreens() {
     }
 }
 
+bool iEngineResizable::RefitIfWindowChanged(iPlayfield* background, iPlayfield* main) {
+    const int w = WindowWidth();
+    const int h = WindowHeight();
+    if (!main || w <= 0 || h <= 0 || (main->viewportWidth == w && main->viewportHeight == h)) {
+        return false;
+    }
+    FitToWindow(background, main);
+    return true;
+}
+
 int iEngineResizable::AddLogo(const std::shared_ptr<iPlayfield>& target) {
     // A screen that forgot its logo still gets one rather than a crash.
     if (!logo) {

@@ -26,6 +26,10 @@ class iEngineResizable : public iEngine {
     static void FitToWindow(iPlayfield* background, iPlayfield* main) {
         ::FitToWindow(background, main);
     }
+    // FitToWindow again when the window no longer has the size the main playfield was fitted
+    // to: a screen the child comes back to without the entry flag (the main game's way back)
+    // missed the resize made while another screen was current. True when it fitted.
+    static bool RefitIfWindowChanged(iPlayfield* background, iPlayfield* main);
     // FitToWindow for the long-lived menu screens: title, options 1 and 2, hub, profiles.
     static void FitMenuScreens();
 

@@ -5,6 +5,7 @@
 
 #include "framework/engine.h"
 #include "framework/frame_chain.h"
+#include "game/phrase_scene.h"
 #include "platform/input.h"
 #include "screens/hub_screen.h"
 #include "screens/menu_screen.h"
@@ -38,4 +39,4 @@ void Lance(int r, int g, int b) {
 
 void LanceSceneGlobale() { Lance(70, 110, 160); }
 
-void LancePhraseAuChoix() { Lance(90, 140, 90); }
+void LancePhraseAuChoix() { OuvrePhraseAuChoix(); }

@@ -1,13 +1,20 @@
 #pragma once
-// The hub: the three games, the options and the profiles. Provisional form: it clears the window to
-// a colour of its own.
+// The hub ("ecranintro"): the three big buttons that lead to the choice of constructions, the
+// choice of persons and objects and the choice of a game, with the logo and the profile and back
+// buttons, on the drifting decor. Its create hook loads the pictures, fonts and sounds every
+// screen shares and draws the first decor of the run.
 #include <memory>
 
-#include "framework/engine.h"
+#include "screens/menu_screen.h"
 
-class iEngineChoixConstituantsPersosMode : public iEngine {
+class iEngineChoixConstituantsPersosMode : public iEngineMenuDecore {
   public:
-    iEngineChoixConstituantsPersosMode();
+    std::shared_ptr<iGuiButton2> BoutonConstituants;
+    std::shared_ptr<iGuiButton2> BoutonPersos;
+    std::shared_ptr<iGuiButton2> BoutonModeDeJeu;
+
+    int OnCreate() override;
+    int OnUpdate() override;
 };
 
 // Created once by the application and switched to again and again.

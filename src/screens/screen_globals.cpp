@@ -1,5 +1,6 @@
 #include "screens/screen_globals.h"
 
+#include "game/phrase_scene.h"
 #include "screens/gallery_screen.h"
 #include "screens/mode_screen.h"
 #include "screens/sentence_feasibility.h"
@@ -18,4 +19,5 @@ void ResetScreenGlobals() {
     ecrannombreitems2.reset();
     ResetGroupesOptions2();
     ResetPhrasesPossibles();
+    ResetPhraseGlobals();
 }

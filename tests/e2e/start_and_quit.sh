@@ -49,7 +49,7 @@ pid=$!
 # Wait for the window, at most ~10 s.
 window=""
 for _ in $(seq 1 50); do
-    window="$(xdotool search --name '^MirelvanQuibs$' 2>/dev/null | head -n 1)"
+    window="$(xdotool search --pid "$pid" --name '^MirelvanQuibs$' 2>/dev/null | head -n 1)"
     [ -n "$window" ] && break
     kill -0 "$pid" 2>/dev/null || fail "the game ended before showing its window"
     sleep 0.2

@@ -2,56 +2,25 @@
 // folder's card picture and font: the groups of a long sentence of the game in two rows, a row of
 // bank words and the four canvas places outlined, at rest and with a card dragged. Saved as
 // PNGs for a person to look at.
-#include <GLFW/glfw3.h>
-
-#define STB_IMAGE_WRITE_IMPLEMENTATION
-#include <stb/stb_image_write.h>
-
 #include "game/slot_playfield.h"
+#include "gl_shot.h"
 #include "gui/shapes.h"
-#include "platform/gl_graphics.h"
 #include "tag_fixture.h"
 
 namespace {
 
 class TagsScreenshotTest : public TagTest {
   protected:
-    // The window lives as long as the process: terminating GLFW would unload the GL driver,
-    // whose remaining memory the leak checker would then report.
     void SetUp() override {
-        static GLFWwindow* window = []() -> GLFWwindow* {
-            glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
-            return glfwInit() ? glfwCreateWindow(1134, 680, "MirelvanQuibs", nullptr, nullptr)
-                              : nullptr;
-        }();
-        if (!window) {
+        if (!HiddenGlWindow()) {
             GTEST_SKIP() << "no display or no OpenGL context: screenshot not taken";
         }
-        glfwMakeContextCurrent(window);
-        glfwGetFramebufferSize(window, &width, &height);
+        int width = 0;
+        int height = 0;
+        GlWindowSize(width, height);
         Scene(width, height);
     }
-
-    // One frame through OpenGL, saved.
-    void Shoot(const std::string& name) {
-        auto gl = platform::CreateOpenGlGraphics();
-        platform::SetGraphicsDevice(gl.get());
-        gl->BeginFrame(width, height);
-        RenderCurrentScene();
-        gl->EndFrame();
-        std::vector<std::uint8_t> rgba = gl->ReadPixels(0, 0, width, height);
-        platform::SetGraphicsDevice(&graphics);
-        for (std::size_t i = 0; i < rgba.size(); i += 4) {
-            std::swap(rgba[i], rgba[i + 2]);
-            rgba[i + 3] = 255;
-        }
-        const std::string path = std::string(MQ_TEST_OUTPUT) + "/" + name;
-        stbi_flip_vertically_on_write(1);
-        EXPECT_TRUE(stbi_write_png(path.c_str(), width, height, 4, rgba.data(), width * 4));
-    }
-
-    int width = 0;
-    int height = 0;
+    void Shoot(const std::string& name) { EXPECT_TRUE(ShootGl(name, graphics)); }
 };
 
 } // namespace

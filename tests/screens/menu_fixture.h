@@ -4,6 +4,7 @@
 // sound, debug lines silenced; presses injected where the widgets are drawn.
 #include <filesystem>
 
+#include "app/mon_app.h"
 #include "framework/letterbox.h"
 #include "framework/scene_fixture.h"
 #include "framework/shared_assets.h"
@@ -57,8 +58,10 @@ class MenuTest : public SceneTest {
         dossierprofil = CheminProfil(DossierDefaut);
         platform::SetDataFolder(platform::FromUtf8(MQ_TEST_DATA_DIR));
         LoadSharedAssets();
-        platform::SetSeed(platform::StartSeed);
+        // The screens go back to a whole hub; it draws its decor before the seed is set.
         ecranintro = std::make_shared<iEngineChoixConstituantsPersosMode>();
+        ecranintro->Create();
+        platform::SetSeed(platform::StartSeed);
     }
 
     // Built as the game builds it, then entered as from another screen.
@@ -92,7 +95,50 @@ class MenuTest : public SceneTest {
         Step(1 + after);
     }
 
+    // Updates until the pending scene is the one given; the number of updates it took (-1
+    // when it never came).
+    int AttendScene(const std::shared_ptr<iScene>& scene, int maximum = 30) {
+        for (int n = 1; n <= maximum; ++n) {
+            Step();
+            if (PendingScene == scene) {
+                return n;
+            }
+        }
+        return -1;
+    }
+    // The pointer on the widget and the button down, nothing updated yet.
+    static void Appuie(const iGuiObject& w) {
+        const auto [x, y] = Where(w);
+        platform::Input().MoveMouse(x, y);
+        platform::Input().Press(1);
+    }
+    // Into a screen made at start, the way the menus switch to it.
+    void Entre(const std::shared_ptr<iScene>& scene) {
+        NouvelEcran = true;
+        SwitchScene(scene);
+        Step();
+    }
+    // How many times the sound file played on the channel.
+    int Joues(const char16_t* fichier, int canal) const {
+        int n = 0;
+        for (const auto& event : audio.events) {
+            n += event.kind == platform::RecordingAudio::Event::Play && event.channel == canal &&
+                 platform::EndsWith(platform::StripExt(event.sound), fichier);
+        }
+        return n;
+    }
+
     platform::RecordingAudio audio;
     std::string home;
     const std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+};
+
+// The six long-lived screens as the application makes them at start, the title current.
+class MenusAppTest : public MenuTest {
+  protected:
+    void SetUp() override {
+        MenuTest::SetUp();
+        app.OnCreate();
+    }
+    MonApp app;
 };

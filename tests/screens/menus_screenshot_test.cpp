@@ -1,79 +1,32 @@
-// The game-mode, set-up and second options screens drawn for real by OpenGL in a hidden window,
-// at the window's start size and at full HD, saved as PNG files for a person to look at.
-#include <GLFW/glfw3.h>
-#include <stb/stb_image_write.h>
-
+// The game-mode, set-up, second options and profiles screens drawn for real by OpenGL in a hidden
+// window, at the window's start size and at full HD, saved as PNG files for a person to look at.
 #include "gui/check_box.h"
 #include "gui/message_box.h"
 #include "gui/scroll_box.h"
 #include "gui/slider.h"
-#include "menu_fixture.h"
-#include "platform/gl_graphics.h"
 #include "screens/mode_screen.h"
 #include "screens/options2_screen.h"
+#include "screens/profiles_screen.h"
 #include "screens/setup_screens.h"
+#include "screenshot_fixture.h"
 
 namespace {
 
-// One hidden window per size, kept until the process ends: terminating GLFW unloads the GL
-// driver, whose remaining memory the leak checker would then report.
-GLFWwindow* Fenetre(int w, int h) {
-    static const bool ready = glfwInit();
-    if (!ready) {
-        return nullptr;
-    }
-    glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
-    return glfwCreateWindow(w, h, "MirelvanQuibs", nullptr, nullptr);
-}
-
-class MenusScreenshotTest : public MenuTest,
-                            public ::testing::WithParamInterface<std::pair<int, int>> {
+class MenusScreenshotTest : public ScreenshotTest {
   protected:
     // A few frames, so that the bounces and the entry are over, then the current screen drawn.
     void Shoot(const std::string& name) {
         Step(3);
-        auto gl = platform::CreateOpenGlGraphics();
-        platform::SetGraphicsDevice(gl.get());
-        gl->BeginFrame(width, height);
-        RenderCurrentScene();
-        gl->EndFrame();
-        std::vector<std::uint8_t> pixels = gl->ReadPixels(0, 0, width, height);
-        platform::SetGraphicsDevice(&graphics);
-        for (std::size_t i = 0; i < pixels.size(); i += 4) {
-            std::swap(pixels[i], pixels[i + 2]);
-            pixels[i + 3] = 255;
-        }
-        const std::string path = std::string(MQ_TEST_OUTPUT) + "/menus/" + name + "_" +
-                                 std::to_string(width) + "x" + std::to_string(height) + ".png";
-        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-        // The rows come bottom first. Light and quick compression: these
-        // files are only looked at.
-        stbi_write_png_compression_level = 1;
-        stbi_write_force_png_filter = 0;
-        stbi_flip_vertically_on_write(1);
-        EXPECT_TRUE(stbi_write_png(path.c_str(), width, height, 4, pixels.data(), width * 4));
-        stbi_flip_vertically_on_write(0);
-        stbi_write_png_compression_level = 8;
-        stbi_write_force_png_filter = -1;
+        ScreenshotTest::Shoot("menus", name);
     }
-    int width = 0;
-    int height = 0;
 };
 
 } // namespace
 
 TEST_P(MenusScreenshotTest, EveryScreen) {
-    const auto [w, h] = GetParam();
-    GLFWwindow* window = Fenetre(w, h);
-    if (!window) {
-        GTEST_SKIP() << "no display or no OpenGL context: screenshots not taken";
+    if (!OuvreFenetre()) {
+        GTEST_SKIP() << "no display, no OpenGL context or not that window size";
     }
-    glfwMakeContextCurrent(window);
-    glfwGetFramebufferSize(window, &width, &height);
-    if (width != w || height != h) {
-        GTEST_SKIP() << "the window is " << width << "x" << height;
-    }
-    Stage(width, height);
     // The decor as the hub would leave it: a chest of drawers and a lamp drifting right.
     DecorDisposition = 3;
     DecorMeuble2 = 5;
@@ -102,6 +55,17 @@ TEST_P(MenusScreenshotTest, EveryScreen) {
     clicInListe(*options->intransitifsBoxes[6]);
     clicInListe(*options->backButton, 12);
     Shoot("options2_sans_variation");
+
+    // A few profiles, one with a long qualified name and one with a name on two lines, then the
+    // question before one is deleted.
+    for (const char* nom : {"Zoé", "Léo", "L'invraisemblable Jean-Baptiste", "Inès",
+                            "Marie-Lou et Anne-Sophie de la classe de Madame Dupont"}) {
+        std::filesystem::create_directories(platform::ToUtf8(platform::GameFolder()) + nom);
+    }
+    auto profils = Open<iEngineProfils>();
+    Shoot("profils");
+    Click(*profils->deleteButtons[2], 12);
+    Shoot("profils_question");
 
     auto mode = Open<iEngineChoixDuMode>();
     Shoot("choix_du_mode");

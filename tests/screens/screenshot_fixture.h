@@ -60,8 +60,10 @@ class ScreenshotTest : public MenuTest, public ::testing::WithParamInterface<std
         std::filesystem::create_directories(std::filesystem::path(path).parent_path());
         // Light and quick compression: these files are only looked at.
         stbi_write_png_compression_level = 1;
+        stbi_write_force_png_filter = 0;
         EXPECT_TRUE(stbi_write_png(path.c_str(), width, height, 3, rgb.data(), width * 3));
         stbi_write_png_compression_level = 8;
+        stbi_write_force_png_filter = -1;
     }
 
     int width = 0;

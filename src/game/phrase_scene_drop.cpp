@@ -1,0 +1,123 @@
+// A card let go in the build-a-sentence game: a bank word joins the sentence where it was
+// dropped, a word of the sentence snaps back, moves inside the frame or leaves the sentence.
+//
+// Index:
+//   PlacePhrase   the release step of each frame
+//   AjouteMot     a bank card dropped on the frame
+//   DeplaceMot    a frame card dropped inside the frame
+//   RetireMot     a frame card dropped outside it
+#include <algorithm>
+
+#include "game/phrase_scene.h"
+
+// --- PlacePhrase ---
+
+void iEnginePhraseAuChoix::PlacePhrase() {
+    const int bank = static_cast<int>(etiquettes.size());
+    if (listeEtiquetteSaisie == 1 && indiceSaisie >= 0 && indiceSaisie < bank) {
+        listeEtiquetteSaisie = 0;
+        iGuiEtiquette& card = *etiquettes[static_cast<std::size_t>(indiceSaisie)];
+        // The frame keeps a free slot after the last word: a twentieth word goes back.
+        if (zonePhrase->Contient(card.x, card.y) && nombrePlacees < MotsDuCadre) {
+            AjouteMot(card);
+        }
+        DecomposePhrase();
+        card.x = card.origineX;
+        card.y = card.origineY;
+        card.PlaceLegende();
+    } else if (listeEtiquetteSaisie == 2 && indiceSaisie >= 0 && indiceSaisie < nombrePlacees) {
+        phraseModifiee = true;
+        listeEtiquetteSaisie = 0;
+        const iGuiEtiquette& card = *etiquettesMots[static_cast<std::size_t>(indiceSaisie)];
+        if (zonePhrase->Contient(card.x, card.y)) {
+            DeplaceMot();
+        } else {
+            RetireMot();
+        }
+        DecomposePhrase();
+    }
+    listeEtiquetteSaisie = 0;
+    // Past both lists, so that the next card pressed in either is the one that follows.
+    derniereSaisie = std::max(Aucune, bank);
+}
+
+// --- AjouteMot ---
+
+void iEnginePhraseAuChoix::AjouteMot(iGuiEtiquette& bankCard) {
+    const int n = nombrePlacees;
+    auto slot = [this](int i) -> iGuiEtiquette& {
+        return *etiquettesMots[static_cast<std::size_t>(i)];
+    };
+    // Right of the last word it is appended; at or left of the first it comes first; else it
+    // goes between the two words around it.
+    int p = 0;
+    if (n > 0 && bankCard.x > slot(n - 1).x) {
+        p = n;
+    } else if (n > 0 && bankCard.x > slot(0).x) {
+        while (p < n - 1 && !(slot(p).x < bankCard.x && bankCard.x <= slot(p + 1).x)) {
+            ++p;
+        }
+        ++p;
+    }
+    // The free slot after the last word comes to place p; the words from p on move right.
+    std::rotate(etiquettesMots.begin() + p, etiquettesMots.begin() + n,
+                etiquettesMots.begin() + n + 1);
+    slot(p).AfficheTexte(bankCard);
+    nombrePlacees = n + 1;
+    for (int i = p; i <= n; ++i) {
+        PlaceDansLeCadre(i);
+    }
+    AnalyseCadre();
+    indiceAGrossir = p;
+    slot(p).aGrossir = true;
+    slot(p).etatZoom = 0;
+    phraseModifiee = true;
+}
+
+// --- DeplaceMot ---
+
+void iEnginePhraseAuChoix::DeplaceMot() {
+    const int k = indiceSaisie;
+    const int n = nombrePlacees;
+    iGuiEtiquette& card = *etiquettesMots[static_cast<std::size_t>(k)];
+    auto demiLargeur = [this](int i) {
+        return etiquettesMots[static_cast<std::size_t>(i)]->LargeurAuRepos() / 2;
+    };
+    // A small drag, within the card and half of each neighbour, puts the card back.
+    const float w = card.LargeurAuRepos();
+    const float gauche = k > 0 ? demiLargeur(k - 1) : 0;
+    const float droite = k < n - 1 ? demiLargeur(k + 1) : 0;
+    if (card.origineX - w / 2 - gauche < card.x && card.x < card.origineX + w / 2 + droite) {
+        card.x = card.origineX;
+        card.y = card.origineY;
+        card.PlaceLegende();
+        phraseModifiee = false;
+        return;
+    }
+    CopieEtiquette();
+}
+
+// --- RetireMot ---
+
+void iEnginePhraseAuChoix::RetireMot() {
+    const int k = indiceSaisie;
+    const int n = nombrePlacees;
+    if (n <= 1) {
+        nombrePlacees = 0;
+        etiquettesMots[0]->EffaceTexte();
+        phraseModifiee = false;
+        ProposeLesPersonnages();
+        AnalyseCadre();
+        return;
+    }
+    // The card leaves for the end of the row, where it is emptied; the words after it close up,
+    // the first one included.
+    std::rotate(etiquettesMots.begin() + k, etiquettesMots.begin() + k + 1,
+                etiquettesMots.begin() + n);
+    nombrePlacees = n - 1;
+    for (int i = k; i < n - 1; ++i) {
+        PlaceDansLeCadre(i);
+    }
+    etiquettesMots[static_cast<std::size_t>(n - 1)]->EffaceTexte();
+    AnalyseCadre();
+}

@@ -1,0 +1,183 @@
+// The build-a-sentence game, frame by frame: entry, the blinking frame, Escape, the message box
+// or the drag and the buttons, a card let go, the next words, the pops, the decor.
+//
+// Index:
+//   OnUpdate
+//   the frame, Escape and the message box
+//   the buttons: animation, clear, export
+//   the pops
+#include "framework/frame_chain.h"
+#include "framework/letterbox.h"
+#include "framework/shared_assets.h"
+#include "game/animation_start.h"
+#include "game/phrase_scene.h"
+#include "gui/button_variants.h"
+#include "gui/image_widget.h"
+#include "gui/message_box.h"
+#include "platform/audio.h"
+#include "platform/clock.h"
+#include "platform/diag.h"
+#include "platform/files.h"
+#include "platform/input.h"
+#include "puppets/decor_playfields.h"
+#include "screens/hub_screen.h"
+#include "screens/menu_screen.h"
+#include "screens/mode_screen.h"
+#include "screens/screen_entry.h"
+#include "sentence/realisation.h"
+#include "sentence/vocabulary.h"
+
+namespace {
+
+constexpr int Echap = 27;
+constexpr int DemiPeriodeClignotement = 250;
+constexpr int CanalBoutons = 3;
+const char16_t* const FichierDesPhrases = u"mirelvanquibs_phrases.txt";
+
+} // namespace
+
+// --- OnUpdate ---
+
+int iEnginePhraseAuChoix::OnUpdate() {
+    EntreeEcran(fond.get(), *decor);
+    // Back from the main game no entry flag is set: a resize made meanwhile is caught up here.
+    RefitIfWindowChanged(fond.get(), decor.get());
+    FaitClignoterLeCadre();
+    if (platform::KeyHits(Echap) != 0) {
+        RetourAuChoixDuJeu();
+    }
+    if (boiteMessage->status == 1) {
+        ReponseALaBoite();
+    } else {
+        if (listeSaisie != 2) {
+            DeplaceEtiquettes(etiquettes, 1);
+        }
+        if (listeSaisie != 1) {
+            DeplaceEtiquettes(etiquettesMots, 2);
+        }
+        ReagitAuxBoutons();
+    }
+    if (!platform::TouchDown(0) && platform::TouchHits(0) == 0) {
+        PlacePhrase();
+    }
+    if (phraseModifiee) {
+        ProposeMotsSuivants();
+    }
+    FaitGrossirLesMots();
+    DeriveDecor(*decor);
+    return 0;
+}
+
+// --- the frame, Escape and the message box ---
+
+void iEnginePhraseAuChoix::FaitClignoterLeCadre() {
+    const int now = platform::Milliseconds();
+    if (now > tempsClignotement + DemiPeriodeClignotement && listeSaisie > 0) {
+        tempsClignotement = now;
+        cadre->SetFrame(1 - cadre->frame);
+    }
+}
+
+void iEnginePhraseAuChoix::RetourAuChoixDuJeu() {
+    // Escape and " retour " alike: the menu screen takes up the decor where this one left it
+    // and catches up a resize made here. The hub, should the game-mode screen be gone.
+    if (ecranchoixdujeu) {
+        platform::Print(u"ecranchoixdujeu");
+        VaVersEcran(ecranchoixdujeu);
+    } else {
+        platform::Print(u"ecranintro");
+        VaVersEcran(ecranintro);
+    }
+}
+
+void iEnginePhraseAuChoix::ReponseALaBoite() {
+    iGuiButton2& ok = *boiteMessage->bouton1;
+    if (ok.Hit()) {
+        if (sonpop1) {
+            platform::PlaySound(sonpop1, CanalBoutons, 0);
+        }
+        ok.bouncing = true;
+        ok.shrinking = true;
+        ok.bounceScale = 1.0f;
+    }
+    if (ok.bouncing) {
+        ok.Bounce();
+        if (!ok.shrinking && ok.bounceScale > 0.97f) {
+            for (iObject* part :
+                 {static_cast<iObject*>(boiteMessage.get()), static_cast<iObject*>(&ok),
+                  static_cast<iObject*>(boiteMessage->titre.get()),
+                  static_cast<iObject*>(boiteMessage->message.get())}) {
+                part->Deactivate();
+            }
+        }
+    }
+}
+
+// --- the buttons: animation, clear, export ---
+
+void iEnginePhraseAuChoix::ReagitAuxBoutons() {
+    if (boutonAnimation->Clicked(false)) {
+        VoirLAnimation();
+    } else if (boutonEffacer->Clicked(true)) {
+        Efface();
+    } else if (boutonExporter->Clicked(true)) {
+        ExportePhrase();
+    } else if (boutonRetour->Clicked(false)) {
+        RetourAuChoixDuJeu();
+    }
+}
+
+void iEnginePhraseAuChoix::VoirLAnimation() {
+    const String message = VerifiePhrase();
+    if (message.empty()) {
+        // The scene's own structure, kept alive with the scene while the main game reads it.
+        structureChoisie =
+            std::shared_ptr<StructureAction>(SelfAs<iEnginePhraseAuChoix>(), &structurePhrase);
+        structureChoisie->PlaceObjets();
+        phraseChoisie = PhraseDeStructure(false, structurePhrase, false);
+        NouvelEcran = true;
+        modedejeu = 3;
+        LanceAnimationPhrase();
+        return;
+    }
+    boiteMessage->SetStatus(1);
+    boiteMessage->bouton1->SetStatus(1);
+    boiteMessage->titre->SetStatus(1);
+    boiteMessage->message->SetStatus(1);
+    boiteMessage->message->SetText(message);
+}
+
+void iEnginePhraseAuChoix::Efface() {
+    for (auto& slot : etiquettesMots) {
+        slot->EffaceTexte();
+    }
+    nombrePlacees = 0;
+    ProposeLesPersonnages();
+    AnalyseCadre();
+}
+
+void iEnginePhraseAuChoix::ExportePhrase() {
+    phraseChoisie = PhraseDeStructure(false, structurePhrase, false);
+    // An empty frame writes "." alone: that is no sentence.
+    if (nombrePlacees == 0 || platform::Trim(phraseChoisie) == u"." ||
+        platform::Trim(phraseChoisie).empty()) {
+        return;
+    }
+    // Fails quietly when the game folder is missing or cannot be written.
+    if (auto stream =
+            platform::FileStream::Open(platform::GameFolder() + FichierDesPhrases, u"a")) {
+        stream->WriteString(phraseChoisie + u" \n");
+        stream->Close();
+    }
+}
+
+// --- the pops ---
+
+void iEnginePhraseAuChoix::FaitGrossirLesMots() {
+    // A word moved while another still pops: each finishes its own pop.
+    for (auto& slot : etiquettesMots) {
+        if (slot->aGrossir) {
+            slot->Grossit();
+        }
+    }
+}

@@ -1,0 +1,211 @@
+// The build-a-sentence game played with injected drags and clicks: the frame, the caption forms,
+// the next-word offers under several option sets, "voir l'animation", the export, and a resize
+// made while another screen was current.
+#include <fstream>
+
+#include "phrase_fixture.h"
+
+TEST_F(PhraseTest, TheFrameTakesMovesAndLosesWordsWhereTheyAreDropped) {
+    // Empty frame: the first word stands at (100, 75) wherever it was let go; the card goes home.
+    iGuiEtiquette& dame = Bank(u"perso_dame_f");
+    const float homeX = dame.x;
+    Drag(dame.x, dame.y, 700, 60);
+    EXPECT_EQ(std::tuple(Slot(0).x, Slot(0).y, dame.x, Reads()),
+              std::tuple(100.0f, 75.0f, homeX, String(u"La dame")));
+    // Right of the last word: 4 pixels after it.
+    Append({u"po_regarder", u"perso_monsieur_m"});
+    EXPECT_EQ(Reads(), u"La dame regarde le monsieur.");
+    EXPECT_FLOAT_EQ(Slot(1).x,
+                    100 + Slot(0).LargeurAuRepos() / 2 + 4 + Slot(1).LargeurAuRepos() / 2);
+    // Between two words, then left of the first.
+    Drag(Bank(u"qui").x, Bank(u"qui").y, (Slot(0).x + Slot(1).x) / 2, 75);
+    Drag(Bank(u"perso_petit garcon_m").x, Bank(u"perso_petit garcon_m").y, 30, 75);
+    EXPECT_EQ(Reads(true), u"perso_petit garcon_m|perso_dame_f|qui|po_regarder|perso_monsieur_m");
+    // Outside the frame: nothing changes.
+    Drag(Bank(u"i_dormir").x, Bank(u"i_dormir").y, 640, 400);
+    EXPECT_EQ(scene->nombrePlacees, 5);
+
+    // A small drag puts the word back; a longer one moves it, and the row closes up from 100.
+    const float place = Slot(2).x;
+    DragSlot(2, place + 12);
+    EXPECT_EQ(std::tuple(Slot(2).x, Slot(2).texte), std::tuple(place, String(u"qui")));
+    DragSlot(3, Slot(2).x + 2);
+    EXPECT_EQ(Slot(3).texte, u"po_regarder");
+    DragSlot(0, 1270);
+    EXPECT_EQ(Reads(true), u"perso_dame_f|qui|po_regarder|perso_monsieur_m|perso_petit garcon_m");
+    DragSlot(4, Slot(2).x + 5);
+    DragSlot(1, 640, 400);
+    EXPECT_EQ(Reads(true), u"perso_dame_f|po_regarder|perso_petit garcon_m|perso_monsieur_m");
+    DragSlot(0, 640, 400);
+    EXPECT_EQ(std::tuple(Slot(0).x, Slot(0).origineX, Reads()),
+              std::tuple(100.0f, 100.0f, String(u"Regarde le petit garçon le monsieur")));
+    for (int i = 1; i < scene->nombrePlacees; ++i) {
+        EXPECT_FLOAT_EQ(Slot(i).x, Slot(i - 1).x + Slot(i - 1).LargeurAuRepos() / 2 + 4 +
+                                       Slot(i).LargeurAuRepos() / 2);
+    }
+
+    // Nineteen words at most: the twentieth goes back to the bank and nothing changes.
+    Click(*scene->boutonEffacer);
+    for (int i = 0; i < 19; ++i) {
+        Append({u"qui"});
+    }
+    const String full = Reads();
+    Append({u"qui"});
+    EXPECT_EQ(std::tuple(scene->nombrePlacees, Reads(), Bank(u"qui").x),
+              std::tuple(19, full, Bank(u"qui").origineX));
+    EXPECT_EQ(Slot(19).status, 0);
+}
+
+TEST_F(PhraseTest, CaptionsTakeTheirSentenceForms) {
+    // "à" + "le monsieur" reads "au monsieur", and back again whichever word moves.
+    Append({u"perso_dame_f", u"oum_lancer", u"unemain_balle_f", u"à", u"perso_monsieur_m"});
+    EXPECT_EQ(Reads(), u"La dame lance une balle au monsieur.");
+    DragSlot(4, 30);
+    EXPECT_EQ(Reads(), u"Le monsieur la dame lance une balle à");
+    DragSlot(0, 1270);
+    EXPECT_EQ(Reads(), u"La dame lance une balle au monsieur.");
+    DragSlot(3, 640, 400);
+    EXPECT_EQ(Reads(), u"La dame lance une balle le monsieur");
+    DragSlot(3, 30);
+    Drag(Bank(u"à").x, Bank(u"à").y, 20, 75);
+    EXPECT_EQ(Reads(), u"Au monsieur la dame lance une balle");
+    DragSlot(0, 640, 400);
+    EXPECT_EQ(Reads(), u"Le monsieur la dame lance une balle");
+
+    // A colour agrees with a feminine noun right before it, and only then.
+    Click(*scene->boutonEffacer);
+    Append({u"perso_dame_f", u"h_wear", u"habit_robe_f", u"bleu"});
+    EXPECT_EQ(Reads(), u"La dame porte une robe bleue.");
+    DragSlot(2, 640, 400);
+    EXPECT_EQ(Reads(), u"La dame porte bleu");
+}
+
+TEST_F(PhraseTest, TheNextWordsLightUpInTheirColours) {
+    const String persos =
+        u"perso_dame_f|perso_monsieur_m|perso_petit garcon_m|perso_petite fille_f";
+    const String verbes = u"i_marcher|i_courir|i_lever les bras|i_lever un bras|i_pedaler|"
+                          u"i_cuisiner|i_dormir|i_jouer de la musique|oum_lancer|ouodm_tenir|"
+                          u"odm_soulever|a_promener|p_poursuivre|p_portersurepaules|h_wear|"
+                          u"po_regarder";
+    // At the start and after "effacer": the persons.
+    EXPECT_EQ(Lit(), persos);
+    // After a person a verb or "qui"; after "qui" a verb.
+    Append({u"perso_dame_f"});
+    EXPECT_EQ(Lit(), u"qui|" + verbes);
+    Append({u"qui"});
+    EXPECT_EQ(Lit(), verbes);
+    Click(*scene->boutonEffacer);
+    EXPECT_EQ(Lit(), persos);
+    // After a verb the nouns it takes; after an animal its colour.
+    Append({u"perso_dame_f", u"a_promener"});
+    EXPECT_EQ(Lit(), u"animal_chien_m|animal_crocodile_m|animal_elephant_m|animal_poisson_m");
+    Append({u"animal_chien_m"});
+    EXPECT_EQ(Lit(), u"rouge|bleu|vert|gris|jaune|violet|blanc|marron|rose");
+    // Thrown at somebody: the persons.
+    DragSlot(2, 640, 400);
+    DragSlot(1, 640, 400);
+    Append({u"oum_lancer", u"unemain_balle_f", u"sur"});
+    EXPECT_EQ(Lit(), persos);
+    // A complete sentence takes nothing more: every card neutral.
+    Click(*scene->boutonEffacer);
+    Append({u"perso_dame_f", u"i_dormir"});
+    EXPECT_EQ(Lit(), u"");
+    // The only word removed: the persons again.
+    Click(*scene->boutonEffacer);
+    Append({u"perso_dame_f"});
+    DragSlot(0, 640, 400);
+    EXPECT_EQ(Lit(), persos);
+
+    // Only the persons enabled: persons, "qui", "sur" and "à" in the bank.
+    for (FlagArray* flags :
+         {&VerbesIntransitifsCoches, &VerbeJouerMusiqueCoches, &VerbeRegarderCoches,
+          &VerbeLancerCoches, &VerbeSouleverCoches, &VerbeTenirCoches, &VerbePromenerCoches,
+          &VerbePoursuivreCoches, &VerbesLancerSurACoches, &VerbePorterSurEpaulesCoches,
+          &VerbePorterHabitCoches, &ObjetsUneMainCoches, &ObjetsDeuxMainsCoches, &AnimauxCoches,
+          &HabitsCoches, &ChapeauxCoches, &CouleursCoches}) {
+        flags->assign(flags->size(), false);
+    }
+    Open(1134, 680);
+    EXPECT_EQ(scene->etiquettes.size(), 7u);
+    Append({u"perso_dame_f"});
+    EXPECT_EQ(Lit(), u"qui");
+
+    // No animals and no colours: "regarde" offers persons and things; an object takes no colour.
+    InitVocabulary();
+    AnimauxCoches.assign(AnimauxCoches.size(), false);
+    adjectifsok = 0;
+    Open(1134, 680);
+    Append({u"perso_dame_f", u"po_regarder"});
+    EXPECT_EQ(Lit(), persos + u"|unemain_pomme_f|unemain_banane_f|unemain_balle_f|unemain_rose_f|"
+                              u"unemain_marteau_m|deuxmains_caisse_f|deuxmains_paquet-cadeau_m|"
+                              u"deuxmains_gateau_m|deuxmains_toureiffel_f|deuxmains_elephant_m|"
+                              u"deuxmains_statue_f");
+    Append({u"unemain_pomme_f"});
+    EXPECT_EQ(Lit(), u"");
+}
+
+TEST_F(PhraseTest, ARightSentenceIsActedOutAndAWrongOneExplained) {
+    Append({u"perso_dame_f", u"po_regarder", u"perso_monsieur_m"});
+    Click(*scene->boutonAnimation);
+    ASSERT_EQ(structureChoisie.get(), &scene->structurePhrase);
+    EXPECT_EQ(std::tuple(structureChoisie->GroupeNominal1, structureChoisie->Action,
+                         structureChoisie->GroupeNominal2, phraseChoisie, modedejeu),
+              std::tuple(String(u"perso_dame_f"), String(u"po_regarder"),
+                         String(u"perso_monsieur_m"), String(u"La dame regarde le monsieur."), 3));
+    EXPECT_NE(CurrentScene, scene);
+
+    // The window changes while the sentence is acted out (the game clears the entry flag on
+    // its first frame); back in the frame, the canvas fits the new window and the sentence is
+    // unchanged.
+    NouvelEcran = false;
+    platform::SetDeviceSize(1600, 700);
+    platform::CheckResize();
+    ResizeCurrentScene();
+    Press();
+    Step();
+    Release();
+    Step(2);
+    ASSERT_EQ(CurrentScene, scene);
+    EXPECT_EQ(std::tuple(scene->decor->viewportWidth, scene->decor->scaleY, NouvelEcran, Reads()),
+              std::tuple(1600, 700.0f / 768, false, String(u"La dame regarde le monsieur.")));
+
+    // Wrong: the engine's own explanation, and nothing else answers until "D'accord".
+    DragSlot(2, 640, 400);
+    Click(*scene->boutonAnimation);
+    EXPECT_EQ(std::tuple(CurrentScene == scene, scene->boiteMessage->status,
+                         scene->boiteMessage->message->GetText()),
+              std::tuple(true, 1, scene->VerifiePhrase()));
+    EXPECT_TRUE(platform::Contains(scene->boiteMessage->message->GetText(),
+                                   u"Il manque un COD après le verbe.\n"));
+    Click(*scene->boutonEffacer);
+    EXPECT_EQ(scene->nombrePlacees, 2);
+    Click(*scene->boiteMessage->bouton1);
+    EXPECT_EQ(std::tuple(scene->boiteMessage->status, scene->boiteMessage->message->status),
+              std::tuple(0, 0));
+    // Escape leaves even while the box shows.
+    Click(*scene->boutonAnimation);
+    platform::Input().KeyPress(27);
+    Step(2);
+    EXPECT_EQ(CurrentScene, ecranchoixdujeu);
+}
+
+TEST_F(PhraseTest, ExportAppendsTheSentenceAndFailsQuietly) {
+    const auto folder = std::filesystem::path(home) / "Documents" / "MirelvanQuibs";
+    const auto file = folder / "mirelvanquibs_phrases.txt";
+    std::filesystem::create_directories(folder);
+    Click(*scene->boutonExporter);
+    EXPECT_FALSE(std::filesystem::exists(file));
+    Append({u"perso_dame_f", u"po_regarder", u"perso_monsieur_m"});
+    Click(*scene->boutonExporter);
+    Click(*scene->boutonExporter);
+    std::ifstream in(file, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
+              "La dame regarde le monsieur. \nLa dame regarde le monsieur. \n");
+    std::filesystem::remove_all(folder);
+    Click(*scene->boutonExporter);
+    EXPECT_FALSE(std::filesystem::exists(folder));
+
+    // " retour ": the game-mode screen.
+    Click(*scene->boutonRetour);
+    EXPECT_EQ(CurrentScene, ecranchoixdujeu);
+}

@@ -1,0 +1,198 @@
+// The profiles screen in a temporary home, driven by pressing its buttons and typing through
+// the input device: adding, using, deleting (the current profile too), the gallery; six hundred
+// profiles.
+#include <filesystem>
+
+#include "gui/button_variants.h"
+#include "gui/input.h"
+#include "gui/message_box.h"
+#include "gui/scroll_box.h"
+#include "gui/slider.h"
+#include "gui/text_field.h"
+#include "menu_fixture.h"
+#include "screens/gallery_screen.h"
+#include "screens/preferences.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Rows = std::vector<String>;
+
+class ProfilesScreenTest : public MenuTest {
+  protected:
+    // Built as the game builds it over these profile folders, entered from the hub.
+    void Start(int count, std::initializer_list<std::string> folders) {
+        game = platform::ToUtf8(platform::GameFolder());
+        for (int i = 0; i < count; ++i) {
+            fs::create_directories(game + "p" + std::to_string(1000 + i));
+        }
+        for (const std::string& folder : folders) {
+            fs::create_directories(game + folder);
+        }
+        ecranprofils = screen = Open<iEngineProfils>();
+    }
+    void Enter() {
+        NouvelEcran = true;
+        SwitchScene(ecranprofils);
+        Step();
+    }
+    // A button of the list, scrolled to it first.
+    void ClickInList(const iGuiButton2& button) {
+        screen->scrollBox->sliderV->value = std::max(0.0f, button.y - 300);
+        Step(2);
+        Click(button, 12);
+    }
+    void Type(const std::u16string& text) {
+        screen->nameInput->SetText(u"");
+        for (char16_t c : text) {
+            platform::Input().Type(c);
+            Step();
+        }
+    }
+    Rows Shown() const {
+        Rows rows;
+        for (int i = 0; i < screen->rowCount; ++i) {
+            rows.push_back(screen->nameFields[static_cast<std::size_t>(i)]->GetText());
+        }
+        return rows;
+    }
+    std::size_t Row(const String& text) const {
+        const auto rows = Shown();
+        return static_cast<std::size_t>(std::find(rows.begin(), rows.end(), text) - rows.begin());
+    }
+    static bool Asks(const MessageBox& box) { return box.status == 1 && box.bouton1->status == 1; }
+
+    // Every row in use under the one above it, its four widgets on one line (a short name on
+    // the line of the captions), the free slots hidden, "retour" below the last row.
+    void ExpectAligned() const {
+        const auto& s = *screen;
+        float y = s.addButton->y + s.nameInput->Height() + 24;
+        for (std::size_t i = 0; i < s.nameFields.size(); ++i) {
+            const auto& name = *s.nameFields[i];
+            const iGuiButton2* buttons[] = {s.deleteButtons[i].get(), s.useButtons[i].get(),
+                                            s.galleryButtons[i].get()};
+            const bool used = static_cast<int>(i) < s.rowCount;
+            for (const iGuiObject* w : {buttons[0], buttons[1], buttons[2]}) {
+                ASSERT_EQ(w->status == 1 && name.status == 1, used) << i;
+                ASSERT_TRUE(!used || w->y == y) << i;
+            }
+            if (used) {
+                ASSERT_NEAR(name.y + name.Height() * name.scaleY / 2, y + 22, 0.5f);
+                ASSERT_TRUE(name.x == s.nameInput->x && buttons[0]->x == s.addButton->x &&
+                            buttons[1]->x == s.useNewButton->x &&
+                            buttons[2]->x == buttons[1]->x + buttons[1]->Width() + 8);
+                y += name.Height() * name.scaleY + 24;
+            }
+        }
+        EXPECT_GE(s.backButton->y, s.deleteButtons[s.rowCount - 1]->y + 72);
+    }
+
+    std::string game;
+    std::shared_ptr<iEngineProfils> screen;
+};
+
+TEST_F(ProfilesScreenTest, AddUseDeleteTheCurrentProfileAndOpenAGallery) {
+    Start(0, {"Zoé", "Léo", "Ada", "Bob"});
+    EXPECT_EQ(Shown(), (Rows{u"_par défaut_", u"Ada", u"Bob", u"Léo", u"Zoé"}));
+
+    // "ajouter": the new profile heads the list, the field is ready for the next one.
+    Type(u"Max");
+    Click(*screen->addButton, 12);
+    EXPECT_TRUE(fs::is_directory(game + "Max"));
+    EXPECT_EQ(Shown(), (Rows{u"Max", u"_par défaut_", u"Ada", u"Bob", u"Léo", u"Zoé"}));
+    EXPECT_EQ(screen->nameInput->GetText(), u"nouveau profil");
+    EXPECT_EQ(screen->useButtons.back()->text, u"charger");
+    ExpectAligned();
+
+    // "utiliser" beside the field: a taken name gets a free form, which becomes current.
+    Type(u"Zoé");
+    Click(*screen->useNewButton, 12);
+    const String made = Shown()[0];
+    EXPECT_TRUE(made != u"Zoé" && made.find(u"Zoé") != String::npos);
+    EXPECT_EQ(dossierprofil, CheminProfil(made));
+    EXPECT_EQ(CurrentScene, ecranintro);
+
+    // "effacer" held until the question shows, with "OK" right under the pointer then,
+    // answers nothing; "Annuler" keeps the profile.
+    Enter();
+    auto& box = *screen->confirmBox;
+    const auto [x, y] = Where(*screen->deleteButtons[Row(u"Zoé")]);
+    platform::Input().MoveMouse(x, y);
+    platform::Input().Press(1);
+    Step(14);
+    ASSERT_TRUE(Asks(box));
+    const auto [okX, okY] = Where(*box.bouton1);
+    ASSERT_TRUE(std::abs(okX - x) < 100 && std::abs(okY - y) < 14);
+    platform::Input().Release(1);
+    Step(14);
+    EXPECT_TRUE(Asks(box));
+    Click(*box.bouton2, 12);
+    EXPECT_FALSE(Asks(box));
+    EXPECT_TRUE(fs::is_directory(game + "Zoé"));
+
+    // "OK": the current profile goes, and the default one takes its place.
+    ClickInList(*screen->deleteButtons[Row(made)]);
+    Click(*box.bouton1, 12);
+    EXPECT_FALSE(Asks(box) || fs::exists(game + platform::ToUtf8(made)));
+    EXPECT_EQ(Shown(), (Rows{u"Max", u"_par défaut_", u"Ada", u"Bob", u"Léo", u"Zoé"}));
+    EXPECT_EQ(dossierprofil, CheminProfil(DossierDefaut));
+    ExpectAligned();
+    ClickInList(*screen->deleteButtons[Row(u"_par défaut_")]);
+    EXPECT_FALSE(Asks(box));
+
+    // A gallery: its profile, with its preferences, becomes current first.
+    dossierprofil = CheminProfil(u"Zoé");
+    passiveok = 2;
+    ASSERT_TRUE(EcritPreferences());
+    dossierprofil = CheminProfil(DossierDefaut);
+    passiveok = 0;
+    ClickInList(*screen->galleryButtons[Row(u"Zoé")]);
+    EXPECT_TRUE(dossierprofil == CheminProfil(u"Zoé") && passiveok == 2 && modedejeu == 4);
+    ASSERT_TRUE(ecrangalerie && CurrentScene == ecrangalerie);
+    Click(*ecrangalerie->galerie->bouton, 12);
+    EXPECT_EQ(CurrentScene, ecranprofils);
+}
+
+TEST_F(ProfilesScreenTest, SixHundredProfilesScrollAndStayAlignedAfterDeletesInTheMiddle) {
+    Start(600, {});
+    ASSERT_EQ(screen->rowCount, 601);
+    auto& slider = *screen->scrollBox->sliderV;
+    EXPECT_GT(slider.maximum, 600 * 44);
+    platform::Input().Wheel(-1);
+    Step();
+    EXPECT_EQ(slider.value, 6);
+
+    // The last one was already removed outside the game: its row goes all the same.
+    fs::remove(game + "p1150");
+    for (const char16_t* gone : {u"p1300", u"p1301", u"p1150"}) {
+        const std::size_t row = Row(gone);
+        ClickInList(*screen->deleteButtons[Row(gone)]);
+        // Only the rows inside the panel are drawn.
+        EXPECT_TRUE(screen->galleryButtons[row]->visible);
+        EXPECT_FALSE(screen->nameFields[row - 20]->visible ||
+                     screen->useButtons[row + 20]->visible);
+        Click(*screen->confirmBox->bouton1, 12);
+        EXPECT_EQ(static_cast<int>(Row(gone)), screen->rowCount);
+    }
+    EXPECT_FALSE(Asks(*screen->failureBox));
+    EXPECT_EQ(screen->rowCount, 598);
+    ExpectAligned();
+
+    // A new profile takes a freed slot.
+    ClickInList(*screen->addButton);
+    EXPECT_EQ(screen->rowCount, 599);
+    EXPECT_EQ(screen->nameFields.size(), 601u);
+    EXPECT_EQ(screen->useButtons[598]->text, u"charger");
+    EXPECT_EQ(ListeProfils().size(), 599u);
+    ExpectAligned();
+
+    // Leaving with Escape brings the list back to its top on return.
+    slider.value = 500;
+    platform::Input().KeyPress(27);
+    Step(2);
+    EXPECT_EQ(CurrentScene, ecranintro);
+    Enter();
+    EXPECT_EQ(slider.value, 0);
+}
+
+} // namespace
