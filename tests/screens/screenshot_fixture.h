@@ -1,9 +1,10 @@
 #pragma once
-// Menu screens drawn for real by OpenGL in a hidden window of the test's size, saved as PNG
-// files under the build folder for a person to look at.
+// Screens drawn for real by OpenGL in a hidden window of the test's size, saved as PNG files
+// under the build folder for a person to look at.
 #include <GLFW/glfw3.h>
 #include <stb/stb_image_write.h>
 
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,47 +14,49 @@
 
 class ScreenshotTest : public MenuTest, public ::testing::WithParamInterface<std::pair<int, int>> {
   protected:
-    // Makes the window of the parameter's size current and stages the menus at that size;
-    // false (the test then skips) without a display, an OpenGL context or that exact size.
+    // The hidden window of the parameter's size made current, the menus staged at that size;
+    // false without a display, an OpenGL context or that exact size. Windows stay until the
+    // process ends: terminating GLFW unloads the GL driver, whose memory the leak checker
+    // would then report.
     bool OuvreFenetre() {
-        const auto [w, h] = GetParam();
-        GLFWwindow* window = Fenetre(w, h);
-        if (!window) {
+        static const bool pret = glfwInit();
+        static std::map<std::pair<int, int>, GLFWwindow*> fenetres;
+        glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
+        GLFWwindow*& fenetre = fenetres[GetParam()];
+        if (pret && !fenetre) {
+            fenetre = glfwCreateWindow(GetParam().first, GetParam().second, "MirelvanQuibs",
+                                       nullptr, nullptr);
+        }
+        if (!fenetre) {
             return false;
         }
-        glfwMakeContextCurrent(window);
-        glfwGetFramebufferSize(window, &width, &height);
-        if (width != w || height != h) {
-            return false;
-        }
+        glfwMakeContextCurrent(fenetre);
+        glfwGetFramebufferSize(fenetre, &width, &height);
         Stage(width, height);
-        return true;
+        return std::pair{width, height} == GetParam();
     }
 
-    // The window's bottom-up BGRA pixels of the rectangle, as RGB rows top first.
+    // Bottom-up BGRA pixels read back from the window, as RGB rows top first.
     static std::vector<std::uint8_t> EnRgb(const std::vector<std::uint8_t>& bgra, int w, int h) {
         std::vector<std::uint8_t> rgb(static_cast<std::size_t>(w * h * 3));
-        for (int row = 0; row < h; ++row) {
-            for (int col = 0; col < w; ++col) {
-                const auto from = (static_cast<std::size_t>(h - 1 - row) * w + col) * 4;
-                const auto to = (static_cast<std::size_t>(row) * w + col) * 3;
-                rgb[to] = bgra[from + 2];
-                rgb[to + 1] = bgra[from + 1];
-                rgb[to + 2] = bgra[from];
-            }
+        for (std::size_t i = 0; i < rgb.size(); i += 3) {
+            const std::size_t pixel = i / 3;
+            const std::size_t from = ((h - 1 - pixel / w) * w + pixel % w) * 4;
+            rgb[i] = bgra[from + 2];
+            rgb[i + 1] = bgra[from + 1];
+            rgb[i + 2] = bgra[from];
         }
         return rgb;
     }
 
-    // The current screen drawn once, saved in test-output/<folder>/<name>_<w>x<h>.png.
+    // The current screen drawn once into test-output/<folder>/<name>_<w>x<h>.png.
     void Shoot(const std::string& folder, const std::string& name) {
         auto gl = platform::CreateOpenGlGraphics();
         platform::SetGraphicsDevice(gl.get());
         gl->BeginFrame(width, height);
         RenderCurrentScene();
         gl->EndFrame();
-        const std::vector<std::uint8_t> rgb =
-            EnRgb(gl->ReadPixels(0, 0, width, height), width, height);
+        const auto rgb = EnRgb(gl->ReadPixels(0, 0, width, height), width, height);
         platform::SetGraphicsDevice(&graphics);
         const std::string path = std::string(MQ_TEST_OUTPUT) + "/" + folder + "/" + name + "_" +
                                  std::to_string(width) + "x" + std::to_string(height) + ".png";
@@ -68,24 +71,4 @@ class ScreenshotTest : public MenuTest, public ::testing::WithParamInterface<std
 
     int width = 0;
     int height = 0;
-
-  private:
-    // One hidden window per size, kept until the process ends: terminating GLFW unloads the GL
-    // driver, whose remaining memory the leak checker would then report.
-    static GLFWwindow* Fenetre(int w, int h) {
-        static const bool ready = glfwInit();
-        static std::vector<std::pair<std::pair<int, int>, GLFWwindow*>> fenetres;
-        if (!ready) {
-            return nullptr;
-        }
-        for (const auto& [taille, fenetre] : fenetres) {
-            if (taille == std::pair{w, h}) {
-                return fenetre;
-            }
-        }
-        glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
-        GLFWwindow* fenetre = glfwCreateWindow(w, h, "MirelvanQuibs", nullptr, nullptr);
-        fenetres.push_back({{w, h}, fenetre});
-        return fenetre;
-    }
 };
