@@ -139,6 +139,34 @@ int iEngineGalerie::OnCreate() {
     perso->action1 = CodeAction::Aucune;
     perso->Repos(perso->xArrivee);
 
+    AccrocheTableaux();
+    galerie->cadre = platform::LoadImage(u"tabgal.png");
+    galerie->etiquetteImage = platform::LoadImage(u"tabgal2.png");
+    galerie->imageAgrandie = std::make_shared<platform::Image>();
+
+    texte = platform::LoadString(dossierprofil + u"phrases.txt");
+
+    PrepareCarte();
+
+    decor = std::make_shared<iPlayfieldDecore>();
+    decor->New();
+    FitToWindow(nullptr, decor.get());
+    decor->DisableClear();
+    decor->AddToEngine(*this);
+
+    auto retour = std::make_shared<iGuiButton2>();
+    retour->New();
+    retour->SetPlayfield(galerie);
+    retour->LoadImage(u"bouton_rtn.png");
+    retour->x = CanvasWidth - 64;
+    retour->y = 10;
+    retour->baseX = retour->x;
+    retour->baseWidth = retour->Width();
+    galerie->bouton = retour;
+    return 0;
+}
+
+void iEngineGalerie::AccrocheTableaux() {
     // A capture that cannot be read is passed over; the next one takes its place.
     auto& tableaux = galerie->tableaux;
     tableaux.clear();
@@ -173,13 +201,9 @@ int iEngineGalerie::OnCreate() {
     const int n = static_cast<int>(tableaux.size());
     galerie->nombreDePages = 1 + (n + 2) / 3;
     platform::Print(n % 3 == 0 ? u"cas numero 2+0" : u"cas numero+1");
+}
 
-    galerie->cadre = platform::LoadImage(u"tabgal.png");
-    galerie->etiquetteImage = platform::LoadImage(u"tabgal2.png");
-    galerie->imageAgrandie = std::make_shared<platform::Image>();
-
-    texte = platform::LoadString(dossierprofil + u"phrases.txt");
-
+void iEngineGalerie::PrepareCarte() {
     auto carte = std::make_shared<iGuiEtiquette>();
     carte->New();
     carte->SetPlayfield(galerie);
@@ -192,23 +216,6 @@ int iEngineGalerie::OnCreate() {
     carte->status = 0;
     texteCarte->status = 0;
     galerie->legende = carte;
-
-    decor = std::make_shared<iPlayfieldDecore>();
-    decor->New();
-    FitToWindow(nullptr, decor.get());
-    decor->DisableClear();
-    decor->AddToEngine(*this);
-
-    auto retour = std::make_shared<iGuiButton2>();
-    retour->New();
-    retour->SetPlayfield(galerie);
-    retour->LoadImage(u"bouton_rtn.png");
-    retour->x = CanvasWidth - 64;
-    retour->y = 10;
-    retour->baseX = retour->x;
-    retour->baseWidth = retour->Width();
-    galerie->bouton = retour;
-    return 0;
 }
 
 int iEngineGalerie::OnResize() {

