@@ -118,7 +118,10 @@ class OpenGlGraphics : public GraphicsDevice {
             return out;
         std::vector<std::uint8_t> part(static_cast<std::size_t>(x1 - x0) * (y1 - y0) * 4);
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadPixels(x0, y0, x1 - x0, y1 - y0, GL_BGRA, GL_UNSIGNED_BYTE, part.data());
+        // RGBA is what OpenGL 1.1 guarantees; the caller gets blue, green, red, alpha.
+        glReadPixels(x0, y0, x1 - x0, y1 - y0, GL_RGBA, GL_UNSIGNED_BYTE, part.data());
+        for (std::size_t i = 0; i + 3 < part.size(); i += 4)
+            std::swap(part[i], part[i + 2]);
         const std::size_t rowBytes = static_cast<std::size_t>(x1 - x0) * 4;
         for (int row = y0; row < y1; ++row)
             std::memcpy(&out[(static_cast<std::size_t>(row - yFromBottom) * w + (x0 - x)) * 4],

@@ -68,6 +68,8 @@ struct EtatDepart {
     float alphaRegard = 0;
     float hauteurNourriture = 0;
     float rotationNourriture = 0;
+    float xNourriture = 0;
+    float yNourriture = 0;
     float xCibleRegard = 0;
     float yCibleRegard = 0;
     std::array<float, 6> rotationsEtoiles{};

@@ -52,6 +52,8 @@ template <class F> void ChampsDeDepart(Pantin& p, EtatDepart& e, F f) {
     f(p.objetUneMain, e.objetUneMain);
     if (p.nourriture) {
         f(p.nourriture->rotation, e.rotationNourriture);
+        f(p.nourriture->x, e.xNourriture);
+        f(p.nourriture->y, e.yNourriture);
     }
     if (p.visage) {
         f(p.visage->xCible, e.xCibleRegard);
@@ -109,6 +111,8 @@ void Pantin::MemoriseEtatDepart() {
     }
     if (buste) {
         buste->rotationDepart = buste->rotation;
+        buste->xDepart = buste->x;
+        buste->yDepart = buste->y;
     }
     ChampsDeDepart(*this, etatDepart, [](auto& champ, auto& copie) { copie = champ; });
     etatDepart.distanceEtoiles = std::trunc(distanceEtoiles);
@@ -126,8 +130,11 @@ void Pantin::RestaureEtatDepart() {
             part->rotation = static_cast<float>(part->rotationDepart);
         }
     }
+    // The torso where it stood: a puppet that waits or is moved by another starts from there.
     if (buste) {
         buste->rotation = buste->rotationDepart;
+        buste->x = buste->xDepart;
+        buste->y = buste->yDepart;
     }
     if (visage) {
         visage->SetFrame(visage->expressionDepart);
@@ -144,6 +151,10 @@ void Pantin::RestaureEtatDepart() {
         }
     }
     guitareLancee = false;
+    // The limbs back on the torso, as at the start (a carried puppet waits for its carrier).
+    if (!porte) {
+        PlaceMembres();
+    }
     RestaureAnimal(animal1.get());
     RestaureAnimal(animal2.get());
 }

@@ -142,9 +142,12 @@ int iPlayfieldPersos::AnimePersos() {
         if (AuRepos(p0->action1) && AuRepos(p0->action2)) {
             p0->Repos(p0->xArrivee);
         }
-        PasDAction(*p0, p0->action1);
+        // A carried partner is seated once the carrier has taken its own step: it then sits on
+        // the carrier where the carrier is in this frame.
+        const bool porteEnDernier = p0->action1 == CodeAction::PorterSurEpaules;
+        PasDAction(*p0, porteEnDernier ? p0->action2 : p0->action1);
         const bool enCours = p0->actionEnCours;
-        PasDAction(*p0, p0->action2);
+        PasDAction(*p0, porteEnDernier ? p0->action1 : p0->action2);
         p0->actionEnCours = enCours || p0->actionEnCours;
     }
     if (Pantin* p1 = Perso(1); deuxiemePerso && p1) {
@@ -344,6 +347,27 @@ void iPlayfieldPersos::DessineSol() {
     }
 }
 
+void iPlayfieldPersos::DessineLaisse(const Animal& a) {
+    SetColor(0, 0, 0);
+    SetAlpha(0.8f);
+    const float lx = a.laisseX;
+    const float ly = a.laisseY;
+    if (a.EstPoisson()) {
+        const float bx = a.ventre->x;
+        const float by = a.ventre->y;
+        platform::DrawLine(lx, ly, bx - 53, by - 48);
+        platform::DrawPoly({lx, ly - 2, lx, ly + 2, bx - 53, by - 45, bx - 51, by - 51});
+    } else if (a.tete) {
+        const float hx = a.tete->x;
+        const float hy = a.tete->y;
+        platform::DrawLine(lx, ly + 1, hx, hy + 1);
+        platform::DrawLine(lx, ly - 1, hx, hy - 1);
+        platform::DrawLine(lx, ly, hx, hy);
+        platform::DrawPoly({lx - 2, ly - 2, lx + 1, ly + 2, hx + 2, hy + 3, hx - 2, hy - 3});
+    }
+    SetAlpha(1.0f);
+}
+
 void iPlayfieldPersos::DessineAnimaux(bool avecRegardes) {
     for (int i = 0; i <= dernierPerso; ++i) {
         const Pantin* p = Perso(i);
@@ -353,25 +377,11 @@ void iPlayfieldPersos::DessineAnimaux(bool avecRegardes) {
         if (p->animalPromene && p->animal1 && p->animal1->ventre) {
             const Animal& a = *p->animal1;
             a.DessineCorps();
-            SetColor(0, 0, 0);
-            SetAlpha(0.8f);
-            const float lx = a.laisseX;
-            const float ly = a.laisseY;
-            if (a.EstPoisson()) {
-                const float bx = a.ventre->x;
-                const float by = a.ventre->y;
-                platform::DrawLine(lx, ly, bx - 53, by - 48);
-                platform::DrawPoly({lx, ly - 2, lx, ly + 2, bx - 53, by - 45, bx - 51, by - 51});
-            } else if (a.tete) {
-                const float hx = a.tete->x;
-                const float hy = a.tete->y;
-                platform::DrawLine(lx, ly + 1, hx, hy + 1);
-                platform::DrawLine(lx, ly - 1, hx, hy - 1);
-                platform::DrawLine(lx, ly, hx, hy);
-                platform::DrawPoly(
-                    {lx - 2, ly - 2, lx + 1, ly + 2, hx + 2, hy + 3, hx - 2, hy - 3});
+            // A walker that has left the room takes its lead along: no line across an empty
+            // room to an animal that went the other way.
+            if (p->buste && p->buste->x >= 0 && p->buste->x <= 1280) {
+                DessineLaisse(a);
             }
-            SetAlpha(1.0f);
             a.DessineTete();
         }
         if (avecRegardes && p->animalRegarde && p->animal2) {

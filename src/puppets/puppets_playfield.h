@@ -11,6 +11,7 @@
 #include "platform/audio.h"
 #include "puppets/pantin.h"
 
+class Animal;
 class BmpFile;
 class iGuiButton2;
 
@@ -70,6 +71,8 @@ class iPlayfieldPersos : public iPlayfield {
     // The drawing the room playfields share, back to front.
     void DessineSol();
     void DessineAnimaux(bool avecRegardes);
+    // The lead from the walker's hand to the animal's head (the body of a fish).
+    void DessineLaisse(const Animal& animal);
     void DessinePersos();
     void DessineObjetsEnVol();
     void DessineRegardsEtEtoiles();

@@ -1,6 +1,8 @@
 #pragma once
-// Every action a sentence can ask for, set up on a puppets playfield as the staging would, run
-// frame by frame with the manual clock. Shared by the step tests and the contact sheets.
+// Every action a sentence can ask for, set up on a terrain as the staging would, run frame by
+// frame with the manual clock. Shared by the step tests, the capture tests and the sheets.
+#include <cctype>
+#include <cmath>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -8,14 +10,15 @@
 #include "framework/shared_assets.h"
 #include "platform/audio.h"
 #include "puppet_fixture.h"
-#include "puppets/puppets_playfield.h"
+#include "puppets/terrain_playfield.h"
+#include "puppets/terrain_staging.h"
 
-// One puppet of a scene: its verb for the building, its codes and places.
+// One puppet of a scene: its verb for the building, its codes, places, props and partner.
 struct Acteur {
     String verbe;
     int code1 = 0;
-    int code2 = 0;
     float x = 640;
+    int type = 0;
     float xDepart = 0;
     // 0 keeps the built facing.
     float sens = 0;
@@ -23,7 +26,6 @@ struct Acteur {
     String deuxMains;
     String animal1;
     String animal2;
-    int type = 0;
     int index = 0;
     bool dort = false;
     bool porte = false;
@@ -31,6 +33,17 @@ struct Acteur {
     bool cible = false;
     bool cibleEnMouvement = false;
     float angleBras2 = 0;
+
+    Acteur& En(float v) { return x = v, *this; }
+    Acteur& Depart(float v) { return xDepart = v, *this; }
+    Acteur& Sens(float v) { return sens = v, *this; }
+    Acteur& Vers(int i) { return index = i, *this; }
+    Acteur& Tient(const char16_t* mot) { return uneMain = mot, *this; }
+    Acteur& Souleve(const char16_t* mot) { return deuxMains = mot, *this; }
+    Acteur& Promene(const char16_t* mot) { return animal1 = mot, angleBras2 = -60, *this; }
+    Acteur& Regarde(const char16_t* mot) { return animal2 = mot, *this; }
+    // Sets one of the flags above.
+    Acteur& Avec(bool Acteur::*drapeau) { return this->*drapeau = true, *this; }
 };
 
 struct Scene {
@@ -44,181 +57,90 @@ struct Scene {
 
 // Test names show the scene's name.
 inline void PrintTo(const Scene& scene, std::ostream* os) { *os << scene.nom; }
+inline std::string NomDeScene(const ::testing::TestParamInfo<Scene>& info) {
+    std::string n;
+    for (char c : info.param.nom) {
+        n += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    }
+    return n;
+}
 
 // A puppet of body `type` with its verb and main code, standing at (or travelling to) x.
 inline Acteur Role(const char16_t* verbe, int code, float x, int type) {
     Acteur a;
     a.verbe = verbe;
     a.code1 = code;
-    a.x = x;
     a.type = type;
-    return a;
+    return a.En(x);
 }
 
 inline std::vector<Scene> Scenes() {
     using namespace CodeAction;
+    // Walkers start near the left edge and leave the room on the right.
     const float loin = 1280 + 250;
-    const auto avec = [](Acteur a, auto&& change) {
-        change(a);
-        return a;
-    };
-    // A walker starts near the left edge and leaves the room on the right.
-    const auto marcheur = [&](const char16_t* verbe, int code, float depart, int type) {
-        return avec(Role(verbe, code, loin, type), [&](Acteur& a) { a.xDepart = depart; });
-    };
-    const auto lanceur = [&](const char16_t* verbe, int code, const char16_t* objet) {
-        return avec(Role(verbe, code, 300, 0), [&](Acteur& a) {
-            a.sens = 1;
-            a.index = 1;
-            a.uneMain = objet;
-        });
-    };
-    const Acteur cible = avec(Role(u"", Aucune, 900, 5), [](Acteur& a) { a.cible = true; });
-
-    std::vector<Scene> s;
-    s.push_back({"marche", {marcheur(u"i_marcher", Marcher, 90, 0)}});
-    s.push_back({"course", {marcheur(u"i_courir", Courir, 40, 0)}});
-    s.push_back({"monocycle", {marcheur(u"i_pedaler", Pedaler, 60, 4)}});
-    s.push_back({"laisse", {avec(marcheur(u"a_promener", Promener, 30, 6), [](Acteur& a) {
-                     a.animal1 = u"animal_chien_m";
-                     a.angleBras2 = -60;
-                 })}});
-    const auto chasseur = [&](int type) {
-        return avec(Role(u"p_poursuivre", Poursuivre, 300, type), [](Acteur& a) { a.index = 1; });
-    };
-    const auto chasse = [](Acteur a) {
-        a.poursuivi = true;
-        return a;
-    };
-    s.push_back({"poursuite", {chasseur(2), chasse(Role(u"", Aucune, 900, 8))}, 1400});
-    s.push_back(
+    const Acteur cible = Role(u"", Aucune, 900, 5).Avec(&Acteur::cible);
+    const Acteur chasse = Role(u"", Aucune, 900, 8).Avec(&Acteur::poursuivi);
+    return {
+        {"marche", {Role(u"i_marcher", Marcher, loin, 0).Depart(90)}},
+        {"course", {Role(u"i_courir", Courir, loin, 0).Depart(40)}},
+        {"monocycle", {Role(u"i_pedaler", Pedaler, loin, 4).Depart(60)}},
+        {"laisse", {Role(u"a_promener", Promener, loin, 6).Depart(30).Promene(u"animal_chien_m")}},
+        {"poursuite", {Role(u"p_poursuivre", Poursuivre, 300, 2).Vers(1), chasse}, 1400},
         {"poursuite d'un souleveur",
-         {chasseur(1), chasse(avec(Role(u"odm_soulever", Soulever, 900, 7),
-                                   [](Acteur& a) { a.deuxMains = u"deuxmains_caisse_f"; }))},
-         1400});
-    s.push_back({"epaules",
-                 {avec(Role(u"p_portersurepaules", PorterSurEpaules, 640, 3),
-                       [](Acteur& a) {
-                           a.sens = 1;
-                           a.index = 1;
-                       }),
-                  avec(Role(u"", Aucune, 640, 4), [](Acteur& a) {
-                      a.sens = 1;
-                      a.porte = true;
-                  })}});
-    s.push_back(
-        {"un bras",
-         {avec(Role(u"i_lever un bras", LeverUnBras, 700, 5), [](Acteur& a) { a.xDepart = 620; })},
-         1200,
-         150});
-    s.push_back({"deux bras",
-                 {avec(Role(u"i_lever les bras", LeverLesBras, 500, 8),
-                       [](Acteur& a) { a.xDepart = 420; })},
-                 1200,
-                 150});
-    s.push_back({"soulever", {avec(Role(u"odm_soulever", Soulever, 400, 0), [](Acteur& a) {
-                     a.deuxMains = u"deuxmains_gateau_m";
-                 })}});
-    s.push_back({"lancer sur", {lanceur(u"p_lancer sur", LancerSur, u"unemain_balle_f"), cible}});
-    // The same the other way: the flight and the landing mirror.
-    s.push_back({"lancer sur vers la gauche",
-                 {avec(lanceur(u"p_lancer sur", LancerSur, u"unemain_pomme_f"),
-                       [](Acteur& a) {
-                           a.x = 950;
-                           a.sens = -1;
-                       }),
-                  avec(cible, [](Acteur& a) {
-                      a.x = 350;
-                      a.sens = 1;
-                  })}});
-    s.push_back({"lancer a",
-                 {lanceur(u"p_lancer a", LancerA, u"unemain_pomme_f"),
-                  avec(cible, [](Acteur& a) { a.cible = false; })}});
-    s.push_back({"lancer", {avec(Role(u"oum_lancer", LancerObjet, 500, 3), [](Acteur& a) {
-                     a.xDepart = 420;
-                     a.uneMain = u"unemain_marteau_m";
-                 })}});
-    // The target walks across; the thrower waits until it is far enough ahead.
-    s.push_back({"lancer sur qui marche",
-                 {avec(lanceur(u"p_lancer sur", LancerSur, u"unemain_banane_f"),
-                       [](Acteur& a) { a.cibleEnMouvement = true; }),
-                  avec(cible, [&](Acteur& a) {
-                      a.verbe = u"i_marcher";
-                      a.code1 = Marcher;
-                      a.x = loin;
-                  })}});
-    s.push_back({"guitare", {Role(u"i_jouer de la musique", JouerMusique, 640, 1)}, 240, 200});
-    s.push_back(
-        {"cuisine",
-         {avec(Role(u"i_cuisiner", Cuisiner, 640, 6), [](Acteur& a) { a.uneMain = u"poele"; })},
-         240,
-         200});
-    s.push_back(
-        {"dodo", {avec(Role(u"", Aucune, 640, 7), [](Acteur& a) { a.dort = true; })}, 240, 420});
-    s.push_back({"regard",
-                 {avec(Role(u"po_regarder", RegarderPersonne, 350, 2),
-                       [](Acteur& a) {
-                           a.sens = 1;
-                           a.index = 1;
-                       }),
-                  avec(Role(u"", Aucune, 950, 8), [](Acteur& a) { a.sens = -1; })},
-                 120,
-                 150});
-    s.push_back({"elephant",
-                 {avec(Role(u"po_regarder", RegarderObjet, 300, 4),
-                       [](Acteur& a) {
-                           a.sens = 1;
-                           a.animal2 = u"animal_elephant_m";
-                       })},
-                 800});
-    return s;
+         {Role(u"p_poursuivre", Poursuivre, 300, 1).Vers(1), Role(u"odm_soulever", Soulever, 900, 7)
+                                                                 .Souleve(u"deuxmains_caisse_f")
+                                                                 .Avec(&Acteur::poursuivi)},
+         1400},
+        {"epaules",
+         {Role(u"p_portersurepaules", PorterSurEpaules, 640, 3).Sens(1).Vers(1),
+          Role(u"", Aucune, 640, 4).Sens(1).Avec(&Acteur::porte)}},
+        {"un bras", {Role(u"i_lever un bras", LeverUnBras, 700, 5).Depart(620)}, 1200, 150},
+        {"deux bras", {Role(u"i_lever les bras", LeverLesBras, 500, 8).Depart(420)}, 1200, 150},
+        {"soulever", {Role(u"odm_soulever", Soulever, 400, 0).Souleve(u"deuxmains_gateau_m")}},
+        {"lancer sur",
+         {Role(u"p_lancer sur", LancerSur, 300, 0).Sens(1).Vers(1).Tient(u"unemain_balle_f"),
+          cible}},
+        // The same the other way: the flight and the landing mirror.
+        {"lancer sur vers la gauche",
+         {Role(u"p_lancer sur", LancerSur, 950, 0).Sens(-1).Vers(1).Tient(u"unemain_pomme_f"),
+          Acteur(cible).En(350).Sens(1)}},
+        {"lancer a",
+         {Role(u"p_lancer a", LancerA, 300, 0).Sens(1).Vers(1).Tient(u"unemain_pomme_f"),
+          Role(u"", Aucune, 900, 5)}},
+        {"lancer",
+         {Role(u"oum_lancer", LancerObjet, 500, 3).Depart(420).Tient(u"unemain_marteau_m")}},
+        // The target walks across; the thrower waits until it is far enough ahead.
+        {"lancer sur qui marche",
+         {Role(u"p_lancer sur", LancerSur, 300, 0)
+              .Sens(1)
+              .Vers(1)
+              .Tient(u"unemain_banane_f")
+              .Avec(&Acteur::cibleEnMouvement),
+          Role(u"i_marcher", Marcher, loin, 5).Avec(&Acteur::cible)}},
+        {"guitare", {Role(u"i_jouer de la musique", JouerMusique, 640, 1)}, 240, 200},
+        {"cuisine", {Role(u"i_cuisiner", Cuisiner, 640, 6).Tient(u"poele")}, 240, 200},
+        {"dodo", {Role(u"", Aucune, 640, 7).Avec(&Acteur::dort)}, 240, 420},
+        {"regard",
+         {Role(u"po_regarder", RegarderPersonne, 350, 2).Sens(1).Vers(1),
+          Role(u"", Aucune, 950, 8).Sens(-1)},
+         120,
+         150},
+        {"elephant",
+         {Role(u"po_regarder", RegarderObjet, 300, 4).Sens(1).Regarde(u"animal_elephant_m")},
+         800},
+    };
 }
 
-// A puppets playfield that plays the shared guitar loop and aims its lookers as the terrain does.
-class ScenePersos : public iPlayfieldFin {
-  public:
-    platform::SoundPtr SonGuitare() const override { return songuitare1; }
-
-    // The room as the terrain draws it, watched animals included.
-    int OnRender() override {
-        platform::Cls(static_cast<float>(couleurFond[0]) / 255,
-                      static_cast<float>(couleurFond[1]) / 255,
-                      static_cast<float>(couleurFond[2]) / 255);
-        DessineSol();
-        DessineAnimaux(true);
-        DessinePersos();
-        DessineObjetsEnVol();
-        DessineRegardsEtEtoiles();
-        return 0;
-    }
-
-    // The heads of the lookers toward their target, once per frame after AnimePersos.
-    void Vise() {
-        for (int i = 0; i <= dernierPerso; ++i) {
-            Pantin* p = persos[static_cast<std::size_t>(i)].get();
-            if (!p) {
-                continue;
-            }
-            if (p->AAction(CodeAction::RegarderPersonne)) {
-                const Pantin& q = *persos[static_cast<std::size_t>(p->indexRegarde)];
-                p->Vise(q.tete->x, q.tete->y - 50);
-            } else if (p->AAction(CodeAction::RegarderObjet) && p->animal2) {
-                p->Vise(p->animal2->ventre->x, p->animal2->ventre->y - 200);
-            }
-        }
-    }
-};
-
-// Builds the scene's puppets in order on a 1280 by 768 room, codes and places as the staging
-// sets them, and saves their start state.
-inline std::shared_ptr<ScenePersos> Monte(const Scene& scene) {
-    auto terrain = std::make_shared<ScenePersos>();
-    terrain->width = 1280;
-    terrain->height = 768;
-    terrain->largeur = 1280;
-    terrain->hauteur = 768;
+// Builds the scene's puppets in order on a terrain, codes and places as the staging sets them,
+// and saves their start state.
+inline std::shared_ptr<iPlayFieldTerrainAction> Monte(const Scene& scene) {
+    auto terrain = std::make_shared<iPlayFieldTerrainAction>();
+    terrain->New();
+    terrain->width = terrain->largeur = 1280;
+    terrain->height = terrain->hauteur = 768;
     terrain->couleurFond = {224, 129, 219};
     terrain->couleurSol = {209, 114, 204};
+    terrain->sonGuitare = songuitare1;
     terrain->dernierPerso = static_cast<int>(scene.acteurs.size()) - 1;
     terrain->deuxiemePerso = scene.acteurs.size() > 1;
     for (std::size_t i = 0; i < scene.acteurs.size(); ++i) {
@@ -237,23 +159,52 @@ inline std::shared_ptr<ScenePersos> Monte(const Scene& scene) {
         p->xArrivee = a.x;
         p->xDepart = a.xDepart;
         p->action1 = a.code1;
-        p->action2 = a.code2;
         p->indexPoursuivi = p->indexCible = p->indexPorte = p->indexRegarde = a.index;
         p->poursuivi = a.poursuivi;
         p->lancerSurPersonne = a.cible;
         p->cibleEnMouvement = a.cibleEnMouvement;
-        if (a.angleBras2 != 0) {
-            p->angleBras2 = a.angleBras2;
-        }
+        p->angleBras2 = a.angleBras2 != 0 ? a.angleBras2 : p->angleBras2;
         p->Repos(a.x);
+        p->sensTete = p->sens;
         terrain->persos[i] = p;
     }
     for (int i = 0; i <= terrain->dernierPerso; ++i) {
-        Pantin& p = *terrain->persos[static_cast<std::size_t>(i)];
-        p.sensTete = p.sens;
-        p.MemoriseEtatDepart();
+        terrain->persos[static_cast<std::size_t>(i)]->MemoriseEtatDepart();
     }
     return terrain;
+}
+
+// A terrain as the game scene makes it: four new puppets dressed for the sentence, then staged
+// (joining `scene` when there is one).
+inline std::shared_ptr<iPlayFieldTerrainAction> Stage(const StructureAction& s,
+                                                      iEngine* scene = nullptr, int index = 0) {
+    auto t = std::make_shared<iPlayFieldTerrainAction>();
+    t->New();
+    for (auto& p : t->persos) {
+        p = std::make_shared<Pantin>();
+    }
+    HabilleLesPersos(t->persos, &s);
+    FabriqueTerrain(scene, index, t, s);
+    return t;
+}
+
+// A fingerprint of a drawn frame. The face, sleep and fish pictures follow the clock, which a
+// replay does not rewind.
+inline std::size_t Empreinte(const std::vector<platform::DrawCommand>& commandes) {
+    std::size_t h = 0;
+    const auto mele = [&h](std::size_t v) { h ^= v + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2); };
+    for (const auto& c : commandes) {
+        mele(std::hash<String>{}(c.image) + static_cast<std::size_t>(c.kind));
+        const bool horloge = platform::Contains(c.image, u"visage") ||
+                             platform::Contains(c.image, u"zzz") ||
+                             platform::Contains(c.image, u"poisson");
+        mele(horloge ? 0 : static_cast<std::size_t>(c.frame));
+        for (float v : c.points) {
+            mele(static_cast<std::size_t>(std::lround(v * 100)));
+        }
+        mele(static_cast<std::size_t>(std::lround(c.alpha * 1000)));
+    }
+    return h;
 }
 
 // The puppets' fixture with the shared sounds loaded and played on a recording mixer.
@@ -272,10 +223,10 @@ class ActionTest : public PuppetTest {
     }
 
     // One frame: the clock, the animation, the aim. Returns animationFinie.
-    bool Avance(ScenePersos& terrain) {
+    bool Avance(iPlayFieldTerrainAction& terrain) {
         clock.Advance(17);
         terrain.AnimePersos();
-        terrain.Vise();
+        terrain.VisePersos();
         return terrain.animationFinie;
     }
 

@@ -6,13 +6,19 @@
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #include <stb/stb_image_write.h>
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "action_scenes.h"
+#include "framework/frame_chain.h"
 #include "platform/gl_graphics.h"
 #include "puppet_fixture.h"
+#include "puppets/bmp_file.h"
+#include "puppets/terrain_playfield.h"
+#include "sentence/realisation.h"
 
 namespace {
 
@@ -22,13 +28,14 @@ constexpr int TileH = 600;
 class ContactSheetTest : public PuppetTest {
   protected:
     void SetUp() override {
-        // The window stays until the process ends (see the widget screenshots).
+        // The window stays until the process ends (see the widget screenshots). Its own title
+        // keeps it apart from the game's window, which the end-to-end test looks for.
         static GLFWwindow* window = []() -> GLFWwindow* {
             if (!glfwInit()) {
                 return nullptr;
             }
             glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
-            return glfwCreateWindow(1134, 680, "MirelvanQuibs", nullptr, nullptr);
+            return glfwCreateWindow(1134, 680, "puppets test", nullptr, nullptr);
         }();
         if (!window) {
             GTEST_SKIP() << "no display or no OpenGL context: contact sheet not drawn";
@@ -40,13 +47,20 @@ class ContactSheetTest : public PuppetTest {
 
     // Draws into the window's bottom-left w by h corner and pastes it at (x, y) of the sheet.
     void Tile(int x, int y, int w, int h, const std::function<void()>& draw) {
+        Colle(x, y, w, h, [&] {
+            platform::Cls(0.96f, 0.93f, 0.86f);
+            platform::SetColor(217, 199, 168);
+            platform::DrawRect(0, static_cast<float>(height - 40), static_cast<float>(w), 40);
+            // The tile's floor line is the window's bottom edge, 40 units below the terrain's.
+            platform::Translate(0, static_cast<float>(height - h));
+            draw();
+        });
+    }
+
+    // The same on the window as it is; a white line at the piece's left and top edges.
+    void Colle(int x, int y, int w, int h, const std::function<void()>& draw, bool bord = false) {
         platform::SetGraphicsDevice(gl.get());
         gl->BeginFrame(width, height);
-        platform::Cls(0.96f, 0.93f, 0.86f);
-        platform::SetColor(217, 199, 168);
-        platform::DrawRect(0, static_cast<float>(height - 40), static_cast<float>(w), 40);
-        // The tile's floor line is the window's bottom edge, 40 units below the terrain's.
-        platform::Translate(0, static_cast<float>(height - h));
         draw();
         gl->EndFrame();
         const auto bgra = gl->ReadPixels(0, 0, w, h);
@@ -55,11 +69,32 @@ class ContactSheetTest : public PuppetTest {
             for (int col = 0; col < w; ++col) {
                 const std::size_t from = (static_cast<std::size_t>(h - 1 - row) * w + col) * 4;
                 const std::size_t to = (static_cast<std::size_t>(y + row) * sheetW + x + col) * 3;
-                sheet[to] = bgra[from + 2];
-                sheet[to + 1] = bgra[from + 1];
-                sheet[to + 2] = bgra[from];
+                const bool blanc = bord && (row == 0 || col == 0);
+                sheet[to] = blanc ? 255 : bgra[from + 2];
+                sheet[to + 1] = blanc ? 255 : bgra[from + 1];
+                sheet[to + 2] = blanc ? 255 : bgra[from];
             }
         }
+    }
+
+    // A terrain's room, the part below `haut` at half size, pasted at (x, y) of the sheet.
+    void Piece(iPlayFieldTerrainAction& t, int x, int y, float haut = 0) {
+        const int w = 640;
+        const int h = static_cast<int>((768 - haut) / 2);
+        Colle(
+            x, y, w, h,
+            [&] {
+                platform::Translate(0, static_cast<float>(height - h));
+                platform::Scale(0.5f, 0.5f);
+                platform::Translate(0, -haut);
+                t.OnRender();
+            },
+            true);
+    }
+
+    bool Ecrit(const std::string& nom, int sheetH) {
+        const std::string chemin = std::string(MQ_TEST_OUTPUT) + "/" + nom + ".png";
+        return stbi_write_png(chemin.c_str(), sheetW, sheetH, 3, sheet.data(), sheetW * 3) != 0;
     }
 
     int width = 0;
@@ -147,73 +182,159 @@ TEST_F(ContactSheetTest, BodyTypesBothFacingsWithPropsAndHatsAndTheAnimals) {
     ASSERT_TRUE(stbi_write_png(path.c_str(), sheetW, sheetH, 3, sheet.data(), sheetW * 3));
 }
 
-// Every action of the scenes, eight moments of one run each (from the start to a little after
-// the end), drawn by OpenGL, the lower part of the room where the puppets act, two per row.
-TEST_F(ContactSheetTest, EveryActionAsAStripOfFrames) {
+// Every action of the scenes, eight moments of one run (from the start to a little after the
+// end), drawn by OpenGL: the lower part of the room where the puppets act, two per row.
+class ActionStrips : public ContactSheetTest, public ::testing::WithParamInterface<Scene> {};
+
+TEST_P(ActionStrips, EightMomentsOfTheAction) {
     gl = platform::CreateOpenGlGraphics();
-    constexpr float Echelle = 0.5f;
+    const Scene& scene = GetParam();
+    // A first run tells when the action ends.
+    int fin = 0;
+    for (auto t = Monte(scene); fin < scene.limite && !t->animationFinie; ++fin) {
+        clock.Advance(17);
+        t->AnimePersos();
+        t->VisePersos();
+    }
+    const int total = std::max(fin + 40, scene.duree);
+    platform::SetSeed(platform::StartSeed);
+    const auto t = Monte(scene);
+    t->MeublesAuHasard();
     constexpr float Haut = 180;
-    const int w = static_cast<int>(1280 * Echelle);
-    const int h = static_cast<int>((768 - Haut) * Echelle);
-    ASSERT_LE(h, height);
-    constexpr int Images = 8;
-    constexpr int Colonnes = 2;
-    for (const Scene& scene : Scenes()) {
-        // A first run tells when the action ends.
-        platform::SetSeed(platform::StartSeed);
-        int fin = 0;
-        {
-            const auto t = Monte(scene);
-            while (fin < scene.limite && !(t->AnimePersos(), t->Vise(), t->animationFinie)) {
-                clock.Advance(17);
-                ++fin;
-            }
-        }
-        const int total = std::max(fin + 40, scene.duree);
-        platform::SetSeed(platform::StartSeed);
-        const auto t = Monte(scene);
-        t->MeublesAuHasard();
-        sheetW = Colonnes * w;
-        const int sheetH = Images / Colonnes * h;
-        sheet.assign(static_cast<std::size_t>(sheetW) * sheetH * 3, 255);
-        int prise = 0;
-        for (int n = 0; n <= total && prise < Images; ++n) {
-            clock.Advance(17);
-            t->AnimePersos();
-            t->Vise();
-            if (n < prise * total / (Images - 1)) {
-                continue;
-            }
-            platform::SetGraphicsDevice(gl.get());
-            gl->BeginFrame(width, height);
-            platform::Translate(0, static_cast<float>(height - h));
-            platform::Scale(Echelle, Echelle);
-            platform::Translate(0, -Haut);
-            t->OnRender();
-            gl->EndFrame();
-            const auto bgra = gl->ReadPixels(0, 0, w, h);
-            platform::SetGraphicsDevice(&graphics);
-            const int x0 = (prise % Colonnes) * w;
-            const int y0 = (prise / Colonnes) * h;
-            for (int row = 0; row < h; ++row) {
-                for (int col = 0; col < w; ++col) {
-                    const std::size_t from = (static_cast<std::size_t>(h - 1 - row) * w + col) * 4;
-                    const std::size_t to =
-                        (static_cast<std::size_t>(y0 + row) * sheetW + x0 + col) * 3;
-                    // A white line between the pictures.
-                    const bool bord = row == 0 || col == 0;
-                    sheet[to] = bord ? 255 : bgra[from + 2];
-                    sheet[to + 1] = bord ? 255 : bgra[from + 1];
-                    sheet[to + 2] = bord ? 255 : bgra[from];
-                }
-            }
+    const int h = static_cast<int>((768 - Haut) / 2);
+    sheetW = 2 * 640;
+    sheet.assign(static_cast<std::size_t>(sheetW) * 4 * h * 3, 255);
+    for (int n = 0, prise = 0; n <= total && prise < 8; ++n) {
+        clock.Advance(17);
+        t->AnimePersos();
+        t->VisePersos();
+        if (n >= prise * total / 7) {
+            Piece(*t, prise % 2 * 640, prise / 2 * h, Haut);
             ++prise;
         }
-        std::string nom;
-        for (char c : scene.nom) {
-            nom += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-        }
-        const std::string path = std::string(MQ_TEST_OUTPUT) + "/action_" + nom + ".png";
-        ASSERT_TRUE(stbi_write_png(path.c_str(), sheetW, sheetH, 3, sheet.data(), sheetW * 3));
     }
+    ASSERT_TRUE(Ecrit("action_" + NomDeScene({scene, 0}), 4 * h));
+}
+
+INSTANTIATE_TEST_SUITE_P(Scenes, ActionStrips, ::testing::ValuesIn(Scenes()), NomDeScene);
+
+namespace {
+
+// A sentence as the generator writes it: subject, main verb, its object, the second noun
+// group's verb and object, the subject's own verb and object.
+StructureAction Phrase(const char16_t* gn1, const char16_t* action, const char16_t* gn2,
+                       const char16_t* vc2 = u"", const char16_t* oc2 = u"",
+                       const char16_t* vc1 = u"", const char16_t* oc1 = u"") {
+    StructureAction s;
+    s.GroupeNominal1 = gn1;
+    s.Action = action;
+    s.GroupeNominal2 = gn2;
+    s.VerbeComplement2 = vc2;
+    s.ObjetComplement2 = oc2;
+    s.VerbeComplement1 = vc1;
+    s.ObjetComplement1 = oc1;
+    for (const String* role :
+         {&s.GroupeNominal1, &s.GroupeNominal2, &s.ObjetComplement1, &s.ObjetComplement2}) {
+        s.NombrePersos += platform::StartsWith(*role, u"perso");
+    }
+    return s;
+}
+
+// A dozen sentences: passive, relative, throws, animals, guitar, cook, sleep, carry, lift.
+std::vector<StructureAction> Phrases() {
+    std::vector<StructureAction> p = {
+        Phrase(u"perso_dame_f", u"a_promener", u"animal_chien_m"),
+        Phrase(u"perso_petite fille_f", u"p_poursuivre", u"perso_monsieur_m"),
+        Phrase(u"perso_monsieur_m", u"po_regarder", u"perso_dame_f", u"i_cuisiner"),
+        Phrase(u"perso_petite fille_f", u"p_lancer sur", u"perso_monsieur_m"),
+        Phrase(u"perso_monsieur_m", u"p_lancer a", u"perso_dame_f"),
+        Phrase(u"perso_monsieur_m", u"p_portersurepaules", u"perso_petit garcon_m"),
+        Phrase(u"perso_dame_f", u"i_jouer de la musique", u""),
+        Phrase(u"perso_dame_f", u"po_regarder", u"perso_monsieur_m", u"i_dormir"),
+        Phrase(u"perso_monsieur_m", u"po_regarder", u"animal_elephant_m"),
+        Phrase(u"perso_petite fille_f", u"odm_soulever", u"deuxmains_gateau_m"),
+        Phrase(u"perso_petit garcon_m", u"p_poursuivre", u"perso_dame_f", u"a_promener",
+               u"animal_crocodile_m"),
+        Phrase(u"perso_monsieur_m", u"i_lever un bras", u"", u"", u"", u"i_pedaler"),
+        Phrase(u"perso_dame_f", u"po_regarder", u"unemain_pomme_f|par_terre", u"", u"",
+               u"ouodm_tenir", u"deuxmains_caisse_f"),
+        Phrase(u"perso_dame_f", u"po_regarder", u"perso_monsieur_m", u"p_lancer sur",
+               u"perso_petit garcon_m")};
+    p[0].GroupeNominalAdjectif2 = u"marron";
+    p[1].Passive = p[1].PassiveOuQue = true;
+    p[2].RelativeQue = p[2].PassiveOuQue = true;
+    p[3].ObjetDonneLance1 = u"unemain_balle_f";
+    p[4].ObjetDonneLance1 = u"unemain_pomme_f";
+    p[8].GroupeNominalAdjectif2 = u"gris";
+    p[13].ObjetDonneLance2 = u"unemain_balle_f";
+    return p;
+}
+
+} // namespace
+
+// Each sentence staged as the game stages it, a frame from the middle of its animation and one
+// from its end side by side, the PNG beside a text file holding the sentence.
+class StagedSentences : public ContactSheetTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(StagedSentences, MiddleAndEnd) {
+    gl = platform::CreateOpenGlGraphics();
+    const StructureAction s = Phrases()[static_cast<std::size_t>(GetParam())];
+    platform::SetSeed(platform::StartSeed + GetParam());
+    const auto t = Stage(s);
+    // A first run tells when the animation ends; its replay is drawn.
+    int fin = 0;
+    for (; fin < 2000 && !t->animationFinie; ++fin) {
+        t->AnimePersos();
+        t->VisePersos();
+        clock.Advance(17);
+    }
+    for (int i = 0; i <= t->dernierPerso; ++i) {
+        t->persos[static_cast<std::size_t>(i)]->RestaureEtatDepart();
+    }
+    const int milieu = std::max(fin / 2, 40);
+    const int bout = std::max(fin + 30, 150);
+    sheetW = 2 * 640;
+    sheet.assign(static_cast<std::size_t>(sheetW) * 384 * 3, 255);
+    for (int n = 0; n <= bout; ++n) {
+        clock.Advance(17);
+        t->AnimePersos();
+        t->VisePersos();
+        if (n == milieu || n == bout) {
+            Piece(*t, n == milieu ? 0 : 640, 0);
+        }
+    }
+    const std::string nom = "terrain_" + std::to_string(GetParam() + 101).substr(1);
+    ASSERT_TRUE(Ecrit(nom, 384));
+    std::ofstream(std::string(MQ_TEST_OUTPUT) + "/" + nom + ".txt")
+        << platform::ToUtf8(PhraseDeStructure(false, s, false)) << "\n";
+}
+
+INSTANTIATE_TEST_SUITE_P(Phrases, StagedSentences, ::testing::Range(0, 14));
+
+// A capture by the real device: what OpenGL drew, read back, saved as BMP and loaded again.
+TEST_F(ContactSheetTest, ACaptureReadBackFromOpenGl) {
+    gl = platform::CreateOpenGlGraphics();
+    std::string dossier = std::filesystem::temp_directory_path() / "mq-capture-XXXXXX";
+    ASSERT_NE(mkdtemp(dossier.data()), nullptr);
+    dossierprofil = platform::FromUtf8(dossier + "/");
+    platform::ResetAppState();
+    platform::SetDeviceSize(width, height);
+    BmpFile bmp;
+    // Partly off the right edge: 20 columns remain, the top right corner yellow on blue.
+    Colle(0, 0, 0, 0, [&] {
+        platform::Cls(40 / 255.0f, 120 / 255.0f, 200 / 255.0f);
+        platform::SetColor(250, 220, 0);
+        platform::DrawRect(static_cast<float>(width - 20), 0, 20, 20);
+        EXPECT_TRUE(bmp.Capture(width - 20, 0, 50, 30));
+    });
+    EXPECT_TRUE(bmp.Sauve(u"reel"));
+    const auto image = platform::LoadImage(platform::FromUtf8(dossier + "/reel.bmp"));
+    std::filesystem::remove_all(dossier);
+    dossierprofil.clear();
+    ASSERT_TRUE(image);
+    ASSERT_EQ(image->Width(), 20);
+    ASSERT_EQ(image->Height(), 30);
+    const auto& rgba = image->GetSurface()->rgba;
+    EXPECT_EQ(std::vector<int>(rgba.begin(), rgba.begin() + 3), (std::vector<int>{250, 220, 0}));
+    EXPECT_EQ(std::vector<int>(rgba.end() - 4, rgba.end() - 1), (std::vector<int>{40, 120, 200}));
 }
