@@ -1,5 +1,6 @@
 #include "screens/screen_globals.h"
 
+#include "game/main_scene_globals.h"
 #include "game/phrase_scene.h"
 #include "screens/gallery_screen.h"
 #include "screens/mode_screen.h"
@@ -20,4 +21,5 @@ void ResetScreenGlobals() {
     ResetGroupesOptions2();
     ResetPhrasesPossibles();
     ResetPhraseGlobals();
+    ResetMainSceneGlobals();
 }
