@@ -10,6 +10,6 @@
 extern std::shared_ptr<StructureAction> structureChoisie;
 extern String phraseChoisie;
 
-// Starts the game that acts out structureChoisie and phraseChoisie; it becomes current at the
-// next frame, and quitting it leads back to ecranchoixdephrase.
+// Starts the main game (kept in engine1) that acts out structureChoisie and phraseChoisie; it
+// becomes current at the next frame, and quitting it leads back to ecranchoixdephrase.
 void LanceAnimationPhrase();

@@ -13,7 +13,9 @@
 //   main_scene_layout.cpp      the grid of terrains, the resize, the card places
 //   main_scene_zoom.cpp        one terrain enlarged, and back to the grid
 //   main_scene_answer.cpp      the checks, the undo, the next board, the veil, the shuffles
-// The per-frame play comes in its own files.
+//   main_scene_play.cpp        each frame: keys, entrance, buttons, boxes, control bars, taps
+//   main_scene_tags.cpp        the cards moved: selection band, drag, bin, swap and slide
+//   main_scene_files.cpp       the export file and the photos with their captions list
 #include <array>
 #include <memory>
 #include <vector>
@@ -116,6 +118,17 @@ class iEngineSceneGlobale : public iEngineEtiq, public PuppetStagingHost, public
     float echangePas = 0;
     float echangePente = 0;
 
+    // A photo asked for: its line goes to the captures list once the terrain's drawing has
+    // written the picture.
+    struct PhotoEnAttente {
+        std::weak_ptr<iPlayFieldTerrainAction> terrain;
+        String nom;
+        String legende;
+    };
+    std::vector<PhotoEnAttente> photosEnAttente;
+    // The board's cards have all come in and their places were told on the debug output.
+    bool tableauAnnonce = false;
+
     iEngineSceneGlobale();
 
     // --- The scene and one board's objects (main_scene_setup.cpp) ---
@@ -171,6 +184,51 @@ class iEngineSceneGlobale : public iEngineEtiq, public PuppetStagingHost, public
     static String SansEspaces(const String& s);
     // The array becomes a random permutation of its indices, one random step per entry.
     static int MelangeEntiers(std::vector<int>& tableau);
+
+    // --- Each frame (main_scene_play.cpp) ---
+
+    int OnUpdate() override;
+    // Leaves the game for another screen; the music stops whatever the way out.
+    void Quitte(const std::shared_ptr<iScene>& ecran, const String& nom);
+    // Ctrl: the terrains hidden or shown.
+    void BasculeTerrains();
+    // Space and the hide button: the cards (and the buttons that go with them) hidden or shown;
+    // Space toggles OK in both matching games, the hide button in the one of several terrains.
+    void BasculeEtiquettes(bool parEspace);
+    // The board comes in: hidden steps, the terrains zoom in one by one, the cards slide in.
+    void Entree(int premier, int dernier);
+    // The terrain's puppets back to their start, one step after each.
+    void Rejoue(int i);
+    // OK, undo, and the button that brings the pictures back.
+    void BoutonsDeLaScene();
+    // The praise after a right answer, with the streak in words now and then.
+    void MontreBravo();
+    void Boites();
+    // The control bar of terrain i, or a tap on it; false when nothing fired.
+    bool BarreDeControle(int i);
+    void TapeSurTerrain(int i);
+    // The music of terrain i alone, or none.
+    void JoueSeul(int i);
+    // The cards' places and the terrains' sentences on the debug output.
+    void AnnonceTableau();
+
+    // --- The cards moved (main_scene_tags.cpp) ---
+
+    void SelectionneEtiquette();
+    void DeplaceLesEtiquettes();
+    void RelacheLePointeur();
+    // Card g dropped on place j: the card there goes to g's place.
+    void Echange(int g, int j);
+    void GlisseEtiquetteEchangee();
+
+    // --- Files (main_scene_files.cpp) ---
+
+    // The board's sentences appended to the export file of the game folder.
+    bool ExporteTableau();
+    // A photo of terrain i asked for; its name is new in the profile folder.
+    void PrendPhoto(int i);
+    // The photos whose pictures are written get their lines in "phrases.txt".
+    void InscritPhotos();
 
     // The card of sentence i; none past the board's cards.
     iGuiEtiquette* Etiquette(int i) const;

@@ -61,6 +61,7 @@ void PoseBouton(iGuiButton2& bouton, const platform::ImagePtr& image, float x, f
 
 void iEngineSceneGlobale::FabriqueTableau() {
     preAnimation = terrainsApparus = etiquettesApparues = 0;
+    tableauAnnonce = false;
     platform::ResetInput();
     for (int i = 0; i <= nombredanimations && i < Quatre; ++i) {
         structures[static_cast<std::size_t>(i)].NombrePersos = 0;
@@ -224,6 +225,15 @@ void iEngineSceneGlobale::FabriqueTableau() {
         const bool deux = box != boiteBravo.get();
         box->Create(Toile, ToileH, deux, playfieldPrincipal, u"message.png", fontoregano48,
                     TitreBoites, deux ? u"OK" : u"Suite", deux ? u"Annuler" : u"");
+        // Over every card, whatever depth a drag left the cards at.
+        for (iGraph* partie :
+             {static_cast<iGraph*>(box), static_cast<iGraph*>(box->titre.get()),
+              static_cast<iGraph*>(box->message.get()), static_cast<iGraph*>(box->bouton1.get()),
+              static_cast<iGraph*>(box->bouton2.get())}) {
+            if (partie) {
+                partie->z = -1;
+            }
+        }
     }
     boutonSansImages->Deactivate();
 

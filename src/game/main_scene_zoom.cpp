@@ -4,6 +4,7 @@
 #include "gui/button_variants.h"
 #include "gui/text_field.h"
 #include "platform/app.h"
+#include "platform/diag.h"
 #include "platform/input.h"
 #include "puppets/terrain_playfield.h"
 #include "sentence/vocabulary.h"
@@ -63,6 +64,7 @@ void iEngineSceneGlobale::AnimeTerrains(int i) {
     const int w = platform::DeviceWidth();
     const int h = platform::DeviceHeight();
     if (tousLesTerrains || modedejeu >= 3) {
+        platform::Print(u"terrain agrandi " + platform::Str(i));
         tousLesTerrains = false;
         if (modedejeu == 0) {
             playfieldPrincipal->Deactivate();
@@ -101,6 +103,7 @@ void iEngineSceneGlobale::AnimeTerrains(int i) {
             MontreCartes(etiquettes, nombredephrases, etiquettesApparues, false);
         }
     } else {
+        platform::Print(u"retour à la grille");
         boutonPresse = true;
         tousLesTerrains = modedejeu == 0;
         playfieldPrincipal->SetStatus(1);

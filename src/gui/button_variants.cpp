@@ -1,12 +1,14 @@
 // Click test, bounce and choice captions of the game's buttons.
 #include "gui/button_variants.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include "framework/playfield.h"
+#include "framework/shared_assets.h"
 #include "platform/audio.h"
 #include "platform/diag.h"
 #include "platform/input.h"
-#include "framework/shared_assets.h"
 
 namespace {
 
@@ -24,10 +26,24 @@ bool iGuiButton2::PointerInside() const {
     return x < px && px < x + Width() && y < py && py < y + Height();
 }
 
-bool iGuiButton2::PressedInside() const { return platform::TouchHits(0) != 0 && PointerInside(); }
+bool iGuiButton2::OnItsPage() const {
+    if (GetParent()) {
+        return true;
+    }
+    const auto holder = playfield.lock();
+    if (!holder) {
+        return false;
+    }
+    return std::any_of(holder->guiPages.begin(), holder->guiPages.end(),
+                       [this](const auto& page) { return page && page->IndexOf(this) >= 0; });
+}
+
+bool iGuiButton2::PressedInside() const {
+    return platform::TouchHits(0) != 0 && OnItsPage() && PointerInside();
+}
 
 bool iGuiButton2::Clicked(bool immediate) {
-    if (platform::TouchHits(0) != 0 && PointerInside() && status == 1) {
+    if (platform::TouchHits(0) != 0 && status == 1 && OnItsPage() && PointerInside()) {
         // One press reaches one button.
         platform::ResetInput();
         if (sonpop1 && !sonpop1->samples.empty()) {

@@ -18,7 +18,8 @@ class iGuiButton2 : public iGuiButton {
 
     // A press of touch 0 inside the active button clears all input for this update, plays the
     // click on channel 3 and starts the bounce. Immediate: true in the press frame; deferred:
-    // true in the frame the bounce ends.
+    // true in the frame the bounce ends. A button that stands on no page of its playfield (made
+    // but never placed) is never pressed.
     bool Clicked(bool immediate);
     void Bounce();
     // A press of touch 0 since the last update, inside the button box; nothing else.
@@ -30,6 +31,8 @@ class iGuiButton2 : public iGuiButton {
 
   protected:
     bool PointerInside() const;
+    // On a GUI page of its playfield, or inside a group.
+    bool OnItsPage() const;
 };
 
 class iGuiButton2Choix : public iGuiButton2 {

@@ -1,42 +1,17 @@
-// The hand-over to the games, with a stand-in scene until the games exist.
+// The hand-over from the menus to the games.
 #include "screens/game_start.h"
 
-#include <memory>
-
-#include "framework/engine.h"
 #include "framework/frame_chain.h"
+#include "game/main_scene.h"
 #include "game/phrase_scene.h"
-#include "platform/input.h"
-#include "screens/hub_screen.h"
-#include "screens/menu_screen.h"
+#include "platform/diag.h"
 
-namespace {
-
-class iEngineJeuProvisoire : public iEngine {
-  public:
-    iEngineJeuProvisoire(int r, int g, int b) {
-        clearRed = static_cast<float>(r);
-        clearGreen = static_cast<float>(g);
-        clearBlue = static_cast<float>(b);
-    }
-    int OnUpdate() override {
-        if (platform::KeyHits(27) > 0 || platform::TouchHits(0) > 0) {
-            VaVersEcran(ecranintro);
-        }
-        return 0;
-    }
-};
-
-std::shared_ptr<iEngine> jeuEnCours;
-
-void Lance(int r, int g, int b) {
-    jeuEnCours = std::make_shared<iEngineJeuProvisoire>(r, g, b);
-    jeuEnCours->Create();
-    SwitchScene(jeuEnCours);
+void LanceSceneGlobale() {
+    auto jeu = std::make_shared<iEngineSceneGlobale>();
+    jeu->Create();
+    engine1 = jeu;
+    platform::Print(u"engine1");
+    SwitchScene(jeu);
 }
-
-} // namespace
-
-void LanceSceneGlobale() { Lance(70, 110, 160); }
 
 void LancePhraseAuChoix() { OuvrePhraseAuChoix(); }

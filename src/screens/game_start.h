@@ -4,9 +4,6 @@
 // choixvariations, seuilvariation): it creates the game's scene, builds it (Create), keeps it in
 // the game's scene global and switches to it. The caller has set those globals already and
 // does not touch NouvelEcran.
-//
-// Until the main game scene exists, LanceSceneGlobale starts a stand-in scene of one colour that
-// goes back to the hub on Escape or on a click.
 
 // The matching game (modedejeu 0 or 1) or the word-order game (2): the main game scene, kept in
 // engine1.

@@ -1,5 +1,5 @@
 // The answer checks: matching cards on terrains (one terrain or several, surplus cards, the
-// border of a terrain), words read in one or two rows, the streak, and the undo.
+// border of a terrain), words read in one or two rows, the streak, and the next board.
 #include "main_scene_fixture.h"
 
 namespace {
@@ -99,30 +99,6 @@ TEST_F(MainSceneTest, WordsReadInOneOrTwoRows) {
     // No word at all is no sentence, even where an accepted order is empty.
     scene->etiquettesMots.clear();
     EXPECT_FALSE(scene->VerifieOrdre());
-}
-
-TEST_F(MainSceneTest, UndoPutsBackCardsAndPlaces) {
-    Open(0, 1, 3);
-    // Cards moved about, one thrown away, one recoloured.
-    const std::vector<int> depart = scene->ordreEtiquettes;
-    std::swap(scene->etiquettesDesPlaces[0], scene->etiquettesDesPlaces[1]);
-    Tag(depart[0]).numero = 1;
-    Tag(depart[1]).numero = 0;
-    scene->PlaceEtiquette(Tag(depart[0]), 1);
-    scene->PlaceEtiquette(Tag(depart[1]), 0);
-    Jette(*scene, Tag(depart[2]));
-    Tag(depart[3]).SetColor(220, 120, 120);
-    scene->ReinitialiseEtiquettes();
-    EXPECT_EQ(scene->etiquettesDesPlaces, depart);
-    EXPECT_EQ(scene->nombreetiqact, 3);
-    for (int p = 0; p < 4; ++p) {
-        const iGuiEtiquette& tag = Tag(depart[static_cast<std::size_t>(p)]);
-        EXPECT_EQ(std::tuple(tag.numero, tag.x, tag.y, tag.status, tag.verrouillee, tag.blue,
-                             tag.legende->x, tag.legende->status),
-                  std::tuple(p, scene->etiquettesX[static_cast<std::size_t>(p)],
-                             scene->etiquettesY[static_cast<std::size_t>(p)], 1, false, 255.0f,
-                             tag.x, 1));
-    }
 }
 
 TEST_F(MainSceneTest, TheNextBoardReplacesTheOldOneAtTheEndOfTheFrame) {

@@ -31,9 +31,9 @@ class MainSceneTest : public GuiTest {
         unsetenv("USERPROFILE");
         profil = std::filesystem::path(home) / "Documents" / "MirelvanQuibs" / "_defaut";
         std::filesystem::create_directories(profil);
-        dossierprofil = platform::FromUtf8(profil.string() + "/");
         InitVocabulary();
         Stage(1134, 680);
+        dossierprofil = platform::FromUtf8(profil.string() + "/");
         Assets();
     }
     void TearDown() override {
@@ -47,7 +47,6 @@ class MainSceneTest : public GuiTest {
         platform::SetPrintSink(nullptr);
         SetSentenceDebugSink(nullptr);
         GuiTest::TearDown();
-        std::filesystem::permissions(profil, std::filesystem::perms::owner_all);
         std::filesystem::remove_all(home);
         setenv("HOME", savedHome.c_str(), 1);
     }
@@ -87,6 +86,14 @@ class MainSceneTest : public GuiTest {
         platform::CheckResize();
         graphics.BeginFrame(w, h);
         ResizeCurrentScene();
+    }
+
+    // Frames until the board has come in (terrains zoomed in, cards slid in or words popped).
+    void EnPlace() {
+        for (int i = 0; i < 600 && !scene->tableauAnnonce; ++i) {
+            Step();
+        }
+        ASSERT_TRUE(scene->tableauAnnonce);
     }
 
     // The word cards in an order whose captions, run together without spaces, spell the

@@ -46,6 +46,7 @@ TEST_F(MainSceneTest, TheGridAndTheCanvasAtEveryWindowSize) {
 
 TEST_F(MainSceneTest, ATerrainEnlargedAndBackAndAResizeMeanwhile) {
     Open(0, 2, 3, 2, 1134, 680);
+    EnPlace();
     iPlayFieldTerrainAction& barre = T(2);
     const float clip = barre.boutonClip->x;
     const float pause = barre.boutonPause->x;
@@ -77,11 +78,11 @@ TEST_F(MainSceneTest, ATerrainEnlargedAndBackAndAResizeMeanwhile) {
     }
     EXPECT_EQ(std::tuple(scene->tousLesTerrains, scene->boutonPresse, Tag(0).status,
                          barre.boutonClip->status, barre.boutonPause->x, barre.boutonRecule->x),
-              std::tuple(true, true, 0, 1, clip - 186, clip - 186 - 124));
-    // Cards that have come in show again with the grid, cards thrown away do not.
+              std::tuple(true, true, 1, 1, clip - 186, clip - 186 - 124));
+    // Cards thrown away do not come back with the grid, nor cards that have not come in.
     Tag(3).verrouillee = true;
-    scene->etiquettesApparues = 4;
+    scene->etiquettesApparues = 2;
     scene->AnimeTerrains(0);
     scene->AnimeTerrains(0);
-    EXPECT_EQ(std::tuple(Tag(0).status, Tag(2).status, Tag(3).status), std::tuple(1, 1, 0));
+    EXPECT_EQ(std::tuple(Tag(0).status, Tag(2).status, Tag(3).status), std::tuple(1, 0, 0));
 }

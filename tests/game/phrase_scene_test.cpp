@@ -3,7 +3,9 @@
 // made while another screen was current.
 #include <fstream>
 
+#include "game/main_scene.h"
 #include "phrase_fixture.h"
+#include "puppets/terrain_playfield.h"
 
 TEST_F(PhraseTest, TheFrameTakesMovesAndLosesWordsWhereTheyAreDropped) {
     // Empty frame: the first word stands at (100, 75) wherever it was let go; the card goes home.
@@ -154,17 +156,22 @@ TEST_F(PhraseTest, ARightSentenceIsActedOutAndAWrongOneExplained) {
                          String(u"perso_monsieur_m"), String(u"La dame regarde le monsieur."), 3));
     EXPECT_NE(CurrentScene, scene);
 
-    // The window changes while the sentence is acted out (the game clears the entry flag on
-    // its first frame); back in the frame, the canvas fits the new window and the sentence is
-    // unchanged.
-    NouvelEcran = false;
+    // The window changes while the sentence is acted out (the game has cleared the entry flag
+    // on its first frame); the game's return button leads back to the frame, which fits the
+    // new window, its sentence unchanged.
+    ASSERT_EQ(CurrentScene, engine1);
+    EXPECT_FALSE(NouvelEcran);
     platform::SetDeviceSize(1600, 700);
     platform::CheckResize();
     ResizeCurrentScene();
+    const iGuiButton2& retour = *engine1->terrains[0]->bouton;
+    const auto terrain = retour.GetPlayfield();
+    Point(terrain->x + (retour.x + retour.Width() / 2) * terrain->scaleX,
+          terrain->y + (retour.y + retour.Height() / 2) * terrain->scaleY);
     Press();
     Step();
     Release();
-    Step(2);
+    Step(15);
     ASSERT_EQ(CurrentScene, scene);
     EXPECT_EQ(std::tuple(scene->decor->viewportWidth, scene->decor->scaleY, NouvelEcran, Reads()),
               std::tuple(1600, 700.0f / 768, false, String(u"La dame regarde le monsieur.")));
