@@ -61,18 +61,9 @@ std::vector<String> NomsProposes(const StructureAction& s, const String& role,
 
 } // namespace
 
-// --- Garments and colours ---
+// --- Colours ---
 
-TEST_F(Variations, GarmentsSuitByTheWearersSuffixOnly) {
-    EXPECT_FALSE(HabitConvient(u"perso_monsieur_m", u"habit_robe_f"));
-    EXPECT_FALSE(HabitConvient(u"perso_petit garcon_m", u"habit_robe_f"));
-    EXPECT_TRUE(HabitConvient(u"perso_dame_f", u"habit_robe_f"));
-    EXPECT_FALSE(HabitConvient(u"perso_petite fille_f", u"habit_chemise_f"));
-    EXPECT_TRUE(HabitConvient(u"perso_monsieur_m", u"habit_chemise_f"));
-    EXPECT_TRUE(HabitConvient(u"perso_dame_f", u"habit_manteau_m"));
-    EXPECT_TRUE(HabitConvient(u"", u"habit_robe_f"));
-}
-
+// Who may wear what is checked over every board and below for the nouns offered.
 TEST_F(Variations, ColourCandidatesSkipBothObjectsColoursAndUntickedOnes) {
     StructureAction s;
     const auto graine = platform::GetSeed();
