@@ -85,21 +85,11 @@ const Cas Exemples[] = {
      u"Passive;GN1=perso_monsieur_m;Action=po_regarder;GN2=perso_dame_f;VC2=i_marcher",
      u"La dame qui est regardée par le monsieur marche.",
      u"La femme qui est observée par l'homme marche."},
-    {"passive_enchassee_musique",
-     u"Passive;GN1=perso_dame_f;Action=p_portersurepaules;GN2=perso_petit garcon_m;"
-     u"VC2=i_jouer de la musique",
-     u"Le petit garçon qui est porté par la dame joue de la guitare.",
-     u"Le petit garçon qui est porté par la femme joue de la musique."},
     {"passive_fin_clause_patient",
      u"Passive;PassiveALaFin;GN1=perso_monsieur_m;Action=p_poursuivre;GN2=perso_petite fille_f;"
      u"VC2=odm_soulever;OC2=deuxmains_gateau_m",
      u"La petite fille qui soulève un gâteau est poursuivie par le monsieur.",
      u"La fillette qui ramasse un gâteau d'anniversaire est poursuivie par l'homme."},
-    {"passive_clause_agent_couleur",
-     u"Passive;PassiveALaFin;GN1=perso_monsieur_m;VC1=h_wear;OC1=chapeau_casquette_f;OCAdj1=gris;"
-     u"Action=po_regarder;GN2=perso_dame_f",
-     u"La dame est regardée par le monsieur qui porte une casquette grise.",
-     u"La femme est observée par l'homme qui a mis une casquette grise."},
     // Emphasis on the patient (passive presentative) and on the agent.
     {"accent_patient_fin",
      u"Passive;PassiveALaFin;Presentatif;GN1=perso_petit garcon_m;Action=p_portersurepaules;"
@@ -177,11 +167,6 @@ const Cas Exemples[] = {
      u"Lance1=unemain_balle_f",
      u"Le monsieur sur lequel la dame lance une balle court.",
      u"L'homme sur lequel la femme jette une balle court."},
-    {"sur_presentatif_court",
-     u"RelativeQue;Presentatif;GN1=perso_monsieur_m;Action=p_lancer sur;GN2=perso_dame_f;"
-     u"Lance1=unemain_balle_f",
-     u"C'est sur la dame que le monsieur lance une balle.",
-     u"C'est sur la femme que l'homme jette une balle."},
     {"a_qui",
      u"RelativeQue;GN1=perso_dame_f;Action=p_lancer a;GN2=perso_monsieur_m;VC2=i_marcher;"
      u"Lance1=unemain_balle_f",
