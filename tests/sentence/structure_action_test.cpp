@@ -64,8 +64,11 @@ TEST_F(StructureDAction, ChoisitVerbeSuitLesNiveaux) {
     EXPECT_EQ(VerbesTires(s, u"Action", 0, 0, 1),
               (std::set<String>{u"po_regarder", u"p_poursuivre", u"p_lancer sur", u"p_lancer a",
                                 u"p_portersurepaules"}));
-    // Reversible required forces a patient even when none was asked for.
+    // No verb acting on a person where no person may be the patient.
     s.PassiveOuQue = false;
+    for (const String& v : VerbesTires(s, u"Action", 0, 1, 1))
+        EXPECT_FALSE(platform::StartsWith(v, u"p_")) << platform::ToUtf8(v);
+    // Reversible required forces a patient even when none was asked for.
     for (const String& v : VerbesTires(s, u"VerbeComplement2", 2, 0, 1))
         EXPECT_TRUE(v == u"po_regarder" || platform::StartsWith(v, u"p_")) << platform::ToUtf8(v);
     // A clause that must carry the colour.
