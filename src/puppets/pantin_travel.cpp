@@ -448,8 +448,8 @@ void Pantin::PorteSurEpaules(Pantin& y) {
     y.sensTete = x.sensTete;
     y.PlaceMembres();
 
-    // Seat: the hip on the carrier's shoulder, then pushed back until the legs hang in front
-    // of the carrier's head and behind its front arm.
+    // Seat: the hips at the carrier's seat, behind and above its front shoulder (up on its
+    // head); then set back over the back of the carrier's head, leaning forward.
     const bool droite = x.sens > 0;
     y.buste->x = x.brasDroit->x - x.buste->repereX * y.sens - y.jambe1->decalageX * y.sens;
     float t = 0;

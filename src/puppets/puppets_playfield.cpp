@@ -74,12 +74,12 @@ void iPlayfieldPersos::PasDAction(Pantin& x, int code) {
         }
         break;
     case LancerSur:
-        // Onto the top of the target's head.
+        // Onto the top of the target's head, a little toward its face whichever way it looks.
         if (Pantin* y = Perso(x.indexCible); y && y->tete) {
             const Membre& t = *y->tete;
             const DecalageTourne r =
                 TourneDecalage(t.attacheX, t.attacheY, t.rotation, y->sensTete);
-            x.Lance(x.xArrivee, t.x - 20 + 0.5f * t.largeur * std::sin(r.angle),
+            x.Lance(x.xArrivee, t.x + 20 * y->sensTete + 0.5f * t.largeur * std::sin(r.angle),
                     t.y - t.hauteur + 25, *y, true);
         }
         break;

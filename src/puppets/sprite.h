@@ -132,7 +132,8 @@ class Buste : public iSprite {
     // 220 means a picture of six frames side by side.
     float largeur = 0;
     float hauteur = 0;
-    // Two reference offsets of the body type, read by the throw.
+    // Where a partner carried on the shoulders puts its hips: behind and above the front
+    // shoulder.
     float repereX = 0;
     float repereY = 0;
     float rotationDepart = 0;

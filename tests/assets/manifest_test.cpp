@@ -1,7 +1,7 @@
 // The data folder after a build: every picture, sound and text file the game loads exists with
 // the size and frame layout its code relies on.
 //
-// Index: the manifest (pictures, sounds, texts) · totals · pictures · sounds · texts ·
+// Index: the manifest (pictures, sounds, texts) · no name twice · pictures · sounds · texts ·
 // cross-check with the image generator's own list.
 #include <gtest/gtest.h>
 
@@ -19,7 +19,9 @@
 
 #include "assets/data_folder.h"
 #include "assets/png_reader.h"
+#include "framework/config.h"
 #include "platform/audio.h"
+#include "platform/text.h"
 
 namespace {
 
@@ -252,25 +254,14 @@ class DataFolderTest : public ::testing::Test {
     }
 };
 
-// -------------------------------------------------------------------------------------------
-// Totals: the manifest itself holds every file once, in the numbers of the catalogue.
-
-TEST(ManifestTable, HoldsEachFileOnceInTheCatalogueNumbers) {
-    std::set<std::string> names;
+// A name listed twice would hide a file the game loads under a look-alike name.
+TEST(ManifestTable, HoldsEachFileOnce) {
+    std::set<std::string> names(TextFiles.begin(), TextFiles.end());
     for (const auto& p : Pictures())
         names.insert(p.name);
     for (const auto& s : Sounds())
         names.insert(s.name);
-    for (const auto& t : TextFiles)
-        names.insert(t);
-    EXPECT_EQ(Pictures().size(), 282u);
-    EXPECT_EQ(Sounds().size(), 31u);
-    EXPECT_EQ(TextFiles.size(), 4u);
-    EXPECT_EQ(names.size(), 282u + 31u + 4u) << "a name is listed twice";
-    // Look-alike names the catalogue warns about are all there, distinct.
-    for (const char* name : {"cheveux_b.png", "cheveux2b.png", "buste_bb.png", "tete_chien.png",
-                             "elephant.png", "ventre_elephant.png"})
-        EXPECT_EQ(names.count(name), 1u) << name;
+    EXPECT_EQ(names.size(), Pictures().size() + Sounds().size() + TextFiles.size());
 }
 
 // -------------------------------------------------------------------------------------------
@@ -367,73 +358,33 @@ TEST_F(DataFolderTest, EverySoundParsesWithASensibleLengthAndNoClipping) {
 // -------------------------------------------------------------------------------------------
 // Texts
 
-// The game's reader keeps a line trimmed of codes up to 32 and cut at "//" and at "'".
-std::vector<std::string> KeptLines(const std::string& text) {
-    auto trim = [](std::string s) {
-        while (!s.empty() && static_cast<unsigned char>(s.front()) <= 32)
-            s.erase(s.begin());
-        while (!s.empty() && static_cast<unsigned char>(s.back()) <= 32)
-            s.pop_back();
-        return s;
-    };
-    std::vector<std::string> kept;
-    std::istringstream lines(text);
-    std::string line;
-    while (std::getline(lines, line)) {
-        line = trim(line);
-        line = line.substr(0, line.find("//"));
-        line = trim(line.substr(0, line.find('\'')));
-        if (!line.empty())
-            kept.push_back(line);
-    }
-    return kept;
-}
-
 TEST_F(DataFolderTest, SliderSkinSurvivesTheReaderAndFitsTheCanvas) {
     std::ifstream in(Path("sliderv.txt"), std::ios::binary);
     ASSERT_TRUE(in) << "sliderv.txt is missing";
-    std::stringstream text;
-    text << in.rdbuf();
-    // Every value the file means to give must survive the comment cuts: a line holding a
-    // marker after its value loses the value without a word.
-    std::istringstream raw(text.str());
+    // A comment marker after a value cuts the value off without a word: data lines hold none.
     std::string line;
-    while (std::getline(raw, line)) {
-        std::string kept = KeptLines(line).empty() ? "" : KeptLines(line).front();
-        if (kept.empty())
-            continue;
-        EXPECT_EQ(line.find('\''), std::string::npos) << "apostrophe on a data line: " << line;
-        EXPECT_EQ(line.find("//"), std::string::npos) << "\"//\" on a data line: " << line;
+    while (std::getline(in, line)) {
+        const std::size_t marker = std::min(line.find("//"), line.find('\''));
+        if (marker != std::string::npos) {
+            EXPECT_EQ(line.substr(0, marker).find_first_not_of(" \t\r"), std::string::npos)
+                << "comment marker on a data line: " << line;
+        }
     }
-    // First line with a key wins, keys ignore case.
-    std::map<std::string, std::string> values;
-    for (const std::string& kept : KeptLines(text.str())) {
-        const std::size_t equals = kept.find('=');
-        ASSERT_NE(equals, std::string::npos) << "not a key line: " << kept;
-        std::string key = kept.substr(0, equals);
-        key.erase(key.find_last_not_of(" \t") + 1);
-        std::transform(key.begin(), key.end(), key.begin(), ::tolower);
-        std::string value = kept.substr(equals + 1);
-        value.erase(0, value.find_first_not_of(" \t"));
-        values.emplace(key, value);
-    }
+    iConfig skin;
+    ASSERT_TRUE(skin.Load(platform::FromUtf8(Path("sliderv.txt"))));
+    const auto value = [&skin](const char16_t* key) { return skin.GetInt(key, 0); };
     // Without these the prototype's black test outline stays and the knob cannot move.
-    EXPECT_EQ(values["testmode"], "false");
-    ASSERT_TRUE(values.count("sliderlength") && values.count("grabheight"));
-    EXPECT_GT(std::atoi(values["sliderlength"].c_str()), std::atoi(values["grabheight"].c_str()));
+    EXPECT_EQ(skin.GetString(u"testmode", u""), u"false");
+    EXPECT_GT(value(u"sliderlength"), value(u"grabheight"));
     // The slider sits right of the 1230-px box that starts at x 25: it must end by x 1280.
-    const int right =
-        25 + 1230 + std::atoi(values["x"].c_str()) + std::atoi(values["width"].c_str());
-    EXPECT_LE(right, 1280);
-    EXPECT_LE(std::atoi(values["y"].c_str()) + std::atoi(values["height"].c_str()), 768);
+    EXPECT_LE(25 + 1230 + value(u"x") + value(u"width"), 1280);
+    EXPECT_LE(value(u"y") + value(u"height"), 768);
 }
 
-TEST_F(DataFolderTest, EveryTextFileIsThere) {
+TEST_F(DataFolderTest, EveryTextFileHoldsSettings) {
     for (const std::string& name : TextFiles) {
-        std::ifstream in(Path(name), std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        EXPECT_FALSE(KeptLines(text.str()).empty()) << name << " is missing or empty";
+        iConfig config;
+        EXPECT_TRUE(config.Load(platform::FromUtf8(Path(name)))) << name << " is missing or empty";
     }
 }
 

@@ -1,18 +1,21 @@
 // The graphics state stack and the scissor clamped to the window.
+#include <array>
+
 #include "framework/graphics_state.h"
 #include "framework/scene_fixture.h"
 
 using GraphicsStateTest = SceneTest;
 
 TEST_F(GraphicsStateTest, ScissorIsCutToTheWindow) {
-    SetClippedScissor(-10, 20, 50, 30);
-    ExpectScissor(0, 20, 40, 30);
-    SetClippedScissor(790, 590, 50, 50);
-    ExpectScissor(790, 590, 10, 10);
-    SetClippedScissor(-60, -5, 50, 10);
-    ExpectScissor(0, 0, 0, 5);
-    SetClippedScissor(900, 700, 20, 20);
-    ExpectScissor(800, 600, 0, 0);
+    // Asked x, y, w, h, then the rectangle kept inside the 800 x 600 window.
+    const std::array<float, 4> cases[][2] = {{{-10, 20, 50, 30}, {0, 20, 40, 30}},
+                                             {{790, 590, 50, 50}, {790, 590, 10, 10}},
+                                             {{-60, -5, 50, 10}, {0, 0, 0, 5}},
+                                             {{900, 700, 20, 20}, {800, 600, 0, 0}}};
+    for (const auto& [asked, kept] : cases) {
+        SetClippedScissor(asked[0], asked[1], asked[2], asked[3]);
+        ExpectScissor(kept[0], kept[1], kept[2], kept[3]);
+    }
 }
 
 TEST_F(GraphicsStateTest, PopRestoresEveryPartOfThePushedState) {

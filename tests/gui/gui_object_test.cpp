@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "framework/playfield.h"
-#include "framework/scene_fixture.h"
+#include "gui_fixture.h"
 
 namespace {
 
@@ -24,17 +24,8 @@ class Pressable : public iGuiObject {
     void Render() override { platform::DrawRect(x, y, 1, 1); }
 };
 
-class WidgetTest : public SceneTest {
+class WidgetTest : public GuiTest {
   protected:
-    void SetUp() override {
-        SceneTest::SetUp();
-        screen = std::make_shared<iEngine>();
-        screen->Create();
-        playfield = AddPlayfield();
-        SwitchScene(screen);
-        Step();
-    }
-
     std::shared_ptr<iPlayfield> AddPlayfield() {
         auto added = std::make_shared<iPlayfield>();
         added->New();
@@ -42,22 +33,12 @@ class WidgetTest : public SceneTest {
         return added;
     }
 
-    std::shared_ptr<Pressable> AddWidget(const String& name, float x, float y,
-                                         std::shared_ptr<iPlayfield> target = nullptr) {
-        auto widget = std::make_shared<Pressable>();
-        widget->New();
+    std::shared_ptr<Pressable> AddWidget(const String& name, float x, float y) {
+        auto widget = Add<Pressable>(x, y);
         widget->name = name;
-        widget->x = x;
-        widget->y = y;
-        widget->width = 100;
-        widget->height = 50;
-        widget->SetPlayfield(target ? target : playfield);
+        widget->SetSize(100, 50);
         return widget;
     }
-
-    static void Point(float x, float y) { platform::Input().MoveMouse(x, y); }
-    static void Press() { platform::Input().Press(1); }
-    static void Release() { platform::Input().Release(1); }
 
     static std::vector<String> EventNames() {
         std::vector<String> names;
@@ -66,9 +47,6 @@ class WidgetTest : public SceneTest {
         }
         return names;
     }
-
-    std::shared_ptr<iEngine> screen;
-    std::shared_ptr<iPlayfield> playfield;
 };
 
 } // namespace

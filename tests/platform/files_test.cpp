@@ -7,8 +7,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 
+#include "platform/case_folder.h"
 #include "platform/files.h"
 
 using namespace platform;
@@ -16,27 +18,26 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Every test gets its own HOME and no USERPROFILE; both come back afterwards.
+// Every test gets its own HOME, and no USERPROFILE nor MQ_DATA_DIR; all three come back after.
 class Files : public ::testing::Test {
   protected:
     void SetUp() override {
-        Save("HOME", home_);
-        Save("USERPROFILE", profile_);
-        Save("MQ_DATA_DIR", dataDir_);
-        std::string pattern = (fs::temp_directory_path() / "mq-files-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        root = pattern;
+        for (auto& [name, value] : saved_)
+            if (const char* v = std::getenv(name))
+                value = v;
+        root = CaseFolder("files").string();
         setenv("HOME", root.c_str(), 1);
         unsetenv("USERPROFILE");
         unsetenv("MQ_DATA_DIR");
         SetDataFolder(u"");
     }
     void TearDown() override {
-        std::error_code ignored;
-        fs::remove_all(root, ignored);
-        Restore("HOME", home_);
-        Restore("USERPROFILE", profile_);
-        Restore("MQ_DATA_DIR", dataDir_);
+        for (const auto& [name, value] : saved_) {
+            if (value)
+                setenv(name, value->c_str(), 1);
+            else
+                unsetenv(name);
+        }
         SetDataFolder(u"");
     }
     String P(const std::string& relative) const { return FromUtf8(root + "/" + relative); }
@@ -51,23 +52,8 @@ class Files : public ::testing::Test {
     std::string root;
 
   private:
-    struct Saved {
-        bool set = false;
-        std::string value;
-    };
-    static void Save(const char* name, Saved& saved) {
-        const char* v = std::getenv(name);
-        saved.set = v != nullptr;
-        saved.value = v != nullptr ? v : "";
-    }
-    static void Restore(const char* name, const Saved& saved) {
-        if (saved.set) {
-            setenv(name, saved.value.c_str(), 1);
-        } else {
-            unsetenv(name);
-        }
-    }
-    Saved home_, profile_, dataDir_;
+    std::pair<const char*, std::optional<std::string>> saved_[3] = {
+        {"HOME", {}}, {"USERPROFILE", {}}, {"MQ_DATA_DIR", {}}};
 };
 
 } // namespace
@@ -196,7 +182,7 @@ TEST_F(Files, CreateDirMakesEveryLevelAndFileTypeTellsThemApart) {
     EXPECT_FALSE(CreateDir(P("Documents/f/sub")));
 }
 
-TEST_F(Files, DeleteDirRemovesEverythingButNeverFollowsALink) {
+TEST_F(Files, DeleteDirRemovesEverythingButNeverFollowsALinkAndDeleteFileLeavesFolders) {
     ASSERT_TRUE(CreateDir(P("outside")));
     Write("outside/precious.txt", "keep me");
     ASSERT_TRUE(CreateDir(P("profile/sub/deeper")));
@@ -215,15 +201,12 @@ TEST_F(Files, DeleteDirRemovesEverythingButNeverFollowsALink) {
     EXPECT_TRUE(DeleteDir(P("alias")));
     EXPECT_FALSE(fs::is_symlink(root + "/alias"));
     EXPECT_EQ(Read("outside/precious.txt"), "keep me");
-}
 
-TEST_F(Files, DeleteFileLeavesFolders) {
-    Write("a.txt", "x");
-    ASSERT_TRUE(CreateDir(P("d")));
-    EXPECT_TRUE(DeleteFile(P("a.txt")));
-    EXPECT_FALSE(DeleteFile(P("a.txt")));
-    EXPECT_FALSE(DeleteFile(P("d")));
-    EXPECT_EQ(FileType(P("d")), 2);
+    // Deleting a file leaves folders alone.
+    EXPECT_TRUE(DeleteFile(P("outside/precious.txt")));
+    EXPECT_FALSE(DeleteFile(P("outside/precious.txt")));
+    EXPECT_FALSE(DeleteFile(P("outside")));
+    EXPECT_EQ(FileType(P("outside")), 2);
 }
 
 TEST_F(Files, ReplaceFileAtomicallyLeavesOnlyTheNewFile) {

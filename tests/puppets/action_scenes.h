@@ -33,6 +33,8 @@ struct Acteur {
     bool cible = false;
     bool cibleEnMouvement = false;
     float angleBras2 = 0;
+    // -1: the first puppet wears the woolly hat, the others none.
+    int chapeau = -1;
 
     Acteur& En(float v) { return x = v, *this; }
     Acteur& Depart(float v) { return xDepart = v, *this; }
@@ -146,8 +148,9 @@ inline std::shared_ptr<iPlayFieldTerrainAction> Monte(const Scene& scene) {
     for (std::size_t i = 0; i < scene.acteurs.size(); ++i) {
         const Acteur& a = scene.acteurs[i];
         auto p = std::make_shared<Pantin>();
+        const int chapeau = a.chapeau >= 0 ? a.chapeau : i == 0 ? 2 : AucunChoix;
         p->choix = {a.type, static_cast<int>(i % 3), static_cast<int>(i + 1) % 4,
-                    (i + 1) % 4 == 3 ? 1 : 0, i == 0 ? 2 : AucunChoix};
+                    (i + 1) % 4 == 3 ? 1 : 0, chapeau};
         p->couleurPeau = {233, 198, 175};
         p->couleurCheveux = {166, 94, 46};
         p->couleurHabit = i == 0 ? Couleur{80, 140, 220} : Couleur{230, 120, 60};

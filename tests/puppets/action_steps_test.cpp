@@ -8,6 +8,7 @@
 #include <set>
 
 #include "action_scenes.h"
+#include "catalogue.h"
 #include "puppets/animal.h"
 
 namespace {
@@ -51,7 +52,12 @@ struct Journal {
     bool nourritureVue = false;
     float monteeMax = 0;
     float xVolMax = -1e9f;
+    // Where a thrown object landed: its distance from the target's crown, and how far in front
+    // of the target's neck, toward its face.
     float ecartAtterrissage = 1e9f;
+    float versLeVisage = 0;
+    // How far a pedal strayed from its circle round the unicycle's crank.
+    float ecartManivelle = 0;
     std::set<int> imagesZzz;
     float yMax = -1e9f;
     std::vector<platform::DrawCommand> derniere;
@@ -123,10 +129,25 @@ class Actions : public ActionTest, public ::testing::WithParamInterface<Scene> {
                 if (p.objetEnVol && p.objetUneMain) {
                     j.xVolMax = std::max(j.xVolMax, p.objetUneMain->x);
                 }
+                if (p.AAction(CodeAction::Pedaler) && p.marcheCommencee) {
+                    for (const iSprite* pedale : {p.pedale1.get(), p.pedale2.get()}) {
+                        // The middle of the 40 by 10 pedal, from the drawn crank.
+                        const float d = std::hypot(
+                            pedale->x + 20 - (p.monocycle->x + float(cat::kUnicycleCrank.x)),
+                            pedale->y + 5 - (p.monocycle->y + float(cat::kUnicycleCrank.y)));
+                        j.ecartManivelle = std::max(j.ecartManivelle, std::fabs(d - 15));
+                    }
+                }
                 if (p.objetArrive && p.indexCible > 0 && j.ecartAtterrissage > 1e8f) {
-                    const Membre& tete = *t.persos[static_cast<std::size_t>(p.indexCible)]->tete;
-                    j.ecartAtterrissage = std::hypot(p.objetUneMain->x - tete.x,
-                                                     p.objetUneMain->y - (tete.y - tete.hauteur));
+                    const Pantin& cible = *t.persos[static_cast<std::size_t>(p.indexCible)];
+                    const Membre& tete = *cible.tete;
+                    // The crown, where a hat sits.
+                    const DecalageTourne r =
+                        TourneDecalage(tete.attacheX, tete.attacheY, tete.rotation, cible.sensTete);
+                    j.ecartAtterrissage =
+                        std::hypot(p.objetUneMain->x - (tete.x + r.distance * std::sin(r.angle)),
+                                   p.objetUneMain->y - (tete.y - r.distance * std::cos(r.angle)));
+                    j.versLeVisage = (p.objetUneMain->x - tete.x) * cible.sensTete;
                 }
             }
         }
@@ -168,6 +189,10 @@ TEST_P(Actions, PlaysToItsEndAndReplaysTheSameFrames) {
         EXPECT_EQ(x.action1, Aucune);
         EXPECT_TRUE(j.Entendu(0, nom == "monocycle" ? "squeak" : "step")) << nom;
     }
+    if (nom == "monocycle") {
+        // The child's feet turn the cranks of the drawn unicycle.
+        EXPECT_LT(j.ecartManivelle, 1.5f);
+    }
     if (nom == "laisse") {
         // The lead is tied at the end of the back arm, held forward at 60 degrees.
         EXPECT_NEAR(x.brasGauche->rotation, -60, 0.01);
@@ -192,10 +217,12 @@ TEST_P(Actions, PlaysToItsEndAndReplaysTheSameFrames) {
         EXPECT_TRUE(j.Entendu(0, "plop")) << nom;
     }
     if (nom == "epaules") {
-        // Sitting on the carrier's shoulders, legs over its chest, drawn within its pass.
-        EXPECT_LT(y->jambe1->y, x.brasDroit->y);
+        // Sitting up on the carrier's head, its hips by the crown (where a hat sits), its whole
+        // body above, drawn within the carrier's pass.
+        const float sommet = x.tete->y + x.tete->attacheY;
+        EXPECT_LT(std::fabs(y->jambe1->y - sommet), 20);
         EXPECT_LT(std::fabs(y->jambe1->x - x.tete->x), x.buste->largeur / 2);
-        EXPECT_LT(y->tete->y, x.tete->y - x.tete->hauteur / 2);
+        EXPECT_LT(y->tete->y, sommet);
         const auto& c = j.derniere;
         const std::size_t dosPorte = Ordre(c, u"buste_gosse1");
         const std::size_t dosPorteur = Ordre(c, u"buste_m");
@@ -210,10 +237,12 @@ TEST_P(Actions, PlaysToItsEndAndReplaysTheSameFrames) {
     }
     if (nom.starts_with("lancer sur")) {
         // The target shrugs (its own rest pose counts the first frame down at once); the object
-        // lands on its head (the top, toward the back), even walking on meanwhile.
+        // lands on the top of its head, on the side it faces, whichever way that is, even
+        // walking on meanwhile.
         EXPECT_TRUE(j.etoiles) << nom;
         EXPECT_GE(j.monteeMax, 19) << nom;
-        EXPECT_LT(j.ecartAtterrissage, 60) << nom;
+        EXPECT_LT(j.ecartAtterrissage, 40) << nom;
+        EXPECT_GT(j.versLeVisage, 0) << nom;
         EXPECT_TRUE(j.Entendu(1, "pfiou2") && j.Entendu(2, "hit")) << nom;
         EXPECT_EQ(x.action1, Aucune) << nom;
         // The stars come last, over every puppet.

@@ -200,7 +200,8 @@ TEST_P(ActionStrips, EightMomentsOfTheAction) {
     platform::SetSeed(platform::StartSeed);
     const auto t = Monte(scene);
     t->MeublesAuHasard();
-    constexpr float Haut = 180;
+    // The carried child sits high.
+    const float Haut = scene.nom == "epaules" ? 40.0f : 180.0f;
     const int h = static_cast<int>((768 - Haut) / 2);
     sheetW = 2 * 640;
     sheet.assign(static_cast<std::size_t>(sheetW) * 4 * h * 3, 255);
@@ -217,6 +218,76 @@ TEST_P(ActionStrips, EightMomentsOfTheAction) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Scenes, ActionStrips, ::testing::ValuesIn(Scenes()), NomDeScene);
+
+// Every adult carrying each child on its shoulders, in both facings and under every hat: the
+// upper part of the room around the carrier, drawn by the terrain as the game draws it.
+TEST_F(ContactSheetTest, EveryAdultCarriesEachChildInBothFacings) {
+    gl = platform::CreateOpenGlGraphics();
+    constexpr int Adultes[] = {0, 1, 2, 3, 5, 6, 7};
+    constexpr float Echelle = 0.75f;
+    constexpr float Haut = 560;
+    const int w = static_cast<int>(340 * Echelle);
+    const int h = static_cast<int>(Haut * Echelle);
+    sheetW = 7 * w;
+    sheet.assign(static_cast<std::size_t>(sheetW) * 4 * h * 3, 255);
+    for (int rang = 0; rang < 4; ++rang) {
+        const float sens = rang % 2 == 0 ? 1.0f : -1.0f;
+        for (int col = 0; col < 7; ++col) {
+            using namespace CodeAction;
+            Acteur porteur = Role(u"p_portersurepaules", PorterSurEpaules, 640, Adultes[col]);
+            porteur.Sens(sens).Vers(1).chapeau =
+                (col + rang) % 5 == 4 ? AucunChoix : (col + rang) % 5;
+            const Scene scene{
+                "",
+                {porteur,
+                 Role(u"", Aucune, 640, rang < 2 ? 4 : 8).Sens(sens).Avec(&Acteur::porte)}};
+            const auto t = Monte(scene);
+            for (int n = 0; n < 3; ++n) {
+                clock.Advance(17);
+                t->AnimePersos();
+            }
+            Colle(
+                col * w, rang * h, w, h,
+                [&] {
+                    platform::Translate(0, static_cast<float>(height - h));
+                    platform::Scale(Echelle, Echelle);
+                    platform::Translate(-470, -40);
+                    t->OnRender();
+                },
+                true);
+        }
+    }
+    ASSERT_TRUE(Ecrit("porter_sur_epaules", 4 * h));
+}
+
+// Every body on the unicycle, a quarter turn of the cranks apart: the feet on the pedals round
+// the chainring.
+TEST_F(ContactSheetTest, EveryBodyRidesTheUnicycle) {
+    gl = platform::CreateOpenGlGraphics();
+    const int w = 200;
+    const int h = 300;
+    sheetW = 9 * w;
+    sheet.assign(static_cast<std::size_t>(sheetW) * 4 * h * 3, 255);
+    for (int type = 0; type < 9; ++type) {
+        const auto t =
+            Monte({"", {Role(u"i_pedaler", CodeAction::Pedaler, 1530, type).Depart(300)}});
+        for (int n = 0; n < 24; ++n) {
+            clock.Advance(17);
+            t->AnimePersos();
+            if (n % 6 == 0) {
+                const float x = t->persos[0]->buste->x;
+                Colle(
+                    type * w, n / 6 * h, w, h,
+                    [&] {
+                        platform::Translate(-(x - w / 2.0f), static_cast<float>(height - 768));
+                        t->OnRender();
+                    },
+                    true);
+            }
+        }
+    }
+    ASSERT_TRUE(Ecrit("monocycle_de_chacun", 4 * h));
+}
 
 namespace {
 

@@ -1,7 +1,8 @@
 // Puppets built from words and set at rest, checked on the recording device against the picture
 // catalogue's own numbers: every limb hangs at its joint on the torso, hats sit at the hat point
-// of the head, held props at the hand, in both facings; nothing is NaN; the draw order; and a
-// missing picture leaves the puppet standing without that part.
+// of the head, held props at the hand, in both facings, and a carried partner's seat is the
+// catalogue's; nothing is NaN; the draw order; and a missing picture leaves the puppet standing
+// without that part.
 #include <array>
 #include <cmath>
 #include <filesystem>
@@ -127,6 +128,9 @@ TEST_F(PuppetTest, EveryBodyFacingGarmentHatAndPropHangsTogether) {
                                    what + " leg 1");
                         ExpectNear(Ecran(graphics, *p->jambe2, leg.hip), hanche(b.torso.hip2), 1,
                                    what + " leg 2");
+                        ExpectNear({p->buste->repereX, p->buste->repereY},
+                                   {float(b.torso.seat.x), float(b.torso.seat.y)}, 0,
+                                   what + " seat");
                         ExpectNear(Ecran(graphics, *p->visage, b.head.pivot),
                                    Ecran(graphics, *p->tete, b.head.pivot), 1, what + " face");
                         if (p->chapeau) {

@@ -1,6 +1,6 @@
 // Round trip: structures drawn by the generator in the forms the check reads, laid out as the
-// build-a-sentence game's word tags, come back from the check unchanged and without remark;
-// broken copies of the same sentences never pass.
+// build-a-sentence game's word tags, come back from the check unchanged, with the flags of a
+// whole sentence and without remark; broken copies of the same sentences never pass.
 #include "platform/random.h"
 #include "sentence/generation.h"
 #include "sentence/sentence_check.h"
@@ -69,6 +69,18 @@ std::map<String, String> RolesEnEtiquettes(const StructureAction& s) {
     return r;
 }
 
+// The analysis flags of a correct sentence: subject and main verb, a patient unless the main
+// verb is intransitive (which completes the main clause), and each relative clause complete.
+String DrapeauxAttendus(const StructureAction& s) {
+    StructureAction d;
+    d.SujetPresent = d.ActionPresente = true;
+    d.PropositionPrincipale = platform::StartsWith(s.Action, u"i_");
+    d.GN2Present = !d.PropositionPrincipale;
+    d.Complement1Complet = !s.VerbeComplement1.empty();
+    d.Complement2Complet = !s.VerbeComplement2.empty();
+    return DrapeauxVrais(d);
+}
+
 std::string Texte(const StringArray& mots) {
     String t;
     for (const String& m : mots)
@@ -86,6 +98,7 @@ String Analyse(const StringArray& mots, StructureAction& s) {
 TEST_F(AllerRetour, StructuresTireesReviennentIdentiques) {
     int verifiees = 0;
     int avecRelativeSujet = 0, avecRelativeObjet = 0, avecLancerA = 0, avecCouleur = 0;
+    int avecLanceDansLaRelative = 0, avecCouleurDansUneRelative = 0;
     for (int tirage = 0; tirage < 4000; ++tirage) {
         // The forms the check reads: active, subject first, no "que", no presentative.
         InitVocabulary();
@@ -110,11 +123,15 @@ TEST_F(AllerRetour, StructuresTireesReviennentIdentiques) {
         const auto attendus = RolesEnEtiquettes(genere);
         for (const auto& [role, code] : RolesEnEtiquettes(lu))
             EXPECT_EQ(U8(code), U8(attendus.at(role))) << U8(role);
+        EXPECT_EQ(U8(DrapeauxVrais(lu)), U8(DrapeauxAttendus(genere)));
         ++verifiees;
         avecRelativeSujet += !genere.VerbeComplement1.empty();
         avecRelativeObjet += !genere.VerbeComplement2.empty();
         avecLancerA += genere.Action == u"p_lancer a" || genere.VerbeComplement1 == u"p_lancer a";
         avecCouleur += !genere.GroupeNominalAdjectif2.empty();
+        avecLanceDansLaRelative += !genere.ObjetDonneLance2.empty();
+        avecCouleurDansUneRelative +=
+            !(genere.ObjetComplementAdjectif1 + genere.ObjetComplementAdjectif2).empty();
 
         // Without its main verb the sentence is not correct.
         StructureAction sansVerbe;
@@ -138,6 +155,8 @@ TEST_F(AllerRetour, StructuresTireesReviennentIdentiques) {
     EXPECT_GT(avecRelativeObjet, 200);
     EXPECT_GT(avecLancerA, 30);
     EXPECT_GT(avecCouleur, 100);
+    EXPECT_GT(avecLanceDansLaRelative, 10);
+    EXPECT_GT(avecCouleurDansUneRelative, 200);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 // Resetting a structure and moving its persons between the noun roles.
+#include <algorithm>
 #include <array>
 #include <set>
 
@@ -17,9 +18,6 @@ class Permutations : public SentenceTest {
                       u"VC2=p_portersurepaules");
     }
 
-    std::array<String, 4> Slots() const {
-        return {s.GroupeNominal1, s.GroupeNominal2, s.ObjetComplement1, s.ObjetComplement2};
-    }
     // The verbs must never move with the persons.
     void VerbesIntacts(const StructureAction& t) const {
         EXPECT_EQ(t.Action, u"po_regarder");
@@ -30,82 +28,47 @@ class Permutations : public SentenceTest {
     StructureAction s;
 };
 
-TEST_F(Permutations, VingtTroisOrdresDistinctsSansLIdentite) {
-    const auto depart = Slots();
-    std::set<std::array<String, 4>> vus;
-    for (int n = 0; n < 23; ++n) {
-        StructureAction t = s;
-        t.PermutePersos(n, t.GroupeNominal1, t.GroupeNominal2, t.ObjetComplement1,
-                        t.ObjetComplement2);
-        const std::array<String, 4> r = {t.GroupeNominal1, t.GroupeNominal2, t.ObjetComplement1,
-                                         t.ObjetComplement2};
-        EXPECT_NE(r, depart) << n;
-        // A permutation: the four persons are all still there.
-        EXPECT_EQ(std::set<String>(r.begin(), r.end()),
-                  std::set<String>(depart.begin(), depart.end()))
-            << n;
-        vus.insert(r);
-        VerbesIntacts(t);
-    }
-    EXPECT_EQ(vus.size(), 23u);
-
-    StructureAction t = s;
-    t.PermutePersos(0, t.GroupeNominal1, t.GroupeNominal2, t.ObjetComplement1, t.ObjetComplement2);
-    EXPECT_EQ(t.GroupeNominal1, u"perso_monsieur_m");
-    EXPECT_EQ(t.GroupeNominal2, u"perso_dame_f");
-    EXPECT_EQ(t.ObjetComplement1, u"perso_petit garcon_m");
-    EXPECT_EQ(t.ObjetComplement2, u"perso_petite fille_f");
-    t = s;
-    t.PermutePersos(22, t.GroupeNominal1, t.GroupeNominal2, t.ObjetComplement1, t.ObjetComplement2);
-    EXPECT_EQ(t.GroupeNominal1, u"perso_petite fille_f");
-    EXPECT_EQ(t.ObjetComplement2, u"perso_dame_f");
+std::array<String, 4> Slots(const StructureAction& t) {
+    return {t.GroupeNominal1, t.GroupeNominal2, t.ObjetComplement1, t.ObjetComplement2};
 }
 
-TEST_F(Permutations, NumerosHorsLimitesNeChangentRien) {
-    for (int n : {-1, 23, 1000}) {
-        StructureAction t = s;
-        t.PermutePersos(n, t.GroupeNominal1, t.GroupeNominal2, t.ObjetComplement1,
-                        t.ObjetComplement2);
-        EXPECT_EQ((std::array<String, 4>{t.GroupeNominal1, t.GroupeNominal2, t.ObjetComplement1,
-                                         t.ObjetComplement2}),
-                  Slots());
-    }
-    for (int n : {-1, 5, 99}) {
-        StructureAction t = s;
-        t.mixe3prop(n, t.GroupeNominal1, t.GroupeNominal2, t.ObjetComplement2, u"objetcompl2perso");
-        EXPECT_EQ((std::array<String, 4>{t.GroupeNominal1, t.GroupeNominal2, t.ObjetComplement1,
-                                         t.ObjetComplement2}),
-                  Slots());
-    }
-}
-
-TEST_F(Permutations, TroisPersonnes) {
-    // The five orders of three are distinct, leave the other complement alone.
-    for (const char16_t* role : {u"objetcompl1perso", u"objetcompl2perso"}) {
-        const bool premier = String(role) == u"objetcompl1perso";
-        std::set<std::array<String, 3>> vus;
-        for (int n = 0; n < 5; ++n) {
+// PermutePersos numbers 23 orders of the four persons, mixe3prop five orders of the subject, the
+// patient and one complement: every order distinct, none the identity, nothing but those persons
+// moved; a number out of range changes nothing.
+TEST_F(Permutations, OrdresDistinctsSansLIdentiteEtRienHorsLimites) {
+    for (const auto& [ordres, role] :
+         {std::pair<int, String>{23, u""}, {5, u"objetcompl1perso"}, {5, u"objetcompl2perso"}}) {
+        std::set<std::array<String, 4>> vus;
+        for (int n = -1; n <= ordres + 1; ++n) {
+            const int numero = n == ordres + 1 ? 1000 : n;
             StructureAction t = s;
-            String& c = premier ? t.ObjetComplement1 : t.ObjetComplement2;
-            t.mixe3prop(n, t.GroupeNominal1, t.GroupeNominal2, c, role);
-            const std::array<String, 3> r = {t.GroupeNominal1, t.GroupeNominal2, c};
-            const std::array<String, 3> depart = {s.GroupeNominal1, s.GroupeNominal2,
-                                                  premier ? s.ObjetComplement1
-                                                          : s.ObjetComplement2};
-            EXPECT_NE(r, depart);
-            EXPECT_EQ(premier ? t.ObjetComplement2 : t.ObjetComplement1,
-                      premier ? s.ObjetComplement2 : s.ObjetComplement1);
-            vus.insert(r);
+            if (role.empty())
+                t.PermutePersos(numero, t.GroupeNominal1, t.GroupeNominal2, t.ObjetComplement1,
+                                t.ObjetComplement2);
+            else
+                t.mixe3prop(numero, t.GroupeNominal1, t.GroupeNominal2,
+                            role == u"objetcompl1perso" ? t.ObjetComplement1 : t.ObjetComplement2,
+                            role);
             VerbesIntacts(t);
+            auto r = Slots(t), depart = Slots(s);
+            if (numero < 0 || numero >= ordres) {
+                EXPECT_EQ(r, depart) << numero;
+                continue;
+            }
+            EXPECT_NE(r, depart) << numero;
+            vus.insert(r);
+            // The complement left out of the three stays where it is.
+            if (role == u"objetcompl1perso") {
+                EXPECT_EQ(t.ObjetComplement2, s.ObjetComplement2);
+            } else if (role == u"objetcompl2perso") {
+                EXPECT_EQ(t.ObjetComplement1, s.ObjetComplement1);
+            }
+            std::sort(r.begin(), r.end());
+            std::sort(depart.begin(), depart.end());
+            EXPECT_EQ(r, depart) << numero;
         }
-        EXPECT_EQ(vus.size(), 5u);
+        EXPECT_EQ(vus.size(), static_cast<std::size_t>(ordres)) << U8(role);
     }
-    StructureAction t = s;
-    t.mixe3prop(4, t.GroupeNominal1, t.GroupeNominal2, t.ObjetComplement2, u"objetcompl2perso");
-    EXPECT_EQ(t.GroupeNominal1, u"perso_petite fille_f");
-    EXPECT_EQ(t.GroupeNominal2, u"perso_monsieur_m");
-    EXPECT_EQ(t.ObjetComplement2, u"perso_dame_f");
-    EXPECT_EQ(t.ObjetComplement1, u"perso_petit garcon_m");
 }
 
 TEST_F(Permutations, EchangeDuSujet) {

@@ -159,15 +159,20 @@ void ElisionEtContraction(const std::vector<Phrase>& phrases) {
             const String& suivant = mots[i + 1];
             const bool contraction =
                 (mot == u"à" || mot == u"de") && (suivant == u"le" || suivant == u"les");
-            const bool queDevantVoyelle = mot == u"que" && DebuteParVoyelle(suivant);
-            if ((contraction || queDevantVoyelle) && ++fautes <= 5)
+            const bool elisionOubliee =
+                (mot == u"que" || mot == u"le" || mot == u"Le") && DebuteParVoyelle(suivant);
+            if ((contraction || elisionOubliee) && ++fautes <= 5)
                 ADD_FAILURE() << ToUtf8(p.texte);
         }
-        // "qu'" is only written before a vowel.
-        for (const String& mot : mots)
-            if (platform::StartsWith(mot, u"qu'") && !DebuteParVoyelle(mot.substr(3)) &&
+        // "qu'" and "l'" are only written before a vowel.
+        for (const String& mot : mots) {
+            const int apostrophe = platform::Find(mot, u"'");
+            const String avant = apostrophe < 0 ? String() : platform::Left(mot, apostrophe + 1);
+            if ((avant == u"qu'" || avant == u"l'" || avant == u"L'") &&
+                !DebuteParVoyelle(mot.substr(static_cast<std::size_t>(apostrophe) + 1)) &&
                 ++fautes <= 5)
                 ADD_FAILURE() << ToUtf8(p.texte);
+        }
     }
     EXPECT_EQ(fautes, 0);
 }

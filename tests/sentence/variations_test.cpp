@@ -61,18 +61,9 @@ std::vector<String> NomsProposes(const StructureAction& s, const String& role,
 
 } // namespace
 
-// --- Garments and colours ---
+// --- Colours ---
 
-TEST_F(Variations, GarmentsSuitByTheWearersSuffixOnly) {
-    EXPECT_FALSE(HabitConvient(u"perso_monsieur_m", u"habit_robe_f"));
-    EXPECT_FALSE(HabitConvient(u"perso_petit garcon_m", u"habit_robe_f"));
-    EXPECT_TRUE(HabitConvient(u"perso_dame_f", u"habit_robe_f"));
-    EXPECT_FALSE(HabitConvient(u"perso_petite fille_f", u"habit_chemise_f"));
-    EXPECT_TRUE(HabitConvient(u"perso_monsieur_m", u"habit_chemise_f"));
-    EXPECT_TRUE(HabitConvient(u"perso_dame_f", u"habit_manteau_m"));
-    EXPECT_TRUE(HabitConvient(u"", u"habit_robe_f"));
-}
-
+// Who may wear what is checked over every board and below for the nouns offered.
 TEST_F(Variations, ColourCandidatesSkipBothObjectsColoursAndUntickedOnes) {
     StructureAction s;
     const auto graine = platform::GetSeed();
@@ -202,27 +193,7 @@ TEST_F(Variations, NounCandidatesFollowTheGoverningVerbAndTheClothingRule) {
         EXPECT_FALSE(platform::EndsWith(n, u"_f")) << platform::ToUtf8(n);
 }
 
-TEST_F(Variations, AnObjectOnTheGroundIsNeverReplacedByItself) {
-    // She holds an apple and looks at the ball lying on the ground.
-    StructureAction s = Phrase(u"GN1=perso_dame_f;Action=po_regarder;GN2=unemain_balle_f|par_terre;"
-                               u"VC1=ouodm_tenir;OC1=unemain_pomme_f");
-    const auto noms =
-        NomsProposes(s, u"GroupeNominal2", u"po_regarder", u"",
-                     {s.GroupeNominal2, s.GroupeNominal1, s.ObjetComplement1, u"", u"", u""});
-    EXPECT_EQ(std::count(noms.begin(), noms.end(), u"unemain_balle_f"), 0);
-    EXPECT_EQ(std::count(noms.begin(), noms.end(), u"unemain_pomme_f"), 0);
-
-    // So every substitution of the structure tells something else than its source.
-    std::vector<StructureAction> rien;
-    std::vector<StructureAction> variantes(SubsitueDansStructureaction(false, s, rien), s);
-    SubsitueDansStructureaction(true, s, variantes);
-    for (const StructureAction& v : variantes) {
-        auto a = Roles(s), b = Roles(v);
-        std::transform(a.begin(), a.end(), a.begin(), SansParTerre);
-        std::transform(b.begin(), b.end(), b.begin(), SansParTerre);
-        EXPECT_NE(a, b);
-    }
-}
+// That an object lying on the ground is never offered again as itself shows on every board.
 
 // --- All substitutions of a structure ---
 

@@ -47,12 +47,4 @@ TEST_F(ClassesDeMots, CouleurEtPronomSelonLesMotsPermis) {
     EXPECT_FALSE(EstPronomRelatif(u""));
 }
 
-// Before the lists are first filled they hold empty entries, which only "" matches.
-TEST_F(ClassesDeMots, ListesPasEncoreRemplies) {
-    EXPECT_TRUE(EstPronomRelatif(u""));
-    EXPECT_FALSE(EstPronomRelatif(u"qui"));
-    EXPECT_TRUE(EstCouleur(u""));
-    EXPECT_FALSE(EstCouleur(u"rouge"));
-}
-
 } // namespace

@@ -52,6 +52,12 @@ struct LegGeo {
 };
 extern const std::array<LegGeo, 3> kLegs;
 
+// The unicycle's crank axle. The code hangs a rider's legs 15 px above its torso's handle, the
+// torso resting on the saddle, and draws the pedals 80 % of a leg lower, turning round a point
+// 68 px from the picture's left edge and, by body type, 1 to 46 px under its top (20 for the
+// boy, 15 to 22 for most): the crank sits there.
+inline const Pt kUnicycleCrank = {68, 20};
+
 // ---- Animals -------------------------------------------------------------------------------
 
 struct AnimalGeo {

@@ -210,8 +210,7 @@ void CheckTorso(Checker& c, const cat::BodyType& b) {
     c.Opaque({t.hip2.x, t.hip2.y - 2}, "hip of the back leg");
     c.InkInRect(static_cast<int>(t.neck.x) - 8, static_cast<int>(t.neck.y), 16, 40,
                 "collar under the neck joint");
-    // The seat: a carried child sits on the front shoulder line.
-    c.Opaque({t.front.x + 4, t.front.y - 2}, "shoulder line to sit on");
+    c.Opaque({t.front.x + 4, t.front.y - 2}, "shoulder line over the front arm");
 }
 
 // ---- hats ----------------------------------------------------------------------------------

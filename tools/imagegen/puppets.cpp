@@ -784,9 +784,29 @@ void DrawZzz(cairo_t* cr, int frame) {
     }
 }
 
+// A toothed wheel with a cap on its axle.
+void Sprocket(cairo_t* cr, Pt c, double r, int teeth) {
+    auto ring = [&](cairo_t* k) {
+        std::vector<Pt> pts;
+        for (int i = 0; i < 2 * teeth; ++i) {
+            double a = i * M_PI / teeth;
+            double rr = (i % 2) ? r - 2.5 : r;
+            pts.push_back({c.x + rr * std::cos(a), c.y + rr * std::sin(a)});
+        }
+        art::Polygon(k, pts);
+    };
+    art::Solid(cr, ring, art::C(175, 178, 190), art::kLineThin, 0.15, art::C(60, 60, 70));
+    auto cap = [&](cairo_t* k) { art::Circle(k, c, r * 0.4); };
+    art::Solid(cr, cap, art::C(90, 90, 100), art::kLineThin, 0, art::C(50, 50, 58));
+}
+
+// A wheel whose axle lay where the riders' feet turn, just under the saddle, could not reach the
+// floor: the cranks turn a chainring there and a chain drives the wheel, as on a tall circus
+// unicycle.
 void DrawUnicycle(cairo_t* cr) {
     const double wheelR = 44;
     const Pt hub = {60, 127 - wheelR};
+    const Pt crank = cat::kUnicycleCrank;
     // Tyre, rim and spokes.
     auto tyre = [&](cairo_t* c) { art::Circle(c, hub, wheelR - 1.5); };
     art::Solid(cr, tyre, art::C(45, 45, 52), art::kLine, 0);
@@ -808,20 +828,30 @@ void DrawUnicycle(cairo_t* cr) {
     cairo_rectangle(cr, hub.x - 10, 124, 20, 4);
     art::SetColour(cr, art::C(45, 45, 52));
     cairo_fill(cr);
-    // Fork and seat post.
-    auto fork = [&](cairo_t* c) {
-        art::Limb(c, {60, 14}, hub, 5, 5);
-        art::Limb(c, {50, 34}, {70, 34}, 5, 5);
+    // Frame: from under the saddle past the chainring down to the wheel's axle.
+    auto frame = [&](cairo_t* c) {
+        art::Limb(c, {60, 8}, {60, 28}, 5, 5);
+        art::Limb(c, {60, 28}, hub, 4.5, 4.5);
+        art::Limb(c, {58, 26}, crank, 4, 4);
     };
-    art::Solid(cr, fork, art::pal::Red, art::kLine, 0.1);
-    auto hubCap = [&](cairo_t* c) { art::Circle(c, hub, 7); };
-    art::Solid(cr, hubCap, art::C(200, 200, 210), art::kLine, 0);
+    art::Solid(cr, frame, art::pal::Red, art::kLine, 0.1);
+    // The chain, on the near side, from the chainring round the wheel's small sprocket.
+    const double ringR = 10.5;
+    const double smallR = 5.5;
+    const Rgb chain = art::C(70, 70, 80);
+    for (double side : {-1.0, 1.0}) {
+        art::Line(cr, {crank + Pt{side * ringR, 0}, hub + Pt{side * smallR, 0}}, art::C(40, 40, 46),
+                  4.5, false);
+        art::Line(cr, {crank + Pt{side * ringR, 0}, hub + Pt{side * smallR, 0}}, chain, 2.5, false);
+    }
+    Sprocket(cr, hub, smallR + 1.5, 8);
+    Sprocket(cr, crank, ringR + 1.5, 12);
     // Saddle on the top edge.
     auto saddle = [&](cairo_t* c) {
-        art::Smooth(c, {{26, 7}, {60, 3}, {96, 5}, {92, 14}, {60, 16}, {30, 14}}, 0.8);
+        art::Smooth(c, {{26, 6}, {60, 2}, {96, 4}, {92, 11}, {60, 12}, {30, 11}}, 0.8);
     };
     art::Solid(cr, saddle, art::C(60, 50, 60), art::kLine, 0.15);
-    art::Gloss(cr, 48, 7, 12, 2.5, 0.4);
+    art::Gloss(cr, 48, 5.5, 12, 2, 0.4);
 }
 
 void DrawPedal(cairo_t* cr) {
@@ -938,6 +968,7 @@ void AddPuppets(PictureList& list) {
     uni.check = [](Checker& c) {
         c.InkInRect(20, 0, 80, 6, "saddle on the top edge");
         c.InkInRect(40, 127, 40, 1, "wheel on the floor line");
+        c.Opaque(kUnicycleCrank, "chainring where the pedals turn");
     };
     list.push_back(uni);
 

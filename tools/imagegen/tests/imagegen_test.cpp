@@ -279,6 +279,16 @@ TEST(PuppetGeometry, HeadCrownIsAtTheHatPointAndTheChinAboveTheNeckPivot) {
     }
 }
 
+TEST(PuppetGeometry, ACarriedPuppetSitsOnItsCarriersCrown) {
+    // Its hips a little under the top of the carrier's head: the head is as tall as a seated
+    // child, which seated any lower would hide behind it.
+    for (const auto& b : cat::kBodies) {
+        double crown = b.torso.front.y - b.torso.neck.y + b.head.pivot.y - b.head.hat.y;
+        EXPECT_GE(b.torso.seat.y, crown - 20) << b.suffix;
+        EXPECT_LE(b.torso.seat.y, crown) << b.suffix;
+    }
+}
+
 // ---- parts that must meet when a puppet is put together -------------------------------------
 
 // Renders one picture of the list, keeping it alive for pixel reads.
