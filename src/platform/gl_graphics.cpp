@@ -196,8 +196,9 @@ class OpenGlGraphics : public GraphicsDevice {
             if (existing->owner.lock() == alive_)
                 return existing;
         }
-        if (surface.width <= 0 || surface.height <= 0 ||
-            surface.rgba.size() < static_cast<std::size_t>(surface.width) * surface.height * 4)
+        // A first upload, or the texture went with an earlier device: the pixels are decoded
+        // again from the picture's file if they were let go.
+        if (surface.width <= 0 || surface.height <= 0 || !EnsurePixels(surface))
             return nullptr;
 
         // A picture above the driver's limit (a capture of a very large screen) is reduced.
@@ -243,6 +244,8 @@ class OpenGlGraphics : public GraphicsDevice {
         texture->vScale = static_cast<float>(h) / surface.height / texH;
         texture->owner = alive_;
         surface.texture = texture;
+        // The driver keeps its own copy: ours would only double the memory the picture takes.
+        ReleasePixels(surface);
         return texture.get();
     }
 

@@ -400,9 +400,10 @@ TEST_F(ContactSheetTest, ACaptureReadBackFromOpenGl) {
     });
     EXPECT_TRUE(bmp.Sauve(u"reel"));
     const auto image = platform::LoadImage(platform::FromUtf8(dossier + "/reel.bmp"));
+    // The pixels come from the file, read before it goes.
+    ASSERT_TRUE(image && platform::EnsurePixels(*image->GetSurface()));
     std::filesystem::remove_all(dossier);
     dossierprofil.clear();
-    ASSERT_TRUE(image);
     ASSERT_EQ(image->Width(), 20);
     ASSERT_EQ(image->Height(), 30);
     const auto& rgba = image->GetSurface()->rgba;
