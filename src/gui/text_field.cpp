@@ -66,8 +66,8 @@ const StringList& iGuiTextField::Wrapped() const {
     const int spacing = font ? font->spacing : 0;
     // Held weakly: a font that died is never taken for the one now set at the same address.
     const bool sameFont = c.hadFont == (font != nullptr) && c.font.lock() == font;
-    const bool same = c.valid && sameFont && c.width == width && c.spacing == spacing &&
-                      c.text == text;
+    const bool same =
+        c.valid && sameFont && c.width == width && c.spacing == spacing && c.text == text;
     if (!same) {
         c.lines = WordWrap(font.get(), width, text);
         c.text = text;

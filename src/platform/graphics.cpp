@@ -433,8 +433,8 @@ void GraphicsDevice::DrawText(const String& text, float x, float y, float alignX
     }
     DrawCommand& info = Describe(DrawCommand::Text);
     info.text = text;
-    const float box[8] = {left, top, left + width, top, left + width, top + height, left,
-                          top + height};
+    const float box[8] = {left,         top,          left + width, top,
+                          left + width, top + height, left,         top + height};
     info.points.resize(8);
     TransformAll(matrix_, box, 8, info.points.data());
     if (drawVertices_.empty()) {
