@@ -11,6 +11,10 @@
 #include <exception>
 #include <thread>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 #include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/diag.h"
@@ -319,6 +323,13 @@ bool HiddenByEnvironment() {
 // ---- 5. RunApp ----------------------------------------------------------------------------
 
 int RunApp(App& app, const WindowSettings& settings) {
+#ifdef __GLIBC__
+    // Pictures and the driver's textures come and go in large blocks as the boards change. By
+    // default the C library raises its threshold for mapping such blocks on their own each time
+    // one is freed, then keeps the freed blocks in its heap, which only grows: fixed, the memory
+    // of a texture let go goes back to the system.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+#endif
     glfwSetErrorCallback(OnGlfwError);
     if (glfwInit() != GLFW_TRUE) {
         std::fprintf(stderr, "Impossible d'initialiser GLFW (pas d'affichage ?)\n");

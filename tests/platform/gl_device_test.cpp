@@ -224,3 +224,36 @@ TEST_F(GlDeviceTest, ALostTextureIsDecodedAgainFromItsFile) {
     g->EndFrame();
     EXPECT_TRUE(surface.rgba.empty());
 }
+
+// Past the texture budget, a picture left undrawn for a while loses its texture (and comes back
+// whole when drawn again), while the one on screen keeps its own.
+TEST_F(GlDeviceTest, TexturesUnusedForAWhileGoOnceTheBudgetIsPassed) {
+    const int side = 2048; // 16 MiB of texture each: two pass the budget
+    auto solid = [&](std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+        std::vector<std::uint8_t> rgba;
+        rgba.reserve(static_cast<std::size_t>(side) * side * 4);
+        for (int i = 0; i < side * side; ++i)
+            rgba.insert(rgba.end(), {r, g, b, 255});
+        return CreateImage(side, side, rgba, u"solid");
+    };
+    auto idle = solid(255, 0, 0);
+    auto shown = solid(0, 0, 255);
+    auto g = CreateOpenGlGraphics();
+    auto frame = [&](const ImagePtr& image) {
+        g->BeginFrame(width, height);
+        g->Cls(0, 0, 0);
+        if (image)
+            g->DrawImageTransformed(image, 40, 40, 0, 0.01f, 0.01f);
+    };
+    frame(idle);
+    g->EndFrame();
+    for (int i = 0; i < 400; ++i) {
+        frame(shown);
+        g->EndFrame();
+    }
+    EXPECT_FALSE(idle->GetSurface()->texture);
+    EXPECT_TRUE(shown->GetSurface()->texture);
+    frame(idle);
+    ExpectColour(Probe(*g, 45, 45), 255, 0, 0);
+    g->EndFrame();
+}
