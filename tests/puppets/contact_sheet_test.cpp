@@ -289,6 +289,44 @@ TEST_F(ContactSheetTest, EveryBodyRidesTheUnicycle) {
     ASSERT_TRUE(Ecrit("monocycle_de_chacun", 4 * h));
 }
 
+// Every body raising one arm, then both, facing right and facing left, held once the raise is
+// over: one arm straight up, both spread, each hand above the head.
+TEST_F(ContactSheetTest, EveryBodyRaisesOneArmAndBothArms) {
+    gl = platform::CreateOpenGlGraphics();
+    const int w = 320;
+    const int h = 560;
+    sheetW = 9 * w;
+    sheet.assign(static_cast<std::size_t>(sheetW) * 4 * h * 3, 255);
+    for (int rang = 0; rang < 4; ++rang) {
+        const bool deux = rang >= 2;
+        const float depart = rang % 2 == 0 ? 560.0f : 720.0f;
+        for (int type = 0; type < 9; ++type) {
+            using namespace CodeAction;
+            Acteur a = deux ? Role(u"i_lever les bras", LeverLesBras, 640, type)
+                            : Role(u"i_lever un bras", LeverUnBras, 640, type);
+            a.Depart(depart).chapeau = (type + rang) % 5 == 4 ? AucunChoix : (type + rang) % 5;
+            const auto t = Monte({"", {a}});
+            // The walk there, then the raise (which counts as finished once it has begun).
+            for (int n = 0; n < 400 && !t->animationFinie; ++n) {
+                clock.Advance(17);
+                t->AnimePersos();
+            }
+            for (int n = 0; n < 120; ++n) {
+                clock.Advance(17);
+                t->AnimePersos();
+            }
+            Colle(
+                type * w, rang * h, w, h,
+                [&] {
+                    platform::Translate(-(640.0f - w / 2.0f), static_cast<float>(height - 768));
+                    t->OnRender();
+                },
+                true);
+        }
+    }
+    ASSERT_TRUE(Ecrit("lever_un_bras_et_les_bras", 4 * h));
+}
+
 namespace {
 
 // A sentence as the generator writes it: subject, main verb, its object, the second noun
