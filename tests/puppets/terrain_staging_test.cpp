@@ -266,3 +266,59 @@ TEST_F(Staging, ControlBarsByGameMode) {
         }
     }
 }
+
+namespace {
+
+// A structure of one or two persons: subject, main verb, its object, the object's own verb.
+StructureAction Phrase(const char16_t* gn1, const char16_t* action, const char16_t* gn2 = u"",
+                       const char16_t* vc2 = u"") {
+    StructureAction s;
+    s.GroupeNominal1 = gn1;
+    s.Action = action;
+    s.GroupeNominal2 = gn2;
+    s.VerbeComplement2 = vc2;
+    s.NombrePersos = 1 + platform::StartsWith(s.GroupeNominal2, u"perso");
+    return s;
+}
+
+} // namespace
+
+// The game keeps a terrain's puppets from one board to the next and clears them in between: a
+// puppet that slept, was thrown at or raised its arms in one sentence starts the next one as a
+// new puppet would.
+TEST_F(Staging, APuppetReusedForTheNextSentenceStartsAfresh) {
+    using namespace CodeAction;
+    const StructureAction avant[] = {
+        Phrase(u"perso_dame_f", u"p_lancer sur", u"perso_monsieur_m", u"i_dormir"),
+        Phrase(u"perso_dame_f", u"i_lever les bras"),
+    };
+    for (const StructureAction& premiere : avant) {
+        auto t = std::make_shared<iPlayFieldTerrainAction>();
+        t->New();
+        for (auto& p : t->persos) {
+            p = std::make_shared<Pantin>();
+        }
+        const auto stage = [&t](StructureAction s) {
+            HabilleLesPersos(t->persos, &s);
+            FabriqueTerrain(nullptr, 0, t, s);
+        };
+        StructureAction s = premiere;
+        s.ObjetDonneLance1 = u"unemain_balle_f";
+        stage(s);
+        for (int n = 0; n < 600; ++n) {
+            Avance(*t);
+        }
+        for (const auto& p : t->persos) {
+            p->Reinitialise();
+        }
+        // The subject walks across the room now: awake, no target, and its walk not over.
+        stage(Phrase(u"perso_monsieur_m", u"i_marcher"));
+        for (int i = 0; i < 2; ++i) {
+            const Pantin& p = *t->persos[static_cast<std::size_t>(i)];
+            EXPECT_FALSE(p.dort) << i;
+            EXPECT_FALSE(p.lancerSurPersonne) << i;
+            EXPECT_FALSE(p.brasLeves) << i;
+        }
+        EXPECT_FALSE(Avance(*t));
+    }
+}
