@@ -519,7 +519,9 @@ int FabriqueTerrain(iEngine* scene, int indexTerrain,
             q.MemoriseEtatDepart();
         }
     }
-    // A table that stands where a puppet stands goes to that puppet's left.
+    // A table that stands where a puppet stands goes to that puppet's left. Each puppet counts
+    // where it will stand, its rest place (the subject was built before it had one; travellers
+    // leave the room), and a carried one goes with its carrier.
     for (int i = 0; i < 4; ++i) {
         Pantin& q = p.P(i);
         if (!p.construit[static_cast<std::size_t>(i)] || !q.objetPose || !q.table ||
@@ -528,10 +530,10 @@ int FabriqueTerrain(iEngine* scene, int indexTerrain,
         }
         for (int j = 0; j < 4; ++j) {
             const Pantin& autre = p.P(j);
-            if (!p.construit[static_cast<std::size_t>(j)] || !autre.buste) {
+            if (!p.construit[static_cast<std::size_t>(j)] || !autre.buste || autre.porte) {
                 continue;
             }
-            const float bx = autre.buste->x;
+            const float bx = autre.xArrivee;
             const float b = autre.buste->largeur;
             Accessoire& objet = *q.objetSurTable;
             if (objet.x > bx - b && bx + b > objet.x) {

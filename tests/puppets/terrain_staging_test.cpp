@@ -322,3 +322,46 @@ TEST_F(Staging, APuppetReusedForTheNextSentenceStartsAfresh) {
         EXPECT_FALSE(Avance(*t));
     }
 }
+
+// An object on a table is never hidden behind a puppet that stands still in the room: the table
+// goes aside from every standing puppet where that puppet will stand, not where it was built.
+TEST_F(Staging, AnObjectOnATableStaysClearOfWhoStandsInTheRoom) {
+    using namespace CodeAction;
+    std::mt19937 alea(20261208);
+    int tables = 0;
+    for (int k = 0; k < 600; ++k) {
+        // The subject looks at an apple on its table, playing music, cooking or neither; every
+        // other time it looks at a lady who looks at a cake on hers.
+        StructureAction s =
+            Phrase(u"perso_monsieur_m", u"po_regarder", u"unemain_pomme_f|par_terre");
+        s.VerbeComplement1 = k % 3 == 0   ? u"i_jouer de la musique"
+                             : k % 3 == 1 ? u""
+                                          : u"i_cuisiner";
+        if (k % 2 == 1) {
+            s = Phrase(u"perso_monsieur_m", u"po_regarder", u"perso_dame_f", u"po_regarder");
+            s.ObjetComplement2 = u"deuxmains_gateau_m|par_terre";
+            s.VerbeComplement1 = u"po_regarder";
+            s.ObjetComplement1 = u"unemain_pomme_f|par_terre";
+        }
+        platform::SetSeed(static_cast<std::int64_t>(alea()));
+        const auto t = Stage(s);
+        for (int n = 0; n < 3; ++n) {
+            Avance(*t);
+        }
+        for (int i = 0; i <= t->dernierPerso; ++i) {
+            const Pantin& q = *t->persos[static_cast<std::size_t>(i)];
+            if (!q.objetPose) {
+                continue;
+            }
+            ++tables;
+            for (int j = 0; j <= t->dernierPerso; ++j) {
+                const Pantin& autre = *t->persos[static_cast<std::size_t>(j)];
+                // The middle of the object is out of the torso's width.
+                EXPECT_GT(std::fabs(q.objetSurTable->x - autre.buste->x), autre.buste->largeur / 2)
+                    << "draw " << k << ": the object of " << i << " behind " << j;
+            }
+            EXPECT_GT(q.objetSurTable->x, 0) << "draw " << k;
+        }
+    }
+    EXPECT_GT(tables, 600);
+}
