@@ -337,8 +337,9 @@ void DeuxiemePerso(Plateau& p) {
         q.xDepart = p.x[1] - 80;
     } else if (verbe == u"p_lancer sur" || verbe == u"p_lancer a") {
         q.action1 = verbe == u"p_lancer sur" ? LancerSur : LancerA;
-        // Where the subject's trunk stands while it is staged.
-        q.xArrivee = sujet.buste->x + 350;
+        // It throws from its own place, which keeps its distance from the target. (A place
+        // taken from the subject's trunk, still where the last sentence left it, put the
+        // thrower over the subject, or out of the room after a walk.)
         q.indexCible = p.indexOC2;
     } else if (verbe == u"p_poursuivre") {
         q.action1 = Poursuivre;

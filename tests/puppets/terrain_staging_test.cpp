@@ -365,3 +365,44 @@ TEST_F(Staging, AnObjectOnATableStaysClearOfWhoStandsInTheRoom) {
     }
     EXPECT_GT(tables, 600);
 }
+
+// A second noun group that throws at a third person stands at its own place in the room, clear
+// of the subject, even on puppets that walked out of the room in the sentence before.
+TEST_F(Staging, AThrowerOfTheSecondNounGroupStandsInTheRoomApartFromTheOthers) {
+    auto t = std::make_shared<iPlayFieldTerrainAction>();
+    t->New();
+    for (auto& p : t->persos) {
+        p = std::make_shared<Pantin>();
+    }
+    const auto stage = [&t](StructureAction s) {
+        HabilleLesPersos(t->persos, &s);
+        FabriqueTerrain(nullptr, 0, t, s);
+    };
+    std::mt19937 alea(20261209);
+    for (int k = 0; k < 40; ++k) {
+        platform::SetSeed(static_cast<std::int64_t>(alea()));
+        stage(Phrase(u"perso_dame_f", u"i_marcher"));
+        for (int n = 0; n < 800 && !Avance(*t); ++n) {
+        }
+        for (const auto& p : t->persos) {
+            p->Reinitialise();
+        }
+        StructureAction s = Phrase(u"perso_dame_f", u"po_regarder", u"perso_monsieur_m",
+                                   k % 2 ? u"p_lancer sur" : u"p_lancer a");
+        s.ObjetComplement2 = u"perso_petit garcon_m";
+        s.ObjetDonneLance2 = u"unemain_balle_f";
+        s.NombrePersos = 3;
+        stage(s);
+        const Pantin& sujet = *t->persos[0];
+        const Pantin& lanceur = *t->persos[1];
+        const Pantin& cible = *t->persos[2];
+        ASSERT_EQ(lanceur.indexCible, 2);
+        EXPECT_GT(lanceur.xArrivee, 0);
+        EXPECT_LT(lanceur.xArrivee, 1280);
+        for (const Pantin* autre : {&sujet, &cible}) {
+            EXPECT_GT(std::fabs(lanceur.xArrivee - autre->xArrivee),
+                      (lanceur.buste->largeur + autre->buste->largeur) / 2)
+                << "draw " << k;
+        }
+    }
+}
