@@ -372,3 +372,27 @@ TEST_F(ActionTest, EmptySlotsAndTheEndOfTheGuitarLoop) {
     EXPECT_TRUE(t->animationFinie);
     EXPECT_FALSE(audio.channels[8].playing);
 }
+
+// An object released right above the point it must land on (a target standing where the hand
+// lets go) lands there at once: no parabola passes twice through one x.
+TEST_F(ActionTest, AThrowReleasedOverItsLandingPointLandsThere) {
+    const auto t = Monte(Scenes()[10]);
+    Pantin& x = *t->persos[0];
+    Pantin& y = *t->persos[1];
+    ASSERT_TRUE(x.AAction(CodeAction::LancerSur));
+    const float xT = 640;
+    const float yT = 420;
+    // The release point, as if the hand had already let go there.
+    x.xLacher = x.xCibleLancer = xT;
+    x.yLacher = 400;
+    int n = 0;
+    for (; n < 600 && x.AAction(CodeAction::LancerSur); ++n) {
+        clock.Advance(17);
+        x.Lance(x.xArrivee, xT, yT, y, true);
+        y.Repos(y.xArrivee);
+        ASSERT_TRUE(std::isfinite(x.objetUneMain->x) && std::isfinite(x.objetUneMain->y)) << n;
+    }
+    EXPECT_LT(n, 600) << "the throw never ended";
+    EXPECT_FLOAT_EQ(x.objetUneMain->x, xT);
+    EXPECT_FLOAT_EQ(x.objetUneMain->y, yT);
+}

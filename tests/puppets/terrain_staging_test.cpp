@@ -406,3 +406,20 @@ TEST_F(Staging, AThrowerOfTheSecondNounGroupStandsInTheRoomApartFromTheOthers) {
         }
     }
 }
+
+// A throw at a target said to walk when no puppet walks after all (no second person, so no
+// speed to lead it by): the thrower starts where the target would, not at a place that is not
+// a number.
+TEST_F(Staging, AThrowAtAWalkerWithoutSpeedTakesNoLead) {
+    StructureAction s =
+        Phrase(u"perso_monsieur_m", u"oum_lancer", u"unemain_balle_f", u"i_marcher");
+    const auto t = Stage(s);
+    const Pantin& p = *t->persos[0];
+    EXPECT_TRUE(p.cibleEnMouvement);
+    EXPECT_EQ(p.xDepart, t->persos[1]->xDepart);
+    std::vector<std::size_t> images;
+    for (int n = 0; n < 600 && !t->animationFinie; ++n) {
+        ASSERT_TRUE(Image(*t, images)) << n;
+    }
+    EXPECT_TRUE(t->animationFinie);
+}
