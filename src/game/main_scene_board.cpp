@@ -29,7 +29,11 @@ constexpr float ToileH = 768;
 constexpr float BoutonsY = ToileH - 54;
 constexpr float EcartAnnuler = 68;
 constexpr float LargeurLegende = 595;
-constexpr float CadreY = 618;
+// Three lines of the sentence font: what the card holds at full size.
+constexpr float HauteurLegende = 155;
+// The throw-away band across the foot of the canvas: a surplus card let go below its top goes
+// to the bin. (Named apart from the sentence frame's row, which the scene inherits.)
+constexpr float BandePoubelleY = 618;
 constexpr float PoubelleX = 1156;
 constexpr float PoubelleY = 604;
 const char16_t* const TitreBoites = u"Un message de MirelvanQuibs";
@@ -195,8 +199,8 @@ void iEngineSceneGlobale::FabriqueTableau() {
     imageCadre = platform::LoadImageFrames(u"cadresphraseauchoix.png", 1280, 160, 2);
     imageCadreFond = platform::LoadImage(u"cadresphraseauchoixfond.png");
     imagePoubelle = platform::LoadImageFrames(u"poubelle.png", 124, 164, 2);
-    cadreFond = ImageSurToile(imageCadreFond, 0, CadreY, playfieldPrincipal);
-    cadre = ImageSurToile(imageCadre, cadreFond->x, CadreY, playfieldPrincipal);
+    cadreFond = ImageSurToile(imageCadreFond, 0, BandePoubelleY, playfieldPrincipal);
+    cadre = ImageSurToile(imageCadre, cadreFond->x, BandePoubelleY, playfieldPrincipal);
     poubelle = ImageSurToile(imagePoubelle, PoubelleX, PoubelleY, playfieldPrincipal);
 
     // 5. The sentence cards: the card of sentence s starts on the place that drew it.
@@ -213,6 +217,8 @@ void iEngineSceneGlobale::FabriqueTableau() {
         tag.legende->SetPlayfield(playfieldPrincipal);
         tag.PrepareLegende(fontoregano48, phrases[static_cast<std::size_t>(s)], 0, 0,
                            LargeurLegende);
+        // A sentence of four lines or more is written smaller, inside its card.
+        tag.AjusteLegendeA(LargeurLegende, HauteurLegende);
         // Centred on the card from the start, as every later move keeps it.
         tag.legende->MidHandle();
         tag.PlaceLegende();

@@ -26,6 +26,9 @@ constexpr float SlideHeight = 200;
 constexpr float SlideStep = 17;
 constexpr float SlideOvershoot = 4;
 constexpr int CaptionAbovePercent = -15;
+// A caption too big for its card shrinks by this much a step, down to this much at least.
+constexpr float CaptionScaleStep = 0.05f;
+constexpr float MinCaptionScale = 0.5f;
 
 // Width of a text in the caption's font at scale 1, plus the card's margins.
 float FittedWidth(const iGuiTextField& caption, const String& text) {
@@ -90,8 +93,27 @@ void iGuiEtiquette::ImageAuCentre() {
 
 void iGuiEtiquette::LegendeEchelle(float scale) {
     if (legende) {
-        legende->SetScale(scale);
+        legende->SetScale(scale * echelleLegende);
     }
+}
+
+void iGuiEtiquette::AjusteLegendeA(float largeur, float hauteur) {
+    echelleLegende = 1.0f;
+    if (!legende || !legende->font || largeur <= 0) {
+        return;
+    }
+    const iGuiTextField& texte = *legende;
+    const auto hauteurA = [&](float s) {
+        const int lignes = static_cast<int>(
+            WordWrap(texte.font.get(), platform::TruncToInt(largeur / s), texte.GetText()).size());
+        return static_cast<float>(lignes) * texte.font->height * s;
+    };
+    // The lines are wrapped at the width the smaller text leaves, so that they still fill it.
+    while (echelleLegende > MinCaptionScale && hauteurA(echelleLegende) > hauteur) {
+        echelleLegende -= CaptionScaleStep;
+    }
+    legende->SetWidth(largeur / echelleLegende);
+    LegendeEchelle(1.0f);
 }
 
 void iGuiEtiquette::LegendeAuDessus() {
@@ -249,13 +271,23 @@ void iGuiEtiquette::EcritTexte(const iGuiEtiquette& source, bool keepColour) {
                                platform::EndsWith(caption, u" [quelqu'un]");
     if (porteHabit || porteQuelquUn) {
         legende->SetText(u"porte");
-        const float fitted = FittedWidth(*legende, u"porte");
-        legende->SetWidth(fitted);
-        if (image && image->Width() > 0) {
-            echelle = scaleX = fitted / static_cast<float>(image->Width());
-        }
-        PlaceLegende();
+        AjusteALaLegende();
     }
+}
+
+void iGuiEtiquette::AjusteALaLegende() {
+    if (!legende || !image || image->Width() <= 0) {
+        return;
+    }
+    const float fitted = FittedWidth(*legende, legende->GetText());
+    if (legende->Width() != fitted) {
+        legende->SetWidth(fitted);
+        // Centred on the card whatever its new width.
+        legende->handleX = platform::TruncToInt(fitted * 0.5f);
+    }
+    echelle = fitted / static_cast<float>(image->Width());
+    scaleX = echelle * scaleY;
+    PlaceLegende();
 }
 
 void iGuiEtiquette::EffaceTexte() {

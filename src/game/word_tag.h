@@ -43,6 +43,8 @@ class iGuiEtiquette : public iGuiImage {
     bool enGlissement = false;
     // The answer check's verdict for this card.
     bool bienPlacee = false;
+    // The caption's scale at rest: below 1 for a sentence too long for its card at full size.
+    float echelleLegende = 1.0f;
 
     static constexpr float NeutreRouge = 155;
     static constexpr float NeutreVert = 155;
@@ -68,6 +70,16 @@ class iGuiEtiquette : public iGuiImage {
     // The pointer on the card, with a margin of 8 pixels left, right and below, 4 above.
     bool EstTouchee() const;
 
+    // The body stretched to the caption's text, as the word cards are made: a caption that
+    // changed its form ("à" read as "au") keeps its card's margins.
+    void AjusteALaLegende();
+
+    // The caption made smaller, step by step, until its lines fit `largeur` by `hauteur`
+    // canvas units; the card keeps its size.
+    void AjusteLegendeA(float largeur, float hauteur);
+    // The caption at `scale` times its resting scale.
+    void LegendeEchelle(float scale);
+
     // Width at the resting scale (echelle), whatever pop or drag is under way.
     float LargeurAuRepos() const;
 
@@ -77,7 +89,6 @@ class iGuiEtiquette : public iGuiImage {
 
   private:
     void ImageAuCentre();
-    void LegendeEchelle(float scale);
     // Caption centred on the card, 15 % of the card's height above its middle.
     void LegendeAuDessus();
 };
