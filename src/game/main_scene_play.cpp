@@ -360,6 +360,7 @@ void iEngineSceneGlobale::MontreBravo() {
             platform::RandomIndex(static_cast<int>(messagesBravo.size())))];
     }
     MontreBoite(*boiteBravo, message);
+    platform::Print(u"bravo : " + message);
     boiteBravo->titre->SetText(u"Tableau " + platform::Str(numeroTableau + 1) + u"/" +
                                platform::Str(nombredetours));
 }
@@ -529,6 +530,7 @@ void iEngineSceneGlobale::TapeSurTerrain(int i) {
     } else if (t.enPause) {
         t.enPause = false;
         JoueSeul(i);
+        platform::Print(u"terrain " + platform::Str(i) + u" joue");
     } else if (t.enVignette == 0) {
         t.enPause = true;
         if (t.avecGuitare) {

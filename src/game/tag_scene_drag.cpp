@@ -106,7 +106,7 @@ bool iEngineEtiq::SaisitEtiquette(ListeEtiquettes& list, int listNumber) {
             tag->scaleY = s - HeldStep;
             tag->scaleX = tag->echelle * s - HeldStep;
             if (tag->legende) {
-                tag->LegendeEchelle(s - 2 * HeldStep);
+                tag->legende->SetScale(s - 2 * HeldStep);
             }
             CentreHandles(*tag);
         }
@@ -146,7 +146,9 @@ bool iEngineEtiq::LacheEtiquette(ListeEtiquettes& list) {
     if (iGuiEtiquette* tag = At(list, indiceSaisie)) {
         tag->scaleX = tag->echelle;
         tag->scaleY = 1.0f;
-        tag->LegendeEchelle(1.0f);
+        if (tag->legende) {
+            tag->legende->SetScale(1.0f);
+        }
         CentreHandles(*tag);
         tag->PlaceLegende();
         tag->saisie = false;

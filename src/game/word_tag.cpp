@@ -26,9 +26,6 @@ constexpr float SlideHeight = 200;
 constexpr float SlideStep = 17;
 constexpr float SlideOvershoot = 4;
 constexpr int CaptionAbovePercent = -15;
-// A caption too big for its card shrinks by this much a step, down to this much at least.
-constexpr float CaptionScaleStep = 0.05f;
-constexpr float MinCaptionScale = 0.5f;
 
 // Width of a text in the caption's font at scale 1, plus the card's margins.
 float FittedWidth(const iGuiTextField& caption, const String& text) {
@@ -93,27 +90,24 @@ void iGuiEtiquette::ImageAuCentre() {
 
 void iGuiEtiquette::LegendeEchelle(float scale) {
     if (legende) {
-        legende->SetScale(scale * echelleLegende);
+        legende->SetScale(scale);
     }
 }
 
-void iGuiEtiquette::AjusteLegendeA(float largeur, float hauteur) {
-    echelleLegende = 1.0f;
-    if (!legende || !legende->font || largeur <= 0) {
+void iGuiEtiquette::AjusteLegendeA(float largeur, float hauteur,
+                                   const std::shared_ptr<iBitmapFont>& petite) {
+    if (!legende || !legende->font || !petite) {
         return;
     }
-    const iGuiTextField& texte = *legende;
-    const auto hauteurA = [&](float s) {
-        const int lignes = static_cast<int>(
-            WordWrap(texte.font.get(), platform::TruncToInt(largeur / s), texte.GetText()).size());
-        return static_cast<float>(lignes) * texte.font->height * s;
+    const auto hauteurEn = [&](const iBitmapFont& police) {
+        const std::size_t lignes =
+            WordWrap(&police, platform::TruncToInt(largeur), legende->GetText()).size();
+        return static_cast<float>(lignes) * police.height;
     };
-    // The lines are wrapped at the width the smaller text leaves, so that they still fill it.
-    while (echelleLegende > MinCaptionScale && hauteurA(echelleLegende) > hauteur) {
-        echelleLegende -= CaptionScaleStep;
+    if (hauteurEn(*legende->font) > hauteur) {
+        legende->SetFont(petite);
+        legende->SetWidth(largeur);
     }
-    legende->SetWidth(largeur / echelleLegende);
-    LegendeEchelle(1.0f);
 }
 
 void iGuiEtiquette::LegendeAuDessus() {

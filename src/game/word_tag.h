@@ -43,8 +43,6 @@ class iGuiEtiquette : public iGuiImage {
     bool enGlissement = false;
     // The answer check's verdict for this card.
     bool bienPlacee = false;
-    // The caption's scale at rest: below 1 for a sentence too long for its card at full size.
-    float echelleLegende = 1.0f;
 
     static constexpr float NeutreRouge = 155;
     static constexpr float NeutreVert = 155;
@@ -74,11 +72,9 @@ class iGuiEtiquette : public iGuiImage {
     // changed its form ("à" read as "au") keeps its card's margins.
     void AjusteALaLegende();
 
-    // The caption made smaller, step by step, until its lines fit `largeur` by `hauteur`
-    // canvas units; the card keeps its size.
-    void AjusteLegendeA(float largeur, float hauteur);
-    // The caption at `scale` times its resting scale.
-    void LegendeEchelle(float scale);
+    // A caption whose lines, `largeur` wide, run taller than `hauteur` is written in the
+    // smaller font instead; the card keeps its size.
+    void AjusteLegendeA(float largeur, float hauteur, const std::shared_ptr<iBitmapFont>& petite);
 
     // Width at the resting scale (echelle), whatever pop or drag is under way.
     float LargeurAuRepos() const;
@@ -89,6 +85,7 @@ class iGuiEtiquette : public iGuiImage {
 
   private:
     void ImageAuCentre();
+    void LegendeEchelle(float scale);
     // Caption centred on the card, 15 % of the card's height above its middle.
     void LegendeAuDessus();
 };

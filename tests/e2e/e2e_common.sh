@@ -96,7 +96,7 @@ click_until() {
         kill -0 "$pid" 2>/dev/null || fail "the game ended while awaiting \"$3\" $4 time(s)"
         [ "$SECONDS" -lt "$until" ] ||
             fail "never saw \"$3\" $4 time(s) within ${wait_limit}s of pressing $1 $2"
-        [ "$SECONDS" -ge "$next" ] && click "$1" "$2" && next=$((SECONDS + 4))
+        [ "$SECONDS" -ge "$next" ] && click "$1" "$2" && next=$((SECONDS + 6))
         sleep 0.1
     done
 }
