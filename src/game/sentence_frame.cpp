@@ -21,7 +21,7 @@ using platform::StartsWith;
 namespace {
 
 // The words keep this far from the canvas's left and right edges.
-constexpr float MargeDuCadre = 8;
+constexpr float MargeDuCadre = 16;
 
 String Legende(const iGuiEtiquette& tag) { return tag.legende ? tag.legende->GetText() : String(); }
 
