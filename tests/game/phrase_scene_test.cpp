@@ -3,6 +3,7 @@
 // made while another screen was current.
 #include <fstream>
 
+#include "framework/bitmap_font.h"
 #include "game/main_scene.h"
 #include "phrase_fixture.h"
 #include "puppets/terrain_playfield.h"
@@ -234,7 +235,9 @@ TEST_F(PhraseTest, LongSentencesWrapAndEveryWordStaysInReach) {
                 EXPECT_TRUE(avant.y < mot.y || (avant.y == mot.y && avant.x < mot.x)) << i;
             }
             // The card fits its caption, whatever form the caption took.
-            EXPECT_NEAR(mot.LargeurAuRepos(), mot.legende->Width(), 0.01) << i;
+            EXPECT_NEAR(mot.LargeurAuRepos(),
+                        mot.legende->font->TextWidth(mot.legende->GetText(), 1.0f) + 20, 0.01)
+                << i;
         }
     };
     // A sentence the game accepts, too long for one row.
@@ -257,6 +260,13 @@ TEST_F(PhraseTest, LongSentencesWrapAndEveryWordStaysInReach) {
     EXPECT_EQ(Slot(dernierHaut + 1).texte, u"jaune");
     DragSlot(dernierHaut + 1, 640, 400);
     EXPECT_EQ(scene->nombrePlacees, 17);
+    dansLeCadre();
+
+    // "à" read "au", "le monsieur" read "monsieur." with its full stop: each card to its
+    // caption.
+    Click(*scene->boutonEffacer);
+    Append({u"perso_dame_f", u"oum_lancer", u"unemain_balle_f", u"à", u"perso_monsieur_m"});
+    EXPECT_EQ(Reads(), u"La dame lance une balle au monsieur.");
     dansLeCadre();
 
     // Nineteen of the longest words: all inside the frame, the last one within reach.
