@@ -26,6 +26,9 @@ export ALSOFT_DRIVERS=null
 # Mesa's software renderer keeps rasteriser threads alive at exit; LeakSanitizer's end-of-run
 # check sometimes crashes on them under load. Rendering on the calling thread avoids that.
 export LP_NUM_THREADS=${LP_NUM_THREADS:-0}
+# Its shader cache writes from a thread of its own, which LeakSanitizer's end-of-run check, under
+# load, now and then crashes on; the tests gain nothing from the cache.
+export MESA_SHADER_CACHE_DISABLE=${MESA_SHADER_CACHE_DISABLE:-true}
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 # The system's GL and X libraries keep a few allocations until exit; ours must not.
