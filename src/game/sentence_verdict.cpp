@@ -9,7 +9,11 @@ namespace {
 
 // The word between double quotes: the base word, the verb in its active form, no article.
 String EntreGuillemets(const String& code) {
-    return u"\"" + MotFrancais(false, true, code) + u"\"";
+    // Appended rather than concatenated: g++ 12 warns (falsely) on "x" + string here.
+    String mot(1, u'"');
+    mot += MotFrancais(false, true, code);
+    mot += u'"';
+    return mot;
 }
 
 } // namespace
