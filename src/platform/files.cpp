@@ -157,8 +157,8 @@ int OpenFolderForWriting(const std::string& target, std::string& leaf) {
 // A regular file in the folder open as `folder`, never through a link, never waiting on a
 // pipe; created when missing. -1 otherwise.
 int OpenRegularForWriting(int folder, const std::string& leaf, int access) {
-    const int fd = openat(folder, leaf.c_str(),
-                          access | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+    const int fd =
+        openat(folder, leaf.c_str(), access | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
     if (fd < 0) {
         return -1;
     }
@@ -259,8 +259,7 @@ bool LoadBytes(const String& path, std::vector<std::uint8_t>& bytes, std::size_t
         return false;
     }
     struct stat info {};
-    bool ok = fstat(fileno(file), &info) == 0 &&
-              static_cast<std::uintmax_t>(info.st_size) <= limit;
+    bool ok = fstat(fileno(file), &info) == 0 && static_cast<std::uintmax_t>(info.st_size) <= limit;
     std::uint8_t chunk[65536];
     while (ok) {
         const std::size_t n = std::fread(chunk, 1, sizeof chunk, file);
@@ -341,7 +340,10 @@ std::unique_ptr<FileStream> FileStream::Open(const String& path, const String& m
             fd = -1;
         }
     }
-    std::FILE* file = fd < 0 ? nullptr : fdopen(fd, mode == u"r" ? "rb" : mode == u"w" ? "wb" : "r+b");
+    std::FILE* file = fd < 0 ? nullptr
+                             : fdopen(fd, mode == u"r"   ? "rb"
+                                          : mode == u"w" ? "wb"
+                                                         : "r+b");
     if (file == nullptr) {
         if (fd >= 0) {
             close(fd);

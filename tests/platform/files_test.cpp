@@ -286,7 +286,9 @@ TEST_F(Files, WritesBelowTheGameFolderFollowNoLink) {
 // Folder names that are not UTF-8, or that start with a byte-order mark, come back from a
 // listing as names that lead to that very folder and to no other.
 TEST_F(Files, ListedNamesLeadBackToTheirOwnFolder) {
-    const std::string names[] = {"caf\xC3\xA9", "caf\xE9", "\xEF\xBB\xBF" "caf\xC3\xA9",
+    const std::string names[] = {"caf\xC3\xA9", "caf\xE9",
+                                 "\xEF\xBB\xBF"
+                                 "caf\xC3\xA9",
                                  "\xED\xA0\x80x"};
     for (const std::string& name : names) {
         ASSERT_TRUE(fs::create_directory(root + "/" + name));
@@ -299,11 +301,12 @@ TEST_F(Files, ListedNamesLeadBackToTheirOwnFolder) {
                                           std::vector<std::uint8_t>(name.begin(), name.end())));
     }
     for (const std::string& name : names) {
-        EXPECT_EQ(std::distance(fs::directory_iterator(root + "/" + name), fs::directory_iterator()),
-                  1)
+        EXPECT_EQ(
+            std::distance(fs::directory_iterator(root + "/" + name), fs::directory_iterator()), 1)
             << name;
     }
-    EXPECT_EQ(std::count_if(listed.begin(), listed.end(),
-                            [](const String& n) { return std::any_of(n.begin(), n.end(), IsEscapedByte); }),
+    EXPECT_EQ(std::count_if(
+                  listed.begin(), listed.end(),
+                  [](const String& n) { return std::any_of(n.begin(), n.end(), IsEscapedByte); }),
               2);
 }
