@@ -54,3 +54,10 @@ void PoseBouton(iGuiButton2& bouton);
 // Leaves for another screen: the one entered does its entry work. Nothing happens while the
 // screen does not exist.
 void VaVersEcran(const std::shared_ptr<iScene>& ecran);
+
+// The name a debug line gives a screen ("ecranintro", ...), "" for a scene of the games.
+String NomEcran(const iScene* ecran);
+// Prints the screen's name: every switch between screens can be waited on by its line.
+void AnnonceEcran(const std::shared_ptr<iScene>& ecran);
+// VaVersEcran, announced.
+void VaVersEcranAnnonce(const std::shared_ptr<iScene>& ecran);

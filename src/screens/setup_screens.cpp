@@ -114,11 +114,11 @@ void iEngineNombreItems::CreeCommencer() {
 
 bool iEngineNombreItems::Sorties() {
     if (profileButton->Clicked(false)) {
-        VaVersEcran(ecranprofils);
+        VaVersEcranAnnonce(ecranprofils);
         return true;
     }
     if (backButton->Clicked(false)) {
-        VaVersEcran(ecranchoixdujeu);
+        VaVersEcranAnnonce(ecranchoixdujeu);
         return true;
     }
     return false;
@@ -203,7 +203,7 @@ int iEngineNombreItems1::OnUpdate() {
         CorrigeNombres();
     });
     if (platform::KeyHits(27) > 0) {
-        VaVersEcran(ecranchoixdujeu);
+        VaVersEcranAnnonce(ecranchoixdujeu);
     }
     if (commencerButton->Clicked(false)) {
         // One animation is a game of its own: the sentences are matched to a single picture.
@@ -244,7 +244,7 @@ int iEngineNombreItems2::OnCreate() {
 int iEngineNombreItems2::OnUpdate() {
     EntreeEcran(background.get(), *decor, [] { platform::Print(u"entrée nombre items 2"); });
     if (platform::KeyHits(27) > 0) {
-        VaVersEcran(ecranchoixdujeu);
+        VaVersEcranAnnonce(ecranchoixdujeu);
     }
     if (commencerButton->Clicked(false)) {
         // One sentence on one animation per board.
