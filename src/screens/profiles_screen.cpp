@@ -170,7 +170,7 @@ int iEngineProfils::OnCreate() {
     confirmBox->New();
     confirmBox->Create(CanvasWidth, CanvasHeight, true, listPlayfield, u"message.png",
                        fontoregano48, u"Un message de MirelvanQuibs", u"OK", u"Annuler");
-    confirmBox->message->SetText(u"Souhaitez-vous vraiment effacer ce profil?");
+    confirmBox->message->SetText(QuestionEffacer(u""));
     confirmBox->FitToText();
     failureBox = CreeMessageMenu(listPlayfield);
     return 0;
@@ -183,9 +183,18 @@ void iEngineProfils::AjouteEmplacement(bool ajoute) {
     nom->SetWidth(LargeurNom);
     nameFields.push_back(nom);
     deleteButtons.push_back(PetitBouton(scrollBox, u"effacer"));
+    // Greyed where there is nothing to delete: the default profile's row.
+    auto& effacer = *deleteButtons.back();
+    effacer.SetGhostColor(170, 180, 175);
+    effacer.ghostAlpha = 0.55f;
+    effacer.SetTextGhostColor(90, 100, 95);
     useButtons.push_back(PetitBouton(scrollBox, u"utiliser"));
     galleryButtons.push_back(PetitBouton(scrollBox, u"voir la galerie"));
     HabilleEmplacement(nameFields.size() - 1, ajoute);
+}
+
+String QuestionEffacer(const String& nom) {
+    return u"Souhaitez-vous vraiment effacer le profil «\u00A0" + nom + u"\u00A0»\u00A0?";
 }
 
 void iEngineProfils::HabilleEmplacement(std::size_t i, bool ajoute) {
@@ -213,6 +222,7 @@ void iEngineProfils::PlaceLignes() {
         }
         auto& nom = *nameFields[i];
         AfficheNom(nom, NomAfficheProfil(rowFolders[i]));
+        deleteButtons[i]->ghost = rowFolders[i] == DossierDefaut;
         nom.x = nameInput->x;
         nom.y = y + DecalageNom(*deleteButtons[i], nom);
         Place(*deleteButtons[i], addButton->x, y);

@@ -77,8 +77,14 @@ class iEngineProfils : public iEngineResizable {
     void AjouteProfil(bool utiliser);
     void EffaceLigne(int ligne);
     void MontreEchec(const String& texte);
+    // A question left open would greet the next visit, over another child's row: leaving the
+    // screen answers it "Annuler".
+    void FermeQuestion();
     void VersHub();
 };
+
+// The question asked before a profile is deleted, naming it as its row shows it.
+String QuestionEffacer(const String& nom);
 
 // Created once by the application and switched to again and again.
 extern std::shared_ptr<iEngineProfils> ecranprofils;
