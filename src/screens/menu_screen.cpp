@@ -6,6 +6,7 @@
 #include "framework/shared_assets.h"
 #include "gui/button_variants.h"
 #include "gui/image_widget.h"
+#include "gui/scroll_box.h"
 #include "platform/diag.h"
 #include "puppets/decor_playfields.h"
 #include "screens/end_screen.h"
@@ -129,4 +130,23 @@ void AnnonceEcran(const std::shared_ptr<iScene>& ecran) {
 void VaVersEcranAnnonce(const std::shared_ptr<iScene>& ecran) {
     AnnonceEcran(ecran);
     VaVersEcran(ecran);
+}
+
+namespace {
+constexpr int MargeBasListe = 16;
+}
+
+std::shared_ptr<iGuiImage> AjouteMargeBas(const std::shared_ptr<iGuiScrollBox>& liste) {
+    auto marge = std::make_shared<iGuiImage>();
+    marge->New();
+    marge->SetParent(liste);
+    marge->SetWidth(1);
+    marge->SetHeight(MargeBasListe);
+    marge->visible = false;
+    return marge;
+}
+
+void PoseMarge(iGuiImage& marge, const iGuiObject& dernier) {
+    marge.x = dernier.x;
+    marge.y = dernier.y - static_cast<float>(dernier.handleY) * dernier.scaleY + dernier.Height();
 }

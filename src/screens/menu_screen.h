@@ -61,3 +61,11 @@ String NomEcran(const iScene* ecran);
 void AnnonceEcran(const std::shared_ptr<iScene>& ecran);
 // VaVersEcran, announced.
 void VaVersEcranAnnonce(const std::shared_ptr<iScene>& ecran);
+
+class iGuiObject;
+class iGuiImage;
+class iGuiScrollBox;
+// Room below the last widget of a scrolling list, so that scrolled to its end the list shows
+// that widget whole, clear of the edge. It draws nothing; PoseMarge follows the widget.
+std::shared_ptr<iGuiImage> AjouteMargeBas(const std::shared_ptr<iGuiScrollBox>& liste);
+void PoseMarge(iGuiImage& marge, const iGuiObject& dernier);

@@ -244,6 +244,7 @@ int iEngineOptions2::OnCreate() {
     backButton->SetXPercent(50);
     PoseBouton(*backButton);
     backButton->PlaceBelowPrevious(0);
+    PoseMarge(*AjouteMargeBas(scrollBox), *backButton);
 
     AfficheOptions();
     messageBox = CreeMessageMenu(listPlayfield);

@@ -13,6 +13,7 @@
 #include "gui/message_box.h"
 #include "gui/prototype_skin.h"
 #include "gui/scroll_box.h"
+#include "gui/slider.h"
 #include "gui/text_field.h"
 #include "puppets/decor_playfields.h"
 #include "screens/menu_message.h"
@@ -33,6 +34,9 @@ constexpr float EcartLignes = 24;
 constexpr float RetourSousLaLigne = 72;
 constexpr float RetourMarge = 16;
 constexpr float RetourSousLeNom = 32;
+// The slider starts below the logo.
+constexpr int HautGlissiere = 76;
+constexpr int BasGlissiere = 4;
 
 constexpr CouleursBouton PetitsBoutons = {{162, 215, 199}, {38, 55, 38}, {38, 55, 38}};
 constexpr CouleursBouton BoutonRetour = {{34, 56, 74}, {249, 220, 140}, {214, 225, 215}};
@@ -125,6 +129,12 @@ int iEngineProfils::OnCreate() {
     scrollBox->Center(50, 50);
     scrollBox->SetColor(90, 159, 93);
     scrollBox->LoadSliderVSkin(u"sliderv.txt", u"");
+    // The slider runs below the logo, never over it.
+    iGuiSliderV& glissiere = *scrollBox->sliderV;
+    glissiere.y = HautGlissiere;
+    glissiere.height = CanvasHeight - HautGlissiere - BasGlissiere;
+    glissiere.sliderLength = glissiere.height;
+    glissiere.surfaceHeight = glissiere.height;
 
     nameInput = Enfant<iGuiInput>(scrollBox);
     nameInput->SetMaxChar(20);
@@ -162,6 +172,7 @@ int iEngineProfils::OnCreate() {
     HabilleBouton(*backButton, u"grosbouton1a.png", fontoregano48, u"retour", BoutonRetour);
     backButton->SetXPercent(50);
     Place(*backButton, backButton->x, 0);
+    bottomMargin = AjouteMargeBas(scrollBox);
     PlaceLignes();
 
     // In the middle of the canvas, which the panel's playfield shares with the rest of the
@@ -243,6 +254,7 @@ int iEngineProfils::PlaceSousLaListe() {
                       nom.y + HauteurAffichee(nom) + RetourSousLeNom});
     }
     backButton->y = y;
+    PoseMarge(*bottomMargin, *backButton);
     return 0;
 }
 

@@ -39,6 +39,8 @@ class iEngineProfils : public iEngineResizable {
     // The folder each row in use stands for (the name field may show it shortened, and shows
     // the default one as "_par défaut_").
     std::vector<String> rowFolders;
+    // Room below "retour", which follows it.
+    std::shared_ptr<iGuiImage> bottomMargin;
     // "retour" is the inherited backButton.
     std::shared_ptr<MessageBox> confirmBox;
     int rowToDelete = -1;
