@@ -71,6 +71,8 @@ int iEngineOptions1::OnCreate() {
         auto label = NouveauSur<iGuiLabel>(decor);
         label->SetFont(fontoregano30);
         label->SetText(texte);
+        // The furniture drifts under the white text: a dark rim keeps it readable.
+        label->outline.on = true;
         label->PlaceRightOfPrevious(ecart);
         return label;
     };
@@ -153,6 +155,7 @@ int iEngineOptions1::OnCreate() {
     ChampExemple = NouveauSur<iGuiTextField>(decor);
     ChampExemple->SetFont(fontoregano30);
     ChampExemple->SetText(PhraseExemple);
+    ChampExemple->outline.on = true;
     ChampExemple->PlaceRightOfPrevious(28);
     ChampExemple->SetWidth(std::min(LargeurExemple, CanvasWidth - ChampExemple->x - MargeDroite));
 

@@ -171,6 +171,8 @@ std::shared_ptr<iGuiLabel> NouvelleEtiquette(const std::shared_ptr<iGuiScrollBox
     ApplyPrototypeSkin(*label, 0, 0);
     label->SetFont(fontoregano30);
     label->SetText(texte);
+    // The furniture drifts under the list: a dark rim keeps the white words readable.
+    label->outline.on = true;
     return label;
 }
 

@@ -31,8 +31,8 @@ String CheminProfil(const String& nom);
 // The name under which a profile is created from what the child typed: a first name drawn
 // from PrenomsProposes for the placeholder "nouveau profil" or nothing; "/", "\" and "*" and
 // control characters become "-"; a name that would hide (leading ".") is replaced by a first
-// name; spaces at the ends are dropped (a name of spaces only is no name); a taken name gets a qualifier drawn from QualificatifsProposes until it is free, and
-// after 80 draws a number instead.
+// name; spaces at the ends are dropped (a name of spaces only is no name); a taken name gets a
+// qualifier drawn from QualificatifsProposes until it is free, and after 80 draws a number instead.
 String ProposeNomProfil(const String& texte);
 // Creates the profile's folder. False when it already exists, when the name is not one a
 // profile may have, or when the folder cannot be made.

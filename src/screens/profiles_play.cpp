@@ -68,8 +68,8 @@ void PoseQuestion(MessageBox& boite, const String& question) {
     message.SetCentred(false);
     const float largeur = boite.Width() - 2 * MargeQuestion;
     const auto& bouton = *boite.bouton1;
-    const float place =
-        bouton.y - static_cast<float>(bouton.handleY) * bouton.scaleY - 20 - (boite.y + HautQuestion);
+    const float place = bouton.y - static_cast<float>(bouton.handleY) * bouton.scaleY - 20 -
+                        (boite.y + HautQuestion);
     float echelle = 1.0f;
     std::size_t lignes = WordWrap(message.font.get(), static_cast<int>(largeur), question).size();
     while (message.font && static_cast<float>(lignes) * message.font->height * echelle > place &&

@@ -90,6 +90,8 @@ std::shared_ptr<iGuiLabel> iEngineNombreItems::Titre(const String& texte) {
     titre->SetPlayfield(decor);
     titre->SetFont(fontoregano48);
     titre->SetText(texte);
+    // The furniture drifts under the white text: a dark rim keeps it readable.
+    titre->outline.on = true;
     titre->SetXPercent(ColonneTitres);
     return titre;
 }
@@ -99,6 +101,7 @@ std::shared_ptr<iGuiLabel> iEngineNombreItems::Valeur(int valeur, const iGuiLabe
     label->New();
     label->SetPlayfield(decor);
     label->SetFont(fontoregano48);
+    label->outline.on = true;
     label->x = ColonneValeurs;
     label->y = titre.y;
     Affiche(*label, valeur);
@@ -163,6 +166,7 @@ int iEngineNombreItems1::OnCreate() {
     variationsLabel->SetPlayfield(decor);
     variationsLabel->SetFont(fontoregano30);
     variationsLabel->SetText(u"variations plutôt");
+    variationsLabel->outline.on = true;
     variationsLabel->x = 10;
     variationsLabel->y = commencerButton->y + 6;
 
