@@ -153,6 +153,21 @@ String NomAfficheProfil(const String& dossier) {
     return affiche;
 }
 
+std::vector<String> LegendesProfils(const std::vector<String>& dossiers) {
+    std::vector<String> legendes;
+    for (const String& dossier : dossiers) {
+        const String legende = NomAfficheProfil(dossier);
+        String unique = legende;
+        // Two folders that still look alike are numbered in the order of the list.
+        for (int n = 2; std::find(legendes.begin(), legendes.end(), unique) != legendes.end();
+             ++n) {
+            unique = legende + u" (" + platform::Str(n) + u")";
+        }
+        legendes.push_back(unique);
+    }
+    return legendes;
+}
+
 bool CreeDossierDefaut() { return platform::CreateDir(platform::GameFolder() + DossierDefaut); }
 
 String CheminProfil(const String& nom) {

@@ -25,6 +25,9 @@ std::vector<String> ListeProfils();
 String NomAfficheProfil(const String& dossier);
 // Makes sure the game folder and its default profile exist; false when they cannot be made.
 bool CreeDossierDefaut();
+// The captions of the rows listing these folders: NomAfficheProfil, numbered " (2)", " (3)"...
+// where two would still read the same.
+std::vector<String> LegendesProfils(const std::vector<String>& dossiers);
 // The folder of the profile shown as nom, ending with "/". A name no profile can have gives
 // the default profile's folder.
 String CheminProfil(const String& nom);

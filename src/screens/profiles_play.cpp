@@ -55,8 +55,8 @@ constexpr float EchelleQuestionMin = 0.6f;
 // A longer name is cut in the question: the row beside it shows it whole.
 constexpr std::size_t NomQuestionMax = 60;
 
-String NomQuestion(const String& dossier) {
-    const String nom = NomAfficheProfil(dossier);
+// The row's caption.
+String NomQuestion(const String& nom) {
     return nom.size() > NomQuestionMax ? nom.substr(0, NomQuestionMax) + u"..." : nom;
 }
 
@@ -168,7 +168,7 @@ void iEngineProfils::Lignes() {
             // The default profile stays.
             if (rowFolders[ligne] != DossierDefaut) {
                 rowToDelete = i;
-                PoseQuestion(*confirmBox, QuestionEffacer(NomQuestion(rowFolders[ligne])));
+                PoseQuestion(*confirmBox, QuestionEffacer(NomQuestion(nameFields[ligne]->text)));
                 MontreQuestion(*confirmBox, true);
             }
         } else if (useButtons[ligne]->ClickedScrolled(*scrollBox)) {

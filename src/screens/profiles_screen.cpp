@@ -220,6 +220,7 @@ void iEngineProfils::HabilleEmplacement(std::size_t i, bool ajoute) {
 void iEngineProfils::PlaceLignes() {
     // Each row starts below the previous name; the buttons take its top.
     float y = SaisieY + nameInput->Height() + EcartLignes;
+    const std::vector<String> legendes = LegendesProfils(rowFolders);
     for (std::size_t i = 0; i < nameFields.size(); ++i) {
         const bool utilisee = static_cast<int>(i) < rowCount;
         for (iGuiObject* widget : {static_cast<iGuiObject*>(nameFields[i].get()),
@@ -232,7 +233,7 @@ void iEngineProfils::PlaceLignes() {
             continue;
         }
         auto& nom = *nameFields[i];
-        AfficheNom(nom, NomAfficheProfil(rowFolders[i]));
+        AfficheNom(nom, legendes[i]);
         deleteButtons[i]->ghost = rowFolders[i] == DossierDefaut;
         nom.x = nameInput->x;
         nom.y = y + DecalageNom(*deleteButtons[i], nom);
