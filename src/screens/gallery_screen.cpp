@@ -317,6 +317,9 @@ void iEngineGalerie::AccrocheTableaux() {
         t->sprite->y = t->cadreY + FenetreCadreY;
         t->etiquetteX = x + 46 + (8 * platform::RandomFloat() - 4);
         t->etiquetteY = t->cadreY + 329 + (30 * platform::RandomFloat() - 15);
+        // Where its name plate hangs, in room coordinates: plays can aim at it.
+        platform::Print(u"plaque " + t->nom + u" " + platform::Str(t->etiquetteX) + u" " +
+                        platform::Str(t->etiquetteY));
         tableaux.push_back(t);
     }
     const int n = static_cast<int>(tableaux.size());
