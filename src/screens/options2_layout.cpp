@@ -173,6 +173,9 @@ std::shared_ptr<iGuiLabel> NouvelleEtiquette(const std::shared_ptr<iGuiScrollBox
     label->SetText(texte);
     // The furniture drifts under the list: a dark rim keeps the white words readable.
     label->outline.on = true;
+    // Thinner on the small letters, which a wide rim would blur.
+    label->outline.width = 1.25f;
+    label->outline.alpha = 0.7f;
     return label;
 }
 

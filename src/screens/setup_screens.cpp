@@ -167,6 +167,8 @@ int iEngineNombreItems1::OnCreate() {
     variationsLabel->SetFont(fontoregano30);
     variationsLabel->SetText(u"variations plutôt");
     variationsLabel->outline.on = true;
+    variationsLabel->outline.width = 1.25f;
+    variationsLabel->outline.alpha = 0.7f;
     variationsLabel->x = 10;
     variationsLabel->y = commencerButton->y + 6;
 

@@ -95,7 +95,7 @@ xdotool key Escape && await ecranintro 5
 # Options screen 2 scrolled to its end, then Escape: nothing written.
 click 640 267 && await ecranoptions2 1
 # shellcheck disable=SC2046
-sleep 0.3 && xdotool mousemove --window "$window" $(at 640 400) && xdotool click --repeat 90 --delay 15 5
+sleep 0.3 && xdotool mousemove --window "$window" $(at 640 400) && xdotool click --repeat 160 --delay 20 5
 shot parent_options2_end 0.5
 xdotool key Escape && await ecranintro 6
 [ -p "$folder/preferences" ] || fail "Escape on options screen 2 wrote the preferences"
