@@ -3,11 +3,11 @@
 
 #include "framework/config.h"
 #include "framework/playfield.h"
-#include "framework/shared_assets.h"
 #include "gui/skin.h"
 #include "gui/skin_drawing.h"
 #include "platform/audio.h"
 #include "platform/graphics.h"
+#include "framework/shared_assets.h"
 
 float iGuiCheckBox::Height() const {
     const auto& image = images[static_cast<std::size_t>(State())];
