@@ -152,6 +152,7 @@ int iEngineSceneGlobale::ReinitialiseEtiquettes() {
 // --- TableauSuivant, Fondu ---
 
 int iEngineSceneGlobale::TableauSuivant(bool changement) {
+    platform::Print(u"tableau suivant");
     for (int i = 0; i <= nombredephrases; ++i) {
         if (iGuiEtiquette* tag = Etiquette(i)) {
             tag->Remove();

@@ -29,7 +29,13 @@ constexpr float ToileH = 768;
 constexpr float BoutonsY = ToileH - 54;
 constexpr float EcartAnnuler = 68;
 constexpr float LargeurLegende = 595;
-constexpr float CadreY = 618;
+// Three lines of the sentence font: what the card holds at full size.
+constexpr float HauteurLegende = 155;
+// The throw-away band across the foot of the canvas: a surplus card let go below its top goes
+// to the bin. (Named apart from the sentence frame's row, which the scene inherits.)
+constexpr float BandePoubelleY = 618;
+// Below the control bar of a terrain that fills the canvas.
+constexpr float SousLaBarre = 72;
 constexpr float PoubelleX = 1156;
 constexpr float PoubelleY = 604;
 const char16_t* const TitreBoites = u"Un message de MirelvanQuibs";
@@ -160,9 +166,17 @@ void iEngineSceneGlobale::FabriqueTableau() {
     const int h = imgrectrep ? imgrectrep->Height() : 0;
     const float demiW = static_cast<float>(w / 2);
     const float demiHt = static_cast<float>(h / 2);
+    // The upper cards stay clear of the control bar the child needs: outside the grid of the
+    // matching game the one terrain fills the canvas, its bar along the canvas's top right.
+    const bool terrainPlein = modedejeu != 0;
+    const float haut = terrainPlein ? SousLaBarre : 36;
     if (np > 0) {
         etiquettesX[0] = demiW + 8;
-        etiquettesY[0] = demiHt + 36;
+        etiquettesY[0] = demiHt + haut;
+    } else if (terrainPlein) {
+        // One card: at the top left, left of the bar.
+        etiquettesX[0] = demiW + 8;
+        etiquettesY[0] = demiHt + 16;
     } else {
         etiquettesX[0] = Toile * 0.25f + demiW;
         etiquettesY[0] = demiHt + 16;
@@ -170,7 +184,7 @@ void iEngineSceneGlobale::FabriqueTableau() {
     etiquettesX[1] = Toile * 0.5f + demiW + 8;
     etiquettesY[1] = ToileH * 0.5f + demiHt + 36;
     etiquettesX[2] = Toile * 0.5f + demiW + 8;
-    etiquettesY[2] = demiHt + 36;
+    etiquettesY[2] = demiHt + haut;
     etiquettesX[3] = demiW + 8;
     etiquettesY[3] = ToileH * 0.5f + demiHt + 36;
     etiquettesX[4] = etiquettesY[4] = etiquettesX[5] = etiquettesY[5] = 0;
@@ -195,8 +209,8 @@ void iEngineSceneGlobale::FabriqueTableau() {
     imageCadre = platform::LoadImageFrames(u"cadresphraseauchoix.png", 1280, 160, 2);
     imageCadreFond = platform::LoadImage(u"cadresphraseauchoixfond.png");
     imagePoubelle = platform::LoadImageFrames(u"poubelle.png", 124, 164, 2);
-    cadreFond = ImageSurToile(imageCadreFond, 0, CadreY, playfieldPrincipal);
-    cadre = ImageSurToile(imageCadre, cadreFond->x, CadreY, playfieldPrincipal);
+    cadreFond = ImageSurToile(imageCadreFond, 0, BandePoubelleY, playfieldPrincipal);
+    cadre = ImageSurToile(imageCadre, cadreFond->x, BandePoubelleY, playfieldPrincipal);
     poubelle = ImageSurToile(imagePoubelle, PoubelleX, PoubelleY, playfieldPrincipal);
 
     // 5. The sentence cards: the card of sentence s starts on the place that drew it.
@@ -213,6 +227,8 @@ void iEngineSceneGlobale::FabriqueTableau() {
         tag.legende->SetPlayfield(playfieldPrincipal);
         tag.PrepareLegende(fontoregano48, phrases[static_cast<std::size_t>(s)], 0, 0,
                            LargeurLegende);
+        // A sentence of four lines or more is written smaller, inside its card.
+        tag.AjusteLegendeA(LargeurLegende, HauteurLegende, fontoregano30);
         // Centred on the card from the start, as every later move keeps it.
         tag.legende->MidHandle();
         tag.PlaceLegende();

@@ -10,6 +10,8 @@
 //   the message boxes
 //   the control bars and the taps
 //   the debug picture of the board
+#include <algorithm>
+
 #include "framework/frame_chain.h"
 #include "framework/graphics_state.h"
 #include "framework/shared_assets.h"
@@ -324,8 +326,12 @@ void iEngineSceneGlobale::BoutonsDeLaScene() {
     if (nombredephrases > nombredanimations && Presse(boutonAnnuler.get(), true, boutonPresse)) {
         ReinitialiseEtiquettes();
     }
-    // While the praise shows, the board is answered: OK waits for the next board.
+    // While the praise shows, the board is answered: OK waits for the next board. Its press is
+    // still a press of a button, which no terrain or card beneath it may take as a tap.
     const bool bravo = boiteBravo->status == 1;
+    if (bravo && boutonOk->status == 1 && boutonOk->Hit()) {
+        boutonPresse = true;
+    }
     const bool ok = Presse(boutonOk.get(), boutonOk->status == 1 && !bravo, boutonPresse);
     if (Presse(boutonSansImages.get(), boutonSansImages->status == 1, boutonPresse)) {
         for (int t = 0; t <= nombredanimations; ++t) {
@@ -347,13 +353,14 @@ void iEngineSceneGlobale::MontreBravo() {
         message = platform::Replace(messagesSerie[static_cast<std::size_t>(k)], u"x",
                                     NombresEnLettres[reponsesdesuite]);
         if (reponsesdesuite == 4 && platform::RandomIndex(4) > 0) {
-            message = u"Quatre à la suite!";
+            message = u"Quatre à la suite\u00a0!";
         }
     } else {
         message = messagesBravo[static_cast<std::size_t>(
             platform::RandomIndex(static_cast<int>(messagesBravo.size())))];
     }
     MontreBoite(*boiteBravo, message);
+    platform::Print(u"bravo : " + message);
     boiteBravo->titre->SetText(u"Tableau " + platform::Str(numeroTableau + 1) + u"/" +
                                platform::Str(nombredetours));
 }
@@ -462,7 +469,7 @@ bool iEngineSceneGlobale::BarreDeControle(int i) {
         if (t.avecGuitare) {
             platform::StopChannel(CanalGuitare);
         }
-        MontreBoite(*boiteChangerTableau, u"Changer de tableau?");
+        MontreBoite(*boiteChangerTableau, u"Changer de tableau\u00a0?");
     } else if (clic(t.boutonSansImage, false) && actif) {
         for (int k = 0; k <= nombredanimations; ++k) {
             if (Terrain(k)->zoomEnCours) {
@@ -484,7 +491,7 @@ bool iEngineSceneGlobale::BarreDeControle(int i) {
         if (modedejeu == 3) {
             Quitte(ecranchoixdephrase, u"ecranchoixdephrase");
         } else {
-            MontreBoite(*boiteQuitter, u"Quitter la partie en cours?");
+            MontreBoite(*boiteQuitter, u"Quitter la partie en cours\u00a0?");
         }
     } else if (clic(t.boutonPhoto, true) && t.boutonPhoto->status == 1) {
         PrendPhoto(i);
@@ -523,6 +530,7 @@ void iEngineSceneGlobale::TapeSurTerrain(int i) {
     } else if (t.enPause) {
         t.enPause = false;
         JoueSeul(i);
+        platform::Print(u"terrain " + platform::Str(i) + u" joue");
     } else if (t.enVignette == 0) {
         t.enPause = true;
         if (t.avecGuitare) {
@@ -540,7 +548,9 @@ void iEngineSceneGlobale::TapeSurTerrain(int i) {
 // --- the debug picture of the board ---
 
 void iEngineSceneGlobale::AnnonceTableau() {
-    const bool pret = modedejeu == 2   ? !etiquettesMots.empty() && !etiquettesMots[0]->aGrossir
+    const bool pret = modedejeu == 2   ? !etiquettesMots.empty() &&
+                                           std::none_of(etiquettesMots.begin(), etiquettesMots.end(),
+                                                        [](const auto& mot) { return mot->aGrossir; })
                       : modedejeu == 3 ? preAnimation >= 4
                                        : etiquettesApparues > nombredephrases;
     if (!pret || tableauAnnonce) {
@@ -554,6 +564,28 @@ void iEngineSceneGlobale::AnnonceTableau() {
                         platform::Str(static_cast<int>(terrain.zoneGauche)) + u" " +
                         platform::Str(static_cast<int>(terrain.zoneHaut)) + u" : " +
                         terrain.phrase);
+    }
+    // Where each terrain's photo, export and back buttons stand on the canvas.
+    const iPlayfield& toile = *playfieldPrincipal;
+    for (int t = 0; t <= nombredanimations; ++t) {
+        const iPlayFieldTerrainAction& terrain = *Terrain(t);
+        for (const auto& [nom, bouton] :
+             {std::pair{u"photo", terrain.boutonPhoto.get()},
+              std::pair{u"exporter", terrain.boutonClip.get()},
+              std::pair{u"retour", terrain.bouton.get()}}) {
+            if (!bouton || bouton->status != 1 || toile.scaleX <= 0) {
+                continue;
+            }
+            const float bx = terrain.x + (bouton->x + bouton->Width() / 2 -
+                                          static_cast<float>(bouton->handleX) * bouton->scaleX) *
+                                             terrain.scaleX;
+            const float by = terrain.y + (bouton->y + bouton->Height() / 2 -
+                                          static_cast<float>(bouton->handleY) * bouton->scaleY) *
+                                             terrain.scaleY;
+            platform::Print(u"bouton " + String(nom) + u" " + platform::Str(t) + u" " +
+                            platform::Str(static_cast<int>((bx - toile.x) / toile.scaleX)) + u" " +
+                            platform::Str(static_cast<int>((by - toile.y) / toile.scaleY)));
+        }
     }
     const ListeEtiquettes& cartes = modedejeu == 2 ? etiquettesMots : etiquettes;
     for (std::size_t k = 0; k < cartes.size(); ++k) {

@@ -33,24 +33,24 @@ void ResetMainSceneGlobals() {
 // --- construction and create hook ---
 
 iEngineSceneGlobale::iEngineSceneGlobale() {
-    messagesSerie = {u"Encore gagné !",
-                     u"Encore réussi !",
-                     u"Et x bonnes réponses à la suite !",
-                     u"Et x de suite, bravo !",
-                     u"Ca fait x bonnes réponses d'affilée !",
-                     u"Ca fait x bonnes réponses de suite !"};
-    messagesBravo = {u"Et voilà !",
-                     u"Bravo !",
-                     u"Superbe !",
-                     u"C'était bien ça !",
-                     u"C'est plutôt bien joué !",
-                     u"Félicitations !",
-                     u"Oui, c'était ça !",
-                     u" Tout est juste !",
-                     u"Correct !",
-                     u"Ca semble juste !",
-                     u"Tout juste !",
-                     u"OK !"};
+    messagesSerie = {u"Encore gagné\u00a0!",
+                     u"Encore réussi\u00a0!",
+                     u"Et x bonnes réponses à la suite\u00a0!",
+                     u"Et x de suite, bravo\u00a0!",
+                     u"Ça fait x bonnes réponses d'affilée\u00a0!",
+                     u"Ça fait x bonnes réponses de suite\u00a0!"};
+    messagesBravo = {u"Et voilà\u00a0!",
+                     u"Bravo\u00a0!",
+                     u"Superbe\u00a0!",
+                     u"C'était bien ça\u00a0!",
+                     u"C'est plutôt bien joué\u00a0!",
+                     u"Félicitations\u00a0!",
+                     u"Oui, c'était ça\u00a0!",
+                     u"Tout est juste\u00a0!",
+                     u"Correct\u00a0!",
+                     u"Ça semble juste\u00a0!",
+                     u"Tout juste\u00a0!",
+                     u"OK\u00a0!"};
 }
 
 std::shared_ptr<iEngineSceneGlobale> iEngineSceneGlobale::Create() {

@@ -99,8 +99,9 @@ void iEngineSceneGlobale::SelectionneEtiquette() {
 
 void iEngineSceneGlobale::DeplaceLesEtiquettes() {
     if (modedejeu == 2) {
-        if (!etiquettesMots.empty() && etiquettesMots[0]->aGrossir) {
-            for (auto& mot : etiquettesMots) {
+        // Each card still due to pop pops; one the child took meanwhile finishes its own pop.
+        for (auto& mot : etiquettesMots) {
+            if (mot->aGrossir) {
                 mot->Grossit();
             }
         }

@@ -43,6 +43,8 @@ class iEnginePhraseAuChoix : public iEngineEtiq {
     int tempsClignotement = 0;
     // The sentence changed this frame: the next words are offered again.
     bool phraseModifiee = false;
+    // The bank's cards were told on the debug output.
+    bool banqueAnnoncee = false;
 
     // Set, then OnCreate.
     std::shared_ptr<iEnginePhraseAuChoix> Create();
@@ -68,6 +70,10 @@ class iEnginePhraseAuChoix : public iEngineEtiq {
     void ExportePhrase();
     // Every frame card whose pop is under way.
     void FaitGrossirLesMots();
+    // For whoever follows the game on the debug output: the bank's cards once, with their
+    // places and captions, and the frame's words each time they change.
+    void AnnonceBanque();
+    void AnnonceCadre();
 
     // --- A card let go (phrase_scene_drop.cpp) ---
     void PlacePhrase();

@@ -7,6 +7,7 @@
 //   DeplaceMot    a frame card dropped inside the frame
 //   RetireMot     a frame card dropped outside it
 #include <algorithm>
+#include <cmath>
 
 #include "game/phrase_scene.h"
 
@@ -25,6 +26,7 @@ void iEnginePhraseAuChoix::PlacePhrase() {
         card.x = card.origineX;
         card.y = card.origineY;
         card.PlaceLegende();
+        AnnonceCadre();
     } else if (listeEtiquetteSaisie == 2 && indiceSaisie >= 0 && indiceSaisie < nombrePlacees) {
         phraseModifiee = true;
         listeEtiquetteSaisie = 0;
@@ -35,6 +37,7 @@ void iEnginePhraseAuChoix::PlacePhrase() {
             RetireMot();
         }
         DecomposePhrase();
+        AnnonceCadre();
     }
     listeEtiquetteSaisie = 0;
     // Past both lists, so that the next card pressed in either is the one that follows.
@@ -48,25 +51,14 @@ void iEnginePhraseAuChoix::AjouteMot(iGuiEtiquette& bankCard) {
     auto slot = [this](int i) -> iGuiEtiquette& {
         return *etiquettesMots[static_cast<std::size_t>(i)];
     };
-    // Right of the last word it is appended; at or left of the first it comes first; else it
-    // goes between the two words around it.
-    int p = 0;
-    if (n > 0 && bankCard.x > slot(n - 1).x) {
-        p = n;
-    } else if (n > 0 && bankCard.x > slot(0).x) {
-        while (p < n - 1 && !(slot(p).x < bankCard.x && bankCard.x <= slot(p + 1).x)) {
-            ++p;
-        }
-        ++p;
-    }
+    // It goes after every word read before the point where it was let go.
+    const int p = MotsAvant(bankCard.x, bankCard.y, -1);
     // The free slot after the last word comes to place p; the words from p on move right.
     std::rotate(etiquettesMots.begin() + p, etiquettesMots.begin() + n,
                 etiquettesMots.begin() + n + 1);
     slot(p).AfficheTexte(bankCard);
     nombrePlacees = n + 1;
-    for (int i = p; i <= n; ++i) {
-        PlaceDansLeCadre(i);
-    }
+    DisposeLeCadre();
     AnalyseCadre();
     indiceAGrossir = p;
     slot(p).aGrossir = true;
@@ -87,7 +79,9 @@ void iEnginePhraseAuChoix::DeplaceMot() {
     const float w = card.LargeurAuRepos();
     const float gauche = k > 0 ? demiLargeur(k - 1) : 0;
     const float droite = k < n - 1 ? demiLargeur(k + 1) : 0;
-    if (card.origineX - w / 2 - gauche < card.x && card.x < card.origineX + w / 2 + droite) {
+    const bool memeRangee = std::abs(card.y - card.origineY) < (RangeeBasseY - RangeeHauteY) / 2;
+    if (memeRangee && card.origineX - w / 2 - gauche < card.x &&
+        card.x < card.origineX + w / 2 + droite) {
         card.x = card.origineX;
         card.y = card.origineY;
         card.PlaceLegende();
@@ -115,9 +109,7 @@ void iEnginePhraseAuChoix::RetireMot() {
     std::rotate(etiquettesMots.begin() + k, etiquettesMots.begin() + k + 1,
                 etiquettesMots.begin() + n);
     nombrePlacees = n - 1;
-    for (int i = k; i < n - 1; ++i) {
-        PlaceDansLeCadre(i);
-    }
+    DisposeLeCadre();
     etiquettesMots[static_cast<std::size_t>(n - 1)]->EffaceTexte();
     AnalyseCadre();
 }

@@ -24,6 +24,7 @@
 #include "screens/menu_screen.h"
 #include "screens/mode_screen.h"
 #include "screens/screen_entry.h"
+#include "sentence/lexicon.h"
 #include "sentence/realisation.h"
 #include "sentence/vocabulary.h"
 
@@ -65,6 +66,7 @@ int iEnginePhraseAuChoix::OnUpdate() {
     }
     FaitGrossirLesMots();
     DeriveDecor(*decor);
+    AnnonceBanque();
     return 0;
 }
 
@@ -134,7 +136,7 @@ void iEnginePhraseAuChoix::VoirLAnimation() {
         structureChoisie =
             std::shared_ptr<StructureAction>(SelfAs<iEnginePhraseAuChoix>(), &structurePhrase);
         structureChoisie->PlaceObjets();
-        phraseChoisie = PhraseDeStructure(false, structurePhrase, false);
+        phraseChoisie = SansReperesElephants(PhraseDeStructure(false, structurePhrase, false));
         NouvelEcran = true;
         modedejeu = 3;
         LanceAnimationPhrase();
@@ -145,6 +147,15 @@ void iEnginePhraseAuChoix::VoirLAnimation() {
     boiteMessage->titre->SetStatus(1);
     boiteMessage->message->SetStatus(1);
     boiteMessage->message->SetText(message);
+    platform::Print(u"explication : " + platform::Replace(message, u"\n", u" "));
+    const iGuiButton2& ok = *boiteMessage->bouton1;
+    platform::Print(
+        u"bouton ok " +
+        platform::Str(static_cast<int>(ok.x + ok.Width() / 2 -
+                                       static_cast<float>(ok.handleX) * ok.scaleX)) +
+        u" " +
+        platform::Str(static_cast<int>(ok.y + ok.Height() / 2 -
+                                       static_cast<float>(ok.handleY) * ok.scaleY)));
 }
 
 void iEnginePhraseAuChoix::Efface() {
@@ -154,10 +165,11 @@ void iEnginePhraseAuChoix::Efface() {
     nombrePlacees = 0;
     ProposeLesPersonnages();
     AnalyseCadre();
+    AnnonceCadre();
 }
 
 void iEnginePhraseAuChoix::ExportePhrase() {
-    phraseChoisie = PhraseDeStructure(false, structurePhrase, false);
+    phraseChoisie = SansReperesElephants(PhraseDeStructure(false, structurePhrase, false));
     // An empty frame writes "." alone: that is no sentence.
     if (nombrePlacees == 0 || platform::Trim(phraseChoisie) == u"." ||
         platform::Trim(phraseChoisie).empty()) {
@@ -168,6 +180,7 @@ void iEnginePhraseAuChoix::ExportePhrase() {
             platform::FileStream::Open(platform::GameFolder() + FichierDesPhrases, u"a")) {
         stream->WriteString(phraseChoisie + u" \n");
         stream->Close();
+        platform::Print(u"phrase exportée : " + phraseChoisie);
     }
 }
 
@@ -180,4 +193,43 @@ void iEnginePhraseAuChoix::FaitGrossirLesMots() {
             slot->Grossit();
         }
     }
+}
+
+// --- the debug lines ---
+
+void iEnginePhraseAuChoix::AnnonceBanque() {
+    if (banqueAnnoncee) {
+        return;
+    }
+    banqueAnnoncee = true;
+    for (const auto& carte : etiquettes) {
+        platform::Print(u"banque " + platform::Str(static_cast<int>(carte->x)) + u" " +
+                        platform::Str(static_cast<int>(carte->y)) + u" " + carte->texte + u" : " +
+                        carte->legende->GetText());
+    }
+    for (const auto& [nom, bouton] :
+         {std::pair{u"retour", boutonRetour.get()}, std::pair{u"effacer", boutonEffacer.get()},
+          std::pair{u"exporter", boutonExporter.get()},
+          std::pair{u"animation", boutonAnimation.get()}}) {
+        const float cx = bouton->x + bouton->Width() / 2 -
+                         static_cast<float>(bouton->handleX) * bouton->scaleX;
+        const float cy = bouton->y + bouton->Height() / 2 -
+                         static_cast<float>(bouton->handleY) * bouton->scaleY;
+        platform::Print(u"bouton " + String(nom) + u" " + platform::Str(static_cast<int>(cx)) +
+                        u" " + platform::Str(static_cast<int>(cy)));
+    }
+    platform::Print(u"fin de la banque");
+}
+
+void iEnginePhraseAuChoix::AnnonceCadre() {
+    String lue;
+    for (int i = 0; i < nombrePlacees; ++i) {
+        const iGuiEtiquette& mot = *etiquettesMots[static_cast<std::size_t>(i)];
+        platform::Print(u"cadre " + platform::Str(i) + u" " +
+                        platform::Str(static_cast<int>(mot.origineX)) + u" " +
+                        platform::Str(static_cast<int>(mot.origineY)) + u" : " +
+                        mot.legende->GetText());
+        lue += (i > 0 ? u" " : u"") + mot.legende->GetText();
+    }
+    platform::Print(u"le cadre lit : " + lue);
 }

@@ -68,7 +68,7 @@ constexpr float HautTitre = 22;
 constexpr float LargeurMessage = 900;
 constexpr float HauteMessage = 142;
 
-const char16_t* const TitreBoite = u"Je n'arrive pas à fabriquer une animation avec cette phrase :";
+const char16_t* const TitreBoite = u"Je n'arrive pas à fabriquer une animation avec cette phrase\u00a0:";
 
 std::shared_ptr<iGuiImage> Image(const platform::ImagePtr& picture,
                                  const std::shared_ptr<iPlayfield>& target) {

@@ -21,10 +21,14 @@ class iEngineEtiq : public iEngineResizable {
     static constexpr int Aucune = 99;
     // The sentence frame keeps one slot free after the last word: at most 19 words.
     static constexpr int MotsDuCadre = PlacesDuCadre - 1;
-    // The frame's row: the first word centred at x 100, the others 4 pixels apart, all on y 75.
-    static constexpr float CadreGauche = 100;
-    static constexpr float CadreEcart = 4;
-    static constexpr float CadreY = 75;
+    // The frame's words: the first centred at x 100, the others 4 pixels apart, on one row at
+    // y 75 while they fit the canvas's width, else on two rows at y 44 and 112, each starting
+    // at x 100. (Named apart from the constants of the scenes' own files, which they would hide.)
+    static constexpr float RangeeGauche = 100;
+    static constexpr float RangeeEcart = 4;
+    static constexpr float RangeeUniqueY = 75;
+    static constexpr float RangeeHauteY = 44;
+    static constexpr float RangeeBasseY = 112;
 
     // The 1280 by 768 canvas: the cards and their captions are on its GUI page, and the drag
     // maps the pointer into it.
@@ -96,8 +100,15 @@ class iEngineEtiq : public iEngineResizable {
     // "à" followed by a person whose article is "le" reads "au" and the person loses the
     // article; everywhere else "à" and the article are written out again.
     void TrouvePersos(ListeEtiquettes& tags, int count);
-    // Frame slot i shown at its place in the row (its home), caption included.
+    // Frame slot i shown at its place in the rows (its home), caption included.
     void PlaceDansLeCadre(int i);
+    // Every word of the frame on its place, each card fitted to its caption first.
+    void DisposeLeCadre();
+    // The home of each of the frame's words, in reading order.
+    std::vector<std::pair<float, float>> PlacesDesMots() const;
+    // How many of the frame's words, `sauf` left out, a child reads before a point of the
+    // frame: those of an upper row, and those of its row whose centre lies left of it.
+    int MotsAvant(float x, float y, int sauf) const;
     // The analysis of the words in the frame into structurePhrase; its remarks.
     String AnalyseCadre();
 

@@ -94,6 +94,22 @@ void iGuiEtiquette::LegendeEchelle(float scale) {
     }
 }
 
+void iGuiEtiquette::AjusteLegendeA(float largeur, float hauteur,
+                                   const std::shared_ptr<iBitmapFont>& petite) {
+    if (!legende || !legende->font || !petite) {
+        return;
+    }
+    const auto hauteurEn = [&](const iBitmapFont& police) {
+        const std::size_t lignes =
+            WordWrap(&police, platform::TruncToInt(largeur), legende->GetText()).size();
+        return static_cast<float>(lignes) * police.height;
+    };
+    if (hauteurEn(*legende->font) > hauteur) {
+        legende->SetFont(petite);
+        legende->SetWidth(largeur);
+    }
+}
+
 void iGuiEtiquette::LegendeAuDessus() {
     if (legende) {
         legende->SetPositionRelative(0, CaptionAbovePercent, *this);
@@ -249,13 +265,23 @@ void iGuiEtiquette::EcritTexte(const iGuiEtiquette& source, bool keepColour) {
                                platform::EndsWith(caption, u" [quelqu'un]");
     if (porteHabit || porteQuelquUn) {
         legende->SetText(u"porte");
-        const float fitted = FittedWidth(*legende, u"porte");
-        legende->SetWidth(fitted);
-        if (image && image->Width() > 0) {
-            echelle = scaleX = fitted / static_cast<float>(image->Width());
-        }
-        PlaceLegende();
+        AjusteALaLegende();
     }
+}
+
+void iGuiEtiquette::AjusteALaLegende() {
+    if (!legende || !image || image->Width() <= 0) {
+        return;
+    }
+    const float fitted = FittedWidth(*legende, legende->GetText());
+    if (legende->Width() != fitted) {
+        legende->SetWidth(fitted);
+        // Centred on the card whatever its new width.
+        legende->handleX = platform::TruncToInt(fitted * 0.5f);
+    }
+    echelle = fitted / static_cast<float>(image->Width());
+    scaleX = echelle * scaleY;
+    PlaceLegende();
 }
 
 void iGuiEtiquette::EffaceTexte() {

@@ -68,6 +68,14 @@ class iGuiEtiquette : public iGuiImage {
     // The pointer on the card, with a margin of 8 pixels left, right and below, 4 above.
     bool EstTouchee() const;
 
+    // The body stretched to the caption's text, as the word cards are made: a caption that
+    // changed its form ("à" read as "au") keeps its card's margins.
+    void AjusteALaLegende();
+
+    // A caption whose lines, `largeur` wide, run taller than `hauteur` is written in the
+    // smaller font instead; the card keeps its size.
+    void AjusteLegendeA(float largeur, float hauteur, const std::shared_ptr<iBitmapFont>& petite);
+
     // Width at the resting scale (echelle), whatever pop or drag is under way.
     float LargeurAuRepos() const;
 

@@ -57,7 +57,27 @@ float iGuiTextField::Height() const {
     if (lines) {
         return static_cast<float>(lines->size()) * lineHeight;
     }
-    return static_cast<float>(WordWrap(font.get(), width, text).size()) * lineHeight;
+    return static_cast<float>(Wrapped().size()) * lineHeight;
+}
+
+const StringList& iGuiTextField::Wrapped() const {
+    WrapCache& c = wrapCache_;
+    // Layout asks for the height many times a frame; the text rarely changes between asks.
+    const int spacing = font ? font->spacing : 0;
+    // Held weakly: a font that died is never taken for the one now set at the same address.
+    const bool sameFont = c.hadFont == (font != nullptr) && c.font.lock() == font;
+    const bool same =
+        c.valid && sameFont && c.width == width && c.spacing == spacing && c.text == text;
+    if (!same) {
+        c.lines = WordWrap(font.get(), width, text);
+        c.text = text;
+        c.font = font;
+        c.hadFont = font != nullptr;
+        c.spacing = spacing;
+        c.width = width;
+        c.valid = true;
+    }
+    return c.lines;
 }
 
 void iGuiTextField::MidHandle() {
@@ -73,7 +93,7 @@ void iGuiTextField::Update() {
     }
     lastText = text;
     if (!lines) {
-        StringList wrapped = WordWrap(font.get(), width, text);
+        StringList wrapped = Wrapped();
         if (height > 0 && wrapped.size() > static_cast<std::size_t>(height)) {
             wrapped.resize(static_cast<std::size_t>(height));
         }

@@ -53,4 +53,18 @@ class iGuiTextField : public iGuiObject {
 
   private:
     void DrawLines(float dx = 0, float dy = 0) const;
+    // The text wrapped at the width with the font, wrapped again only when one of them (or
+    // the font's spacing) changed since the last time.
+    const StringList& Wrapped() const;
+
+    struct WrapCache {
+        bool valid = false;
+        String text;
+        std::weak_ptr<iBitmapFont> font;
+        bool hadFont = false;
+        int spacing = 0;
+        int width = 0;
+        StringList lines;
+    };
+    mutable WrapCache wrapCache_;
 };

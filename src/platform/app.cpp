@@ -11,6 +11,10 @@
 #include <exception>
 #include <thread>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 #include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/diag.h"
@@ -34,6 +38,8 @@ struct LoopState {
     bool focused = true;
     bool minimised = false;
     bool suspended = false;
+    // Updates run since the last render: a render waits for at least one.
+    int updatesSinceRender = 0;
 };
 
 LoopState& State() {
@@ -41,7 +47,8 @@ LoopState& State() {
     return state;
 }
 
-double Now() { return Milliseconds() / 1000.0; }
+// The loop paces itself on the clock's full resolution.
+double Now() { return Seconds(); }
 
 // Suspended whenever the window has no focus or is minimised; the App hears each change once.
 void UpdateSuspension() {
@@ -184,6 +191,24 @@ int RunDueUpdates() {
 
 double TimeToNextUpdate() { return State().scheduler.SleepTime(Now()); }
 
+bool RunPass(const std::function<void()>& beforeRender) {
+    LoopState& s = State();
+    s.updatesSinceRender += RunDueUpdates();
+    if (s.updatesSinceRender == 0 && !s.suspended) {
+        return false;
+    }
+    if (beforeRender) {
+        beforeRender();
+    }
+    if (!RenderFrame()) {
+        return false;
+    }
+    s.updatesSinceRender = 0;
+    return true;
+}
+
+double TimeToNextPass() { return Suspended() ? 1.0 / GetUpdateRate() : TimeToNextUpdate(); }
+
 bool RenderFrame() {
     LoopState& s = State();
     if (currentApp == nullptr || s.minimised) {
@@ -298,6 +323,13 @@ bool HiddenByEnvironment() {
 // ---- 5. RunApp ----------------------------------------------------------------------------
 
 int RunApp(App& app, const WindowSettings& settings) {
+#ifdef __GLIBC__
+    // Pictures and the driver's textures come and go in large blocks as the boards change. By
+    // default the C library raises its threshold for mapping such blocks on their own each time
+    // one is freed, then keeps the freed blocks in its heap, which only grows: fixed, the memory
+    // of a texture let go goes back to the system.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+#endif
     glfwSetErrorCallback(OnGlfwError);
     if (glfwInit() != GLFW_TRUE) {
         std::fprintf(stderr, "Impossible d'initialiser GLFW (pas d'affichage ?)\n");
@@ -347,23 +379,24 @@ int RunApp(App& app, const WindowSettings& settings) {
     try {
         app.OnCreate();
         State().scheduler.Resynchronise(Now());
-        while (!glfwWindowShouldClose(window)) {
-            // The back buffer is undefined after a swap and the game does not always clear it.
+        // The back buffer is undefined after a swap and the game does not always clear it.
+        const auto clearBackBuffer = [] {
             glDisable(GL_SCISSOR_TEST);
             glClearColor(0, 0, 0, 1);
             glClear(GL_COLOR_BUFFER_BIT);
-            if (RenderFrame()) {
-                glfwSwapBuffers(window);
-            }
+        };
+        while (!glfwWindowShouldClose(window)) {
             // Vsync does not block everywhere, so the loop paces itself. While suspended it
             // idles a period at a time.
-            SleepFor(Suspended() ? 1.0 / GetUpdateRate() : TimeToNextUpdate());
+            SleepFor(TimeToNextPass());
             glfwPollEvents();
             if (glfwWindowShouldClose(window)) {
                 break;
             }
             ApplyWindowEvents(window);
-            RunDueUpdates();
+            if (RunPass(clearBackBuffer)) {
+                glfwSwapBuffers(window);
+            }
         }
     } catch (const QuitSignal& quit) {
         exitCode = quit.exitCode;

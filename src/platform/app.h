@@ -65,6 +65,14 @@ void RunUpdate();
 int RunDueUpdates();
 // Seconds until the next update is due.
 double TimeToNextUpdate();
+// One pass of the loop once the window's events are in: the updates due, then one render if at
+// least one update ran since the last render (while suspended, one each pass, a period apart).
+// A render with no update before it would only draw the same scene again. `beforeRender` runs
+// just before the render (the window clears its back buffer there). True when it rendered.
+bool RunPass(const std::function<void()>& beforeRender = {});
+// Seconds the loop sleeps before its next pass: until the next update is due, or one period
+// while suspended.
+double TimeToNextPass();
 // One render: resize check, frame reset of the current graphics device, OnRender, end of the
 // frame. False (nothing rendered) while the window is minimised.
 bool RenderFrame();

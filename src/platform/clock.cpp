@@ -14,14 +14,16 @@ namespace {
 // so that the count goes on from where the steady clock was.
 class RealClock : public ClockSource {
   public:
-    int Milliseconds() override {
+    int Milliseconds() override { return static_cast<int>(Seconds() * 1000.0); }
+
+    double Seconds() override {
         double seconds = glfwActive_ ? glfwGetTime() + glfwOffset_ : SteadySeconds();
         // Never backwards, whatever the switch between the two timers did.
         if (seconds < last_) {
             seconds = last_;
         }
         last_ = seconds;
-        return static_cast<int>(seconds * 1000.0);
+        return seconds;
     }
 
     std::array<int, 7> Date() override {
@@ -73,6 +75,8 @@ ClockSource* current = nullptr;
 } // namespace
 
 int Milliseconds() { return current ? current->Milliseconds() : Real().Milliseconds(); }
+
+double Seconds() { return current ? current->Seconds() : Real().Seconds(); }
 
 std::array<int, 7> GetDate() { return current ? current->Date() : Real().Date(); }
 

@@ -8,6 +8,9 @@ class ClockSource {
   public:
     virtual ~ClockSource() = default;
     virtual int Milliseconds() = 0;
+    // The same time at the clock's full resolution, for the loop's pacing: a millisecond count
+    // would wake the loop before an update is due.
+    virtual double Seconds() { return Milliseconds() / 1000.0; }
     // year, month 1..12, day, hour, minute, second, milliseconds
     virtual std::array<int, 7> Date() = 0;
 };
@@ -23,6 +26,7 @@ class ManualClock : public ClockSource {
 };
 
 int Milliseconds();
+double Seconds();
 std::array<int, 7> GetDate();
 // nullptr restores the real clock. The clock is not owned.
 void SetClockSource(ClockSource* source);

@@ -1,12 +1,15 @@
 // The OpenGL 1.1 device.
 //
 //   1. Texture helpers
-//   2. Device: frame set-up, read-back, batches, clear, state, texture upload and release
+//   2. Device: frame set-up, read-back, batches, clear, state, texture upload and release,
+//      letting go of textures unused for a while
 #include "platform/gl_graphics.h"
 
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <GL/gl.h>
 
@@ -29,7 +32,19 @@ struct GlTexture {
     float uScale = 1;
     float vScale = 1;
     std::weak_ptr<int> owner;
+    // Bytes the driver holds for it, and the last frame that drew it.
+    std::size_t bytes = 0;
+    unsigned lastFrame = 0;
 };
+
+// A game goes through many terrains, puppets and props, but shows few at a time: beyond this
+// many bytes of textures, those not drawn for a while are let go and decoded again from their
+// files if they come back, so memory stays flat however long a child plays.
+constexpr std::size_t TextureBudget = 24u << 20;
+// Never a texture drawn in the last few seconds: what is on screen must not be decoded again.
+constexpr unsigned KeepFrames = 300;
+// How often the budget is checked.
+constexpr unsigned SweepFrames = 60;
 
 int NextPowerOfTwo(int value) {
     int p = 1;
@@ -100,6 +115,8 @@ class OpenGlGraphics : public GraphicsDevice {
         scissorKnown_ = false;
         ApplyBlend(0);
         ApplyScissor(scissor_);
+        if (++frame_ % SweepFrames == 0)
+            LetUnusedTexturesGo();
     }
 
     std::vector<std::uint8_t> ReadPixels(int x, int yFromBottom, int w, int h) override {
@@ -136,7 +153,7 @@ class OpenGlGraphics : public GraphicsDevice {
             return;
         ApplyBlend(info.blend);
         ApplyScissor(info.scissor);
-        GlTexture* texture = surface ? TextureFor(*surface) : nullptr;
+        GlTexture* texture = surface ? TextureFor(surface) : nullptr;
         if (surface && !texture)
             return;
         const GLsizei stride = sizeof(Vertex);
@@ -190,14 +207,18 @@ class OpenGlGraphics : public GraphicsDevice {
         scissorKnown_ = true;
     }
 
-    GlTexture* TextureFor(Surface& surface) {
+    GlTexture* TextureFor(const std::shared_ptr<Surface>& shared) {
+        Surface& surface = *shared;
         if (surface.texture) {
             auto* existing = static_cast<GlTexture*>(surface.texture.get());
-            if (existing->owner.lock() == alive_)
+            if (existing->owner.lock() == alive_) {
+                existing->lastFrame = frame_;
                 return existing;
+            }
         }
-        if (surface.width <= 0 || surface.height <= 0 ||
-            surface.rgba.size() < static_cast<std::size_t>(surface.width) * surface.height * 4)
+        // A first upload, or the texture went with an earlier device: the pixels are decoded
+        // again from the picture's file if they were let go.
+        if (surface.width <= 0 || surface.height <= 0 || !EnsurePixels(surface))
             return nullptr;
 
         // A picture above the driver's limit (a capture of a very large screen) is reduced.
@@ -242,8 +263,52 @@ class OpenGlGraphics : public GraphicsDevice {
         texture->uScale = static_cast<float>(w) / surface.width / texW;
         texture->vScale = static_cast<float>(h) / surface.height / texH;
         texture->owner = alive_;
+        texture->bytes = static_cast<std::size_t>(texW) * texH * 4;
+        texture->lastFrame = frame_;
         surface.texture = texture;
+        resident_.push_back(shared);
+        // The driver keeps its own copy: ours would only double the memory the picture takes.
+        ReleasePixels(surface);
         return texture.get();
+    }
+
+    // Over the budget, the textures drawn longest ago (and not lately) go, oldest first. A
+    // picture made in code keeps its pixels, so it can always be uploaded again.
+    void LetUnusedTexturesGo() {
+        std::size_t total = 0;
+        std::vector<std::pair<unsigned, Surface*>> idle;
+        std::erase_if(resident_, [&](const std::weak_ptr<Surface>& weak) {
+            const std::shared_ptr<Surface> surface = weak.lock();
+            GlTexture* texture = surface ? Ours(*surface) : nullptr;
+            if (!texture)
+                return true;
+            total += texture->bytes;
+            if (texture->lastFrame + KeepFrames < frame_ &&
+                (surface->fromFile || !surface->rgba.empty()))
+                idle.emplace_back(texture->lastFrame, surface.get());
+            return false;
+        });
+        if (total <= TextureBudget)
+            return;
+        std::sort(idle.begin(), idle.end(),
+                  [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (const auto& [lastFrame, surface] : idle) {
+            if (total <= TextureBudget)
+                break;
+            total -= Ours(*surface)->bytes;
+            // The last holder of the texture deletes it.
+            surface->texture.reset();
+        }
+        // A surface let go is listed again when it gets a new texture.
+        std::erase_if(resident_, [&](const std::weak_ptr<Surface>& weak) {
+            const std::shared_ptr<Surface> surface = weak.lock();
+            return !surface || !Ours(*surface);
+        });
+    }
+
+    GlTexture* Ours(const Surface& surface) const {
+        auto* texture = static_cast<GlTexture*>(surface.texture.get());
+        return texture && texture->owner.lock() == alive_ ? texture : nullptr;
     }
 
     // Expires with the device, telling textures that outlive it not to touch GL.
@@ -253,6 +318,10 @@ class OpenGlGraphics : public GraphicsDevice {
     int appliedBlend_ = -1;
     int appliedScissor_[4] = {0, 0, 0, 0};
     bool scissorKnown_ = false;
+    unsigned frame_ = 0;
+    // Surfaces that got a texture from this device; entries whose surface or texture has gone
+    // are dropped at each sweep.
+    std::vector<std::weak_ptr<Surface>> resident_;
 };
 
 } // namespace

@@ -74,6 +74,7 @@ void GraphicsDevice::BeginFrame(int width, int height) {
     height_ = std::max(0, height);
     color_ = {255, 255, 255};
     alpha_ = 1;
+    UpdateTint();
     blend_ = 0;
     matrix_ = Matrix2D{};
     matrixStack_.clear();
@@ -91,9 +92,22 @@ void GraphicsDevice::SetDeviceSize(int width, int height) {
 
 void GraphicsDevice::SetColor(float r, float g, float b) {
     color_ = {Clamp(r, 0, 255), Clamp(g, 0, 255), Clamp(b, 0, 255)};
+    UpdateTint();
 }
 
-void GraphicsDevice::SetAlpha(float a) { alpha_ = Clamp(a, 0, 1); }
+void GraphicsDevice::SetAlpha(float a) {
+    alpha_ = Clamp(a, 0, 1);
+    UpdateTint();
+}
+
+void GraphicsDevice::UpdateTint() {
+    // Premultiplied so that it modulates premultiplied pixels correctly.
+    const auto byte = [this](float c) {
+        return static_cast<std::uint8_t>(std::lround(Clamp(c * alpha_, 0, 255)));
+    };
+    tint_ = {byte(color_[0]), byte(color_[1]), byte(color_[2]),
+             static_cast<std::uint8_t>(std::lround(alpha_ * 255))};
+}
 
 void GraphicsDevice::SetBlend(int mode) {
     // Only the effective blending matters to a batch: 1 is additive, anything else normal.
@@ -104,7 +118,11 @@ void GraphicsDevice::SetBlend(int mode) {
 
 void GraphicsDevice::Translate(float x, float y) { matrix_ = matrix_ * TranslationMatrix(x, y); }
 void GraphicsDevice::Scale(float sx, float sy) { matrix_ = matrix_ * ScaleMatrix(sx, sy); }
-void GraphicsDevice::Rotate(float degrees) { matrix_ = matrix_ * RotationMatrix(degrees); }
+void GraphicsDevice::Rotate(float degrees) {
+    // Most widgets and glyphs are upright: no sine or cosine for them.
+    if (degrees != 0)
+        matrix_ = matrix_ * RotationMatrix(degrees);
+}
 void GraphicsDevice::Transform(const Matrix2D& m) { matrix_ = matrix_ * m; }
 void GraphicsDevice::PushMatrix() { matrixStack_.push_back(matrix_); }
 
@@ -147,89 +165,90 @@ void GraphicsDevice::Flush() {
     pendingTexture_.reset();
 }
 
-DrawCommand GraphicsDevice::Describe(DrawCommand::Kind kind) const {
-    DrawCommand info;
+DrawCommand& GraphicsDevice::Describe(DrawCommand::Kind kind) {
+    // Assigned field by field: the strings and the point list keep their storage.
+    DrawCommand& info = draw_;
     info.kind = kind;
+    info.image.clear();
+    info.frame = 0;
+    info.points.clear();
     info.color = color_;
     info.alpha = alpha_;
     info.blend = blend_;
     info.scissor = scissor_;
+    info.text.clear();
     return info;
 }
 
 GraphicsDevice::Vertex GraphicsDevice::MakeVertex(float x, float y, float u, float v) const {
-    // The tint is premultiplied so that it modulates premultiplied pixels correctly.
-    auto byte = [this](float c) {
-        return static_cast<std::uint8_t>(std::lround(Clamp(c * alpha_, 0, 255)));
-    };
-    return {x,
-            y,
-            u,
-            v,
-            byte(color_[0]),
-            byte(color_[1]),
-            byte(color_[2]),
-            static_cast<std::uint8_t>(std::lround(alpha_ * 255))};
+    return {x, y, u, v, tint_[0], tint_[1], tint_[2], tint_[3]};
 }
 
-void GraphicsDevice::Emit(const std::shared_ptr<Surface>& texture, std::vector<Vertex>& vertices,
-                          DrawCommand& info) {
-    if (vertices.empty())
+// Sends drawVertices_, described by `info`.
+void GraphicsDevice::Emit(const std::shared_ptr<Surface>& texture, const DrawCommand& info) {
+    if (drawVertices_.empty())
         return;
     if (!BatchesDraws()) {
-        SubmitTriangles(texture, vertices, info);
+        SubmitTriangles(texture, drawVertices_, info);
         return;
     }
-    if (!pendingVertices_.empty() && (pendingTexture_ != texture ||
-                                      pendingVertices_.size() + vertices.size() > MaxBatchVertices))
+    if (!pendingVertices_.empty() &&
+        (pendingTexture_ != texture ||
+         pendingVertices_.size() + drawVertices_.size() > MaxBatchVertices))
         Flush();
     if (pendingVertices_.empty()) {
         pendingTexture_ = texture;
-        pendingInfo_ = std::move(info);
+        // A batch shares one blend and one scissor (a change of either flushes): that is all
+        // a backend takes from the description of a batch.
+        pendingInfo_.kind = info.kind;
+        pendingInfo_.color = info.color;
+        pendingInfo_.alpha = info.alpha;
+        pendingInfo_.blend = info.blend;
+        pendingInfo_.scissor = info.scissor;
     }
-    pendingVertices_.insert(pendingVertices_.end(), vertices.begin(), vertices.end());
+    pendingVertices_.insert(pendingVertices_.end(), drawVertices_.begin(), drawVertices_.end());
 }
 
 // ---------------------------------------------------------------------------------------------
 // 4. Primitives
 
 // `localPoints` go through the matrix into the record; `fan` (already transformed, screen
-// pixels) is the filled outline, drawn as a fan from its first vertex.
-void GraphicsDevice::EmitShape(DrawCommand::Kind kind, const std::vector<float>& localPoints,
-                               const std::vector<float>& fan) {
-    DrawCommand info = Describe(kind);
-    info.points.reserve(localPoints.size());
-    for (std::size_t i = 0; i + 1 < localPoints.size(); i += 2) {
-        float x, y;
-        matrix_.Apply(localPoints[i], localPoints[i + 1], x, y);
-        info.points.push_back(x);
-        info.points.push_back(y);
-    }
-    std::vector<Vertex> vertices;
-    const std::size_t count = fan.size() / 2;
-    if (count >= 3) {
-        vertices.reserve((count - 2) * 3);
-        for (std::size_t i = 1; i + 1 < count; ++i) {
-            vertices.push_back(MakeVertex(fan[0], fan[1], 0, 0));
-            vertices.push_back(MakeVertex(fan[2 * i], fan[2 * i + 1], 0, 0));
-            vertices.push_back(MakeVertex(fan[2 * i + 2], fan[2 * i + 3], 0, 0));
+// pixels) is the filled outline, drawn as a fan from its first vertex. Counts are of floats.
+void GraphicsDevice::EmitShape(DrawCommand::Kind kind, const float* localPoints,
+                               std::size_t localCount, const float* fan, std::size_t fanCount) {
+    DrawCommand& info = Describe(kind);
+    // Only a device that records keeps the points of each draw.
+    if (!BatchesDraws()) {
+        for (std::size_t i = 0; i + 1 < localCount; i += 2) {
+            float x, y;
+            matrix_.Apply(localPoints[i], localPoints[i + 1], x, y);
+            info.points.push_back(x);
+            info.points.push_back(y);
         }
     }
-    Emit(nullptr, vertices, info);
+    drawVertices_.clear();
+    const std::size_t count = fanCount / 2;
+    for (std::size_t i = 1; i + 1 < count; ++i) {
+        drawVertices_.push_back(MakeVertex(fan[0], fan[1], 0, 0));
+        drawVertices_.push_back(MakeVertex(fan[2 * i], fan[2 * i + 1], 0, 0));
+        drawVertices_.push_back(MakeVertex(fan[2 * i + 2], fan[2 * i + 3], 0, 0));
+    }
+    Emit(nullptr, info);
 }
 
 namespace {
-std::vector<float> TransformAll(const Matrix2D& m, const std::vector<float>& points) {
-    std::vector<float> out(points.size() & ~std::size_t{1});
-    for (std::size_t i = 0; i + 1 < points.size(); i += 2)
+// `count` floats of points through the matrix into `out`.
+void TransformAll(const Matrix2D& m, const float* points, std::size_t count, float* out) {
+    for (std::size_t i = 0; i + 1 < count; i += 2)
         m.Apply(points[i], points[i + 1], out[i], out[i + 1]);
-    return out;
 }
 } // namespace
 
 void GraphicsDevice::DrawRect(float x, float y, float w, float h) {
-    const std::vector<float> corners{x, y, x + w, y, x + w, y + h, x, y + h};
-    EmitShape(DrawCommand::Rect, corners, TransformAll(matrix_, corners));
+    const float corners[8] = {x, y, x + w, y, x + w, y + h, x, y + h};
+    float fan[8];
+    TransformAll(matrix_, corners, 8, fan);
+    EmitShape(DrawCommand::Rect, corners, 8, fan, 8);
 }
 
 void GraphicsDevice::DrawOval(float x, float y, float w, float h) {
@@ -244,14 +263,16 @@ void GraphicsDevice::DrawOval(float x, float y, float w, float h) {
                                            matrix_.jx * matrix_.jx + matrix_.jy * matrix_.jy));
     const float perimeter = 6.2831853f * std::max(std::fabs(rx), std::fabs(ry)) * scale;
     const int segments = static_cast<int>(Clamp(std::ceil(perimeter / 4), 12, 512));
-    std::vector<float> outline;
-    outline.reserve(static_cast<std::size_t>(segments) * 2);
+    drawPoints_.clear();
     for (int i = 0; i < segments; ++i) {
         const float t = 6.2831853f * static_cast<float>(i) / static_cast<float>(segments);
-        outline.push_back(cx + rx * std::cos(t));
-        outline.push_back(cy + ry * std::sin(t));
+        drawPoints_.push_back(cx + rx * std::cos(t));
+        drawPoints_.push_back(cy + ry * std::sin(t));
     }
-    EmitShape(DrawCommand::Oval, outline, TransformAll(matrix_, outline));
+    drawFan_.resize(drawPoints_.size());
+    TransformAll(matrix_, drawPoints_.data(), drawPoints_.size(), drawFan_.data());
+    EmitShape(DrawCommand::Oval, drawPoints_.data(), drawPoints_.size(), drawFan_.data(),
+              drawFan_.size());
 }
 
 void GraphicsDevice::DrawEllipse(float cx, float cy, float rx, float ry) {
@@ -278,21 +299,27 @@ void GraphicsDevice::DrawLine(float x1, float y1, float x2, float y2) {
         dx = 0.5f;
         dy = 0;
     }
-    const std::vector<float> fan{ax - dx + dy, ay - dy - dx, bx + dx + dy, by + dy - dx,
-                                 bx + dx - dy, by + dy + dx, ax - dx - dy, ay - dy + dx};
-    EmitShape(DrawCommand::Line, {x1, y1, x2, y2}, fan);
+    const float fan[8] = {ax - dx + dy, ay - dy - dx, bx + dx + dy, by + dy - dx,
+                          bx + dx - dy, by + dy + dx, ax - dx - dy, ay - dy + dx};
+    const float ends[4] = {x1, y1, x2, y2};
+    EmitShape(DrawCommand::Line, ends, 4, fan, 8);
 }
 
 void GraphicsDevice::DrawPoly(const std::vector<float>& points) {
     if (points.size() < 6)
         return;
-    EmitShape(DrawCommand::Poly, points, TransformAll(matrix_, points));
+    const std::size_t count = points.size() & ~std::size_t{1};
+    drawFan_.resize(count);
+    TransformAll(matrix_, points.data(), count, drawFan_.data());
+    EmitShape(DrawCommand::Poly, points.data(), points.size(), drawFan_.data(), count);
 }
 
 void GraphicsDevice::DrawPoint(float x, float y) {
     float px, py;
     matrix_.Apply(x, y, px, py);
-    EmitShape(DrawCommand::Point, {x, y}, {px, py, px + 1, py, px + 1, py + 1, px, py + 1});
+    const float point[2] = {x, y};
+    const float fan[8] = {px, py, px + 1, py, px + 1, py + 1, px, py + 1};
+    EmitShape(DrawCommand::Point, point, 2, fan, 8);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -334,10 +361,13 @@ void GraphicsDevice::DrawImageArea(const ImagePtr& image, float x, float y, floa
         return;
 
     // Frame pixel p -> M * T(x, y) * R(rotation) * S(scale) * (p - handle), p measured from the
-    // source rectangle's top-left corner.
-    const Matrix2D place = matrix_ * TranslationMatrix(x, y) * RotationMatrix(rotation) *
-                           ScaleMatrix(scaleX, scaleY) *
-                           TranslationMatrix(-image->HandleX(), -image->HandleY());
+    // source rectangle's top-left corner. Glyphs and most pictures are upright: no sine or
+    // cosine for them.
+    Matrix2D place = matrix_ * TranslationMatrix(x, y);
+    if (rotation != 0)
+        place = place * RotationMatrix(rotation);
+    place = place * ScaleMatrix(scaleX, scaleY) *
+            TranslationMatrix(-image->HandleX(), -image->HandleY());
     const float qx0 = left - srcX;
     const float qy0 = top - srcY;
     const float qx1 = right - srcX;
@@ -349,20 +379,23 @@ void GraphicsDevice::DrawImageArea(const ImagePtr& image, float x, float y, floa
     const float v1 = static_cast<float>(rect.y) + bottom;
     const float uv[8] = {u0, v0, u1, v0, u1, v1, u0, v1};
 
-    DrawCommand info = Describe(DrawCommand::ImageDraw);
-    info.image = image->Name();
+    DrawCommand& info = Describe(DrawCommand::ImageDraw);
     info.frame = frame;
+    const bool records = !BatchesDraws();
+    if (records)
+        info.image = image->Name();
     Vertex corners[4];
     for (int i = 0; i < 4; ++i) {
         float px, py;
         place.Apply(local[2 * i], local[2 * i + 1], px, py);
-        info.points.push_back(px);
-        info.points.push_back(py);
+        if (records) {
+            info.points.push_back(px);
+            info.points.push_back(py);
+        }
         corners[i] = MakeVertex(px, py, uv[2 * i], uv[2 * i + 1]);
     }
-    std::vector<Vertex> vertices{corners[0], corners[1], corners[2],
-                                 corners[0], corners[2], corners[3]};
-    Emit(image->GetSurface(), vertices, info);
+    drawVertices_.assign({corners[0], corners[1], corners[2], corners[0], corners[2], corners[3]});
+    Emit(image->GetSurface(), info);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -386,8 +419,7 @@ void GraphicsDevice::DrawText(const String& text, float x, float y, float alignX
     std::vector<float> buffer(ascii.size() * 256 + 64);
     const int quads = stb_easy_font_print(left, top, ascii.data(), nullptr, buffer.data(),
                                           static_cast<int>(buffer.size() * sizeof(float)));
-    std::vector<Vertex> vertices;
-    vertices.reserve(static_cast<std::size_t>(quads) * 6);
+    drawVertices_.clear();
     for (int q = 0; q < quads; ++q) {
         Vertex corner[4];
         for (int k = 0; k < 4; ++k) {
@@ -396,20 +428,22 @@ void GraphicsDevice::DrawText(const String& text, float x, float y, float alignX
             matrix_.Apply(v[0], v[1], px, py);
             corner[k] = MakeVertex(px, py, 0, 0);
         }
-        vertices.insert(vertices.end(),
-                        {corner[0], corner[1], corner[2], corner[0], corner[2], corner[3]});
+        drawVertices_.insert(drawVertices_.end(),
+                             {corner[0], corner[1], corner[2], corner[0], corner[2], corner[3]});
     }
-    DrawCommand info = Describe(DrawCommand::Text);
+    DrawCommand& info = Describe(DrawCommand::Text);
     info.text = text;
-    info.points = TransformAll(
-        matrix_, {left, top, left + width, top, left + width, top + height, left, top + height});
-    if (vertices.empty()) {
+    const float box[8] = {left,         top,          left + width, top,
+                          left + width, top + height, left,         top + height};
+    info.points.resize(8);
+    TransformAll(matrix_, box, 8, info.points.data());
+    if (drawVertices_.empty()) {
         // Spaces only: nothing to draw, but the record still says what was asked.
         if (!BatchesDraws())
-            SubmitTriangles(nullptr, vertices, info);
+            SubmitTriangles(nullptr, drawVertices_, info);
         return;
     }
-    Emit(nullptr, vertices, info);
+    Emit(nullptr, info);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -417,24 +451,39 @@ void GraphicsDevice::DrawText(const String& text, float x, float y, float alignX
 
 void RecordingGraphics::BeginFrame(int width, int height) {
     GraphicsDevice::BeginFrame(width, height);
+    // The records are kept for their storage: the next frame fills them again.
+    for (DrawCommand& record : commands)
+        spare_.push_back(std::move(record));
     commands.clear();
+}
+
+DrawCommand& RecordingGraphics::NewRecord() {
+    if (spare_.empty()) {
+        commands.emplace_back();
+    } else {
+        commands.push_back(std::move(spare_.back()));
+        spare_.pop_back();
+    }
+    return commands.back();
 }
 
 void RecordingGraphics::SubmitTriangles(const std::shared_ptr<Surface>&, const std::vector<Vertex>&,
                                         const DrawCommand& info) {
-    commands.push_back(info);
+    NewRecord() = info;
 }
 
 void RecordingGraphics::ClearRect(const ScissorRect& rect, float r, float g, float b, float a) {
-    DrawCommand info;
+    DrawCommand& info = NewRecord();
     info.kind = DrawCommand::Clear;
+    info.image.clear();
+    info.frame = 0;
+    info.text.clear();
     info.color = {r * 255, g * 255, b * 255};
     info.alpha = a;
     info.blend = blend_;
     info.scissor = rect;
     info.points = {rect.x,          rect.y,          rect.x + rect.w, rect.y,
                    rect.x + rect.w, rect.y + rect.h, rect.x,          rect.y + rect.h};
-    commands.push_back(info);
 }
 
 namespace {

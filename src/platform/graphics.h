@@ -131,19 +131,27 @@ class GraphicsDevice {
     int height_ = 0;
 
   private:
-    void Emit(const std::shared_ptr<Surface>& texture, std::vector<Vertex>& vertices,
-              DrawCommand& info);
-    void EmitShape(DrawCommand::Kind kind, const std::vector<float>& localPoints,
-                   const std::vector<float>& fan);
+    void Emit(const std::shared_ptr<Surface>& texture, const DrawCommand& info);
+    void EmitShape(DrawCommand::Kind kind, const float* localPoints, std::size_t localCount,
+                   const float* fan, std::size_t fanCount);
     void DrawImageArea(const ImagePtr& image, float x, float y, float rotation, float scaleX,
                        float scaleY, int frame, float srcX, float srcY, float srcW, float srcH,
                        bool wholeFrame);
-    DrawCommand Describe(DrawCommand::Kind kind) const;
+    // The description of the draw being made, in a record reused from draw to draw.
+    DrawCommand& Describe(DrawCommand::Kind kind);
     Vertex MakeVertex(float x, float y, float u, float v) const;
+    // The vertex colour of the current colour and alpha, premultiplied, worked out once.
+    void UpdateTint();
 
     std::shared_ptr<Surface> pendingTexture_;
     std::vector<Vertex> pendingVertices_;
     DrawCommand pendingInfo_;
+    // Reused by every draw, so that drawing a frame asks for no memory once the first is done.
+    DrawCommand draw_;
+    std::vector<Vertex> drawVertices_;
+    std::vector<float> drawPoints_;
+    std::vector<float> drawFan_;
+    std::array<std::uint8_t, 4> tint_{255, 255, 255, 255};
 };
 
 // The device everything draws through. Not owned; nullptr means nothing is drawn.
@@ -165,6 +173,11 @@ class RecordingGraphics : public GraphicsDevice {
                          const std::vector<Vertex>& vertices, const DrawCommand& info) override;
     void ClearRect(const ScissorRect& rect, float r, float g, float b, float a) override;
     bool BatchesDraws() const override { return false; }
+
+  private:
+    // A record to fill: one of the previous frame's, whose storage is reused, or a new one.
+    DrawCommand& NewRecord();
+    std::vector<DrawCommand> spare_;
 };
 
 // Free functions on the current device (no-ops without one).

@@ -1,7 +1,8 @@
-// Images: decoding with stb_image, the decoded-pixel cache, frames, handles and sub-images.
+// Images: decoding with stb_image, the cache of surfaces by file, frames, handles and
+// sub-images.
 //
 //   1. Image object
-//   2. Decoding and the cache
+//   2. Decoding, the pixels on demand and the cache
 //   3. Loaders, sub-images and images made in code
 #include "platform/image.h"
 
@@ -72,7 +73,7 @@ void Premultiply(std::vector<std::uint8_t>& rgba) {
     }
 }
 
-// A file is decoded again when it changed on disk since (the gallery rewrites captures).
+// A file is opened again when it changed on disk since (the gallery rewrites captures).
 struct CacheEntry {
     std::weak_ptr<Surface> surface;
     std::filesystem::file_time_type written;
@@ -128,25 +129,31 @@ bool BmpPixelsMissing(const std::vector<std::uint8_t>& bytes) {
     return offset + row * rows > bytes.size();
 }
 
+// The size a PNG or BMP header declares; false for anything else or a size past MaxImageSide.
+bool ReadHeader(const std::vector<std::uint8_t>& bytes, int& width, int& height) {
+    width = height = 0;
+    // stb_image takes an int length; larger files are no picture of ours.
+    if (bytes.empty() || bytes.size() > 0x7fffffffu)
+        return false;
+    int channels = 0;
+    if (!stbi_info_from_memory(bytes.data(), static_cast<int>(bytes.size()), &width, &height,
+                               &channels))
+        return false;
+    return width > 0 && height > 0 && width <= MaxImageSide && height <= MaxImageSide;
+}
+
 } // namespace
 
 bool DecodePicture(const std::vector<std::uint8_t>& bytes, int& width, int& height,
                    std::vector<std::uint8_t>& rgba) {
-    width = height = 0;
     rgba.clear();
-    // stb_image takes an int length; larger files are no picture of ours.
-    if (bytes.empty() || bytes.size() > 0x7fffffffu)
-        return false;
-    const int length = static_cast<int>(bytes.size());
     // The size is checked from the header before any pixel memory is asked for.
-    int channels = 0;
-    if (!stbi_info_from_memory(bytes.data(), length, &width, &height, &channels))
-        return false;
-    if (width <= 0 || height <= 0 || width > MaxImageSide || height > MaxImageSide)
+    if (!ReadHeader(bytes, width, height))
         return false;
     if (BmpPixelsMissing(bytes))
         return false;
-    int w = 0, h = 0;
+    const int length = static_cast<int>(bytes.size());
+    int w = 0, h = 0, channels = 0;
     stbi_uc* pixels = stbi_load_from_memory(bytes.data(), length, &w, &h, &channels, 4);
     if (!pixels || w != width || h != height) {
         stbi_image_free(pixels);
@@ -159,7 +166,9 @@ bool DecodePicture(const std::vector<std::uint8_t>& bytes, int& width, int& heig
 
 namespace {
 
-std::shared_ptr<Surface> Decode(const String& path) {
+// The surface of a picture file, from the cache while the file is unchanged, else a new one
+// sized from the file's header; its pixels wait until something needs them.
+std::shared_ptr<Surface> Open(const String& path) {
     const String resolved = ResolveDataPath(path);
     const std::filesystem::path file(ToUtf8(resolved));
     std::error_code error;
@@ -181,8 +190,7 @@ std::shared_ptr<Surface> Decode(const String& path) {
 
     std::vector<std::uint8_t> bytes;
     int width = 0, height = 0;
-    std::vector<std::uint8_t> rgba;
-    if (!LoadBytes(resolved, bytes) || !DecodePicture(bytes, width, height, rgba)) {
+    if (!LoadBytes(resolved, bytes) || !ReadHeader(bytes, width, height)) {
         const bool tooLarge = width > MaxImageSide || height > MaxImageSide;
         WarnOnce(resolved, tooLarge ? u"Image trop grande (" + Str(width) + u" x " + Str(height) +
                                           u") : " + resolved
@@ -193,8 +201,7 @@ std::shared_ptr<Surface> Decode(const String& path) {
     surface->width = width;
     surface->height = height;
     surface->name = resolved;
-    surface->rgba = std::move(rgba);
-    Premultiply(surface->rgba);
+    surface->fromFile = true;
 
     std::erase_if(cache, [](const auto& entry) { return entry.second.surface.expired(); });
     cache[resolved] = CacheEntry{surface, written, size};
@@ -219,12 +226,38 @@ ImagePtr MakeImage(std::shared_ptr<Surface> surface, std::vector<FrameRect> fram
 
 } // namespace
 
+bool EnsurePixels(Surface& surface) {
+    const std::size_t bytes = static_cast<std::size_t>(surface.width) * surface.height * 4;
+    if (surface.rgba.size() >= bytes && bytes > 0)
+        return true;
+    if (!surface.fromFile)
+        return false;
+    std::vector<std::uint8_t> file;
+    int width = 0, height = 0;
+    std::vector<std::uint8_t> rgba;
+    // The frames were cut for the size the header gave: a file that now decodes to another
+    // size (or not at all) is drawn as nothing rather than cut wrongly.
+    if (!LoadBytes(surface.name, file) || !DecodePicture(file, width, height, rgba) ||
+        width != surface.width || height != surface.height) {
+        WarnOnce(surface.name + u"#pixels", u"Image illisible : " + surface.name);
+        return false;
+    }
+    Premultiply(rgba);
+    surface.rgba = std::move(rgba);
+    return true;
+}
+
+void ReleasePixels(Surface& surface) {
+    if (surface.fromFile)
+        std::vector<std::uint8_t>().swap(surface.rgba);
+}
+
 // ---------------------------------------------------------------------------------------------
 // 3. Loaders, sub-images and images made in code
 
 ImagePtr LoadImage(const String& path, int frames, int flags) {
     frames = std::max(1, frames);
-    auto surface = Decode(path);
+    auto surface = Open(path);
     if (!surface)
         return nullptr;
     const int frameW = surface->width / frames;
@@ -241,7 +274,7 @@ ImagePtr LoadImageFrames(const String& path, int frameWidth, int frameHeight, in
                          int flags) {
     if (frameWidth <= 0 || frameHeight <= 0 || frameCount <= 0)
         return nullptr;
-    auto surface = Decode(path);
+    auto surface = Open(path);
     if (!surface)
         return nullptr;
     const int columns = surface->width / frameWidth;

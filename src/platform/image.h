@@ -1,6 +1,8 @@
 #pragma once
-// Images: decoded once (premultiplied RGBA), cut into frames, with a handle that is state of
-// the image object and therefore shared by everyone who holds it.
+// Images: cut into frames, with a handle that is state of the image object and therefore shared
+// by everyone who holds it. A picture from a file is known by its size at load and decoded
+// (premultiplied RGBA) only when its pixels are needed: the graphics device decodes it to make
+// its texture and lets the pixels go once the driver has them.
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -13,11 +15,22 @@ namespace platform {
 struct Surface {
     int width = 0;
     int height = 0;
-    std::vector<std::uint8_t> rgba; // premultiplied, rows top first
-    String name;                    // resolved file name, for recording and messages
+    // Premultiplied, rows top first. Empty for a picture from a file until EnsurePixels, and
+    // again after ReleasePixels; a picture made in code always keeps them.
+    std::vector<std::uint8_t> rgba;
+    String name; // resolved file name, for recording and messages
+    // The pixels can be decoded again from the file `name`.
+    bool fromFile = false;
     // Backend data (a GL texture); released with the surface.
     std::shared_ptr<void> texture;
 };
+
+// Makes `rgba` hold the pixels, decoding the file again when they were let go. False (and one
+// line on standard error per file) when the file no longer decodes to the size it had at load.
+bool EnsurePixels(Surface& surface);
+// Lets the pixels of a picture from a file go (the graphics device does once it has made its
+// texture); a picture made in code has nowhere else to get them from and keeps them.
+void ReleasePixels(Surface& surface);
 
 struct FrameRect {
     int x = 0, y = 0, w = 0, h = 0;
@@ -59,8 +72,9 @@ using ImagePtr = std::shared_ptr<Image>;
 
 constexpr int ImageMidHandle = 1; // flag bit 0: centred handle
 
-// N frames side by side, each width / N wide. Null when the file cannot be read or decoded
-// (the first miss of a file name is reported once on standard error).
+// N frames side by side, each width / N wide. Null when the file cannot be read or its header
+// gives no PNG or BMP of a usable size (the first miss of a file name is reported once on
+// standard error). The pixels are decoded when first needed.
 ImagePtr LoadImage(const String& path, int frames = 1, int flags = 0);
 // A row-major grid of frames of the given size; only the frames that fit are kept.
 ImagePtr LoadImageFrames(const String& path, int frameWidth, int frameHeight, int frameCount,

@@ -345,6 +345,8 @@ class Pantin {
   private:
     // Head, back arm and front arm where their offsets put them on the torso.
     void MembresSuiventBuste();
+    // How much longer a raised arm is drawn (1 when it is not raised; see the raise).
+    float AllongementBras(const Membre& bras) const;
     // The offsets of the head and both arms turned with the torso.
     void DecalagesSelonBuste();
     // The head takes the torso's rotation, unless the puppet looks at something.

@@ -6,6 +6,7 @@
 //   2. Lifting
 //   3. Throwing
 //   4. Music and cooking
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 
@@ -63,6 +64,47 @@ void Pantin::SuitBuste() {
 
 // ---------------------------------------------------------------------------------------------
 // 1. Raising the arms
+//
+// Seen from the side, one arm straight up and two arms side by side would look the same: both
+// arms spread instead, the front arm past the vertical toward the back and the back arm short
+// of it, a V with a hand on each side of the head. The arms are short beside the heads: a raised
+// arm reaches further as it goes up, until its hand is clearly over the top of the head.
+
+namespace {
+
+// Degrees each arm of a two-arm raise ends away from the vertical.
+constexpr float EcartDesBras = 25;
+// Pixels between the top of the head and the grip of a raised hand.
+constexpr float MainAuDessusDeLaTete = 20;
+
+} // namespace
+
+float Pantin::AllongementBras(const Membre& bras) const {
+    using namespace CodeAction;
+    const bool deux = AAction(LeverLesBras);
+    if ((!deux && !AAction(LeverUnBras)) || Lanceur(*this) || !tete) {
+        return 1;
+    }
+    // The angle this arm ends the raise at; the back arm stays down when only one goes up.
+    const bool avant = &bras == brasDroit.get();
+    if (!avant && !deux) {
+        return 1;
+    }
+    const float fin = deux ? (avant ? 180 + EcartDesBras : 180 - EcartDesBras) : 180.0f;
+    // The arm starts reaching once it is past the horizontal, and is at full reach when it
+    // arrives.
+    const float avance = std::clamp((std::fabs(bras.rotation) - 90) / (fin - 90), 0.0f, 1.0f);
+    const DecalageTourne t = TourneDecalage(bras.attacheX, bras.attacheY, -fin * sens, sens);
+    if (avance <= 0 || t.distance <= 0) {
+        return 1;
+    }
+    // How far the grip at the end of the raise is below the mark over the head, both measured
+    // from the torso's y; the arm grows by that much along its length.
+    const float main = bras.decalageY + t.distance * std::cos(t.angle);
+    const float marque = tete->decalageY - tete->poigneeY - MainAuDessusDeLaTete;
+    const float manque = std::max(0.0f, main - marque) / -std::cos(t.angle);
+    return 1 + manque / t.distance * avance;
+}
 
 void Pantin::LeveBras(float a, float b, int bras, float angle, float s) {
     if (!Complet(*this)) {
@@ -83,7 +125,8 @@ void Pantin::LeveBras(float a, float b, int bras, float angle, float s) {
     }
     // A throw keeps counting as running until the object has flown; a raise is done once the
     // puppet has arrived.
-    if (!Lanceur(*this)) {
+    const bool lance = Lanceur(*this);
+    if (!lance) {
         brasLeves = true;
     }
     if (buste->x <= 0) {
@@ -95,27 +138,28 @@ void Pantin::LeveBras(float a, float b, int bras, float angle, float s) {
             jambe->rotation = 0;
         }
     }
-    const auto attache = [this] {
-        SuitMembres();
-        PlaceObjetUneMain();
-        TourneGuitare();
-        PlaceChapeau();
-    };
+    // Both arms of a raise spread apart as they go up; the back arm keeps pace with the front
+    // one so that both arrive together.
+    const float ecart = bras == 2 && !lance ? EcartDesBras : 0.0f;
+    const float butee = angle + ecart;
     brasDroit->rotation -= 2 * s * sens;
     // Raising the arms stops the music.
     Efface(*this, {CodeAction::JouerMusique});
-    attache();
-    const bool butee =
-        (sens > 0 && brasDroit->rotation < -angle) || (sens < 0 && brasDroit->rotation > angle);
-    if (butee) {
-        brasDroit->rotation = sens > 0 ? -angle : angle;
-        attache();
-        if (!Lanceur(*this)) {
-            actionEnCours = false;
-        }
+    const bool fini =
+        (sens > 0 && brasDroit->rotation < -butee) || (sens < 0 && brasDroit->rotation > butee);
+    if (fini) {
+        brasDroit->rotation = sens > 0 ? -butee : butee;
     }
     if (bras == 2) {
-        brasGauche->rotation = brasDroit->rotation - 5;
+        brasGauche->rotation =
+            ecart > 0 ? brasDroit->rotation * (angle - ecart) / butee : brasDroit->rotation - 5;
+    }
+    SuitMembres();
+    PlaceObjetUneMain();
+    TourneGuitare();
+    PlaceChapeau();
+    if (fini && !lance) {
+        actionEnCours = false;
     }
 }
 

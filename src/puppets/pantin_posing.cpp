@@ -254,6 +254,22 @@ void Pantin::AttacheMembres() {
     PlaceChapeau();
 }
 
+namespace {
+
+// The point of an arm `allonge` times as far out as where its hand grips.
+void PointDuBras(const Membre& bras, float sens, float allonge, float& x, float& y) {
+    const DecalageTourne t = TourneDecalage(bras.attacheX, bras.attacheY, bras.rotation, sens);
+    x = bras.x - std::sin(t.angle) * t.distance * allonge;
+    y = std::cos(t.angle) * t.distance * allonge + bras.y;
+}
+
+// Held objects hang where the hand grips, on an arm however long it is drawn.
+void PlaceDansLaMain(const Membre& bras, float sens, iSprite& objet) {
+    PointDuBras(bras, sens, bras.scaleY, objet.x, objet.y);
+}
+
+} // namespace
+
 void Pantin::SuitMembres() {
     const auto suit = [](iSprite* suiveur, const iSprite* guide) {
         if (suiveur && guide) {
@@ -262,22 +278,21 @@ void Pantin::SuitMembres() {
             suiveur->rotation = guide->rotation;
         }
     };
-    suit(mainDroite.get(), brasDroit.get());
-    suit(mainGauche.get(), brasGauche.get());
+    // A hand at the end of its arm, however long the arm is drawn: the hand keeps its size and
+    // moves out along the arm (its picture hangs from the arm's pivot).
+    const auto main = [this](Extremite* m, Membre* bras) {
+        if (!m || !bras) {
+            return;
+        }
+        bras->scaleY = AllongementBras(*bras);
+        m->rotation = bras->rotation;
+        PointDuBras(*bras, sens, bras->scaleY - 1, m->x, m->y);
+    };
+    main(mainDroite.get(), brasDroit.get());
+    main(mainGauche.get(), brasGauche.get());
     suit(visage.get(), tete.get());
     suit(cheveux.get(), tete.get());
 }
-
-namespace {
-
-// The point of the front arm where held objects hang.
-void PlaceDansLaMain(const Membre& bras, float sens, iSprite& objet) {
-    const DecalageTourne t = TourneDecalage(bras.attacheX, bras.attacheY, bras.rotation, sens);
-    objet.x = bras.x - std::sin(t.angle) * t.distance;
-    objet.y = std::cos(t.angle) * t.distance + bras.y;
-}
-
-} // namespace
 
 void Pantin::PlaceObjetUneMain() {
     if (!objetUneMainTenu || !objetUneMain || !brasDroit) {

@@ -166,6 +166,9 @@ void Pantin::Reinitialise() {
     arrive = commence = objetUneMainTenu = objetDeuxMainsTenu = sonLancer = objetEnVol = false;
     objetArrive = avecGuitare = objetPose = avecChapeau = porte = cibleEnMouvement = false;
     auPiedObjet = ajuste = false;
+    // Nor does it go on sleeping, keep out of the way of a throw, or count its arms as raised
+    // (which would end the next animation before it has played).
+    dort = lancerSurPersonne = brasLeves = false;
     regardMonte = true;
     choix = {AucunChoix, AucunChoix, AucunChoix, AucunChoix, AucunChoix};
     sensTete = 1.0f;

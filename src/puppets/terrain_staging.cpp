@@ -337,8 +337,9 @@ void DeuxiemePerso(Plateau& p) {
         q.xDepart = p.x[1] - 80;
     } else if (verbe == u"p_lancer sur" || verbe == u"p_lancer a") {
         q.action1 = verbe == u"p_lancer sur" ? LancerSur : LancerA;
-        // Where the subject's trunk stands while it is staged.
-        q.xArrivee = sujet.buste->x + 350;
+        // It throws from its own place, which keeps its distance from the target. (A place
+        // taken from the subject's trunk, still where the last sentence left it, put the
+        // thrower over the subject, or out of the room after a walk.)
         q.indexCible = p.indexOC2;
     } else if (verbe == u"p_poursuivre") {
         q.action1 = Poursuivre;
@@ -519,7 +520,9 @@ int FabriqueTerrain(iEngine* scene, int indexTerrain,
             q.MemoriseEtatDepart();
         }
     }
-    // A table that stands where a puppet stands goes to that puppet's left.
+    // A table that stands where a puppet stands goes to that puppet's left. Each puppet counts
+    // where it will stand, its rest place (the subject was built before it had one; travellers
+    // leave the room), and a carried one goes with its carrier.
     for (int i = 0; i < 4; ++i) {
         Pantin& q = p.P(i);
         if (!p.construit[static_cast<std::size_t>(i)] || !q.objetPose || !q.table ||
@@ -528,10 +531,10 @@ int FabriqueTerrain(iEngine* scene, int indexTerrain,
         }
         for (int j = 0; j < 4; ++j) {
             const Pantin& autre = p.P(j);
-            if (!p.construit[static_cast<std::size_t>(j)] || !autre.buste) {
+            if (!p.construit[static_cast<std::size_t>(j)] || !autre.buste || autre.porte) {
                 continue;
             }
-            const float bx = autre.buste->x;
+            const float bx = autre.xArrivee;
             const float b = autre.buste->largeur;
             Accessoire& objet = *q.objetSurTable;
             if (objet.x > bx - b && bx + b > objet.x) {

@@ -14,6 +14,7 @@
 #include "screens/screen_entry.h"
 #include "screens/screen_globals.h"
 #include "sentence/generation.h"
+#include "sentence/lexicon.h"
 #include "sentence/realisation.h"
 
 namespace {
@@ -92,7 +93,7 @@ void iEngineOptions1::RetourAuHub() {
 
 int iEngineOptions1::FabriqueExemple() {
     GenereStructureAction(StructureExemple, true, false);
-    PhraseExemple = PhraseDeStructure(true, StructureExemple, false);
+    PhraseExemple = SansReperesElephants(PhraseDeStructure(true, StructureExemple, false));
     ChampExemple->SetText(PhraseExemple);
     return 0;
 }

@@ -46,7 +46,7 @@ std::shared_ptr<Widget> NouveauSur(const std::shared_ptr<iPlayfield>& playfield)
 int iEngineOptions1::OnCreate() {
     GenereStructureAction(StructureExemple, true, false);
     TireSynonymes();
-    PhraseExemple = PhraseDeStructure(true, StructureExemple, false);
+    PhraseExemple = SansReperesElephants(PhraseDeStructure(true, StructureExemple, false));
     platform::Print(PhraseExemple);
 
     ConstruitFondEtDecor(22, 89, 45, 27, 94, 50);

@@ -46,7 +46,7 @@ const std::vector<Entree>& Table() {
         {u"deuxmains_caisse_f", true, u"caisse", &SynonymeCaisse, P::Aucun},
         {u"deuxmains_paquet-cadeau_m", true, u"cadeau", &SynonymeCadeau, P::Aucun},
         {u"deuxmains_gateau_m", true, u"gâteau", &SynonymeGateau, P::Aucun},
-        {u"deuxmains_toureiffel_f", true, u"Tour Eiffel", nullptr, P::Aucun},
+        {u"deuxmains_toureiffel_f", true, u"tour Eiffel", nullptr, P::Aucun},
         {u"deuxmains_elephant_m", true, u"(faux) éléphant", nullptr, P::Aucun},
         {u"deuxmains_statue_f", true, u"statue", nullptr, P::Aucun},
         {u"animal_chien_m", false, u"chien", nullptr, P::Aucun},
@@ -139,6 +139,12 @@ bool AUnPassif(const String& verbe) {
         if (!entree.prefixe && verbe == entree.code)
             return entree.passif != Passif::Aucun;
     return false;
+}
+
+String SansReperesElephants(const String& phrase) {
+    if (platform::Contains(phrase, u"(vrai) ") && platform::Contains(phrase, u"(faux) "))
+        return phrase;
+    return platform::Replace(platform::Replace(phrase, u"(vrai) ", u""), u"(faux) ", u"");
 }
 
 void TireSynonymes() {

@@ -17,3 +17,7 @@ bool AUnPassif(const String& verbe);
 // Draws the current synonym of each of the eighteen synonym lists, in their fixed order:
 // exactly one random step per list.
 void TireSynonymes();
+
+// The sentence without the markers "(vrai) " and "(faux) " that tell a real elephant from a toy
+// one, unless it holds both: alone, an elephant needs no marker.
+String SansReperesElephants(const String& phrase);

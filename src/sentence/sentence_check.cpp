@@ -108,7 +108,7 @@ String AnalysePhrase(int last, const StringArray& phrase, StructureAction& s) {
                     const int b =
                         numeroverbeaction + 1 < nombreVerbes ? tabverbes[numeroverbeaction + 1] : v;
                     if (parsedetectelancesur(v, b, phrase, last, s, 0, &pris) != u"True")
-                        message += u"Il y a un problème avec le verbe lancer\n";
+                        message += u"Il y a un problème avec le verbe lancer.\n";
                 }
             }
             if (last > v + 1 && EstCouleurMot(mot(v + 2)) && EstNomColorable(mot(v + 1))) {

@@ -64,8 +64,10 @@ TEST_P(FontTest, GlyphsAreFullLineHeightWhiteAndApartOnOnePage) {
         SCOPED_TRACE("code " + std::to_string(code));
         const platform::FrameRect r = image->Frame(0);
         glyphs.push_back(r);
-        if (!page)
+        if (!page) {
             page = image->GetSurface().get();
+            ASSERT_TRUE(platform::EnsurePixels(*image->GetSurface()));
+        }
         EXPECT_EQ(image->GetSurface().get(), page) << "a second page";
         // One height and one baseline row for all: buttons centre captions on this height.
         EXPECT_EQ(static_cast<float>(r.h), font->height);

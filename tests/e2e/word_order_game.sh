@@ -47,35 +47,35 @@ moves() {
 play() {
     local blocks
     blocks=$(($(count -x "fin du tableau") + 1))
-    click 640 710 && await "fin du tableau" "$blocks"
+    click_until 640 710 engine1 "$1" && await "fin du tableau" "$blocks"
     shot "word_order_$2_words" 0.2
     local all
     all="$(moves "$3")" || fail "no order of the words spells the sentence"
     while read -r fx fy tx ty; do drag "$fx" "$fy" "$tx" "$ty"; done <<<"$all"
     shot "word_order_$2_answered" 0.3
-    click 640 714 && sleep 0.6
+    click_until 640 714 "bravo : .*" "$1"
     shot "word_order_$2_praise" 0.2
-    click 640 504 && await ecranfin "$1"
+    click_until 640 504 ecranfin "$1"
     shot "word_order_$2_end" 1.0
     click 640 384 && sleep 0.5
 }
 
 # A tall window first: bars above and below the canvas. Longer sentences: the agent always has
 # a clause of its own ("qui ..."), colours wherever possible, "que" clauses now and then.
-xdotool windowsize "$window" 1260 1000
-sleep 2.2 && click 640 600 && await ecranintro 1
-sleep 0.3 && click 640 167 && await ecranoptions1 1
+xdo windowsize "$window" 1260 1000 || fail "the window was not resized"
+await ecrantitre 1 && sleep 1 && click_until 640 600 ecranintro 1
+sleep 0.3 && click_until 640 167 ecranoptions1 1
 for point in "160 77" "160 77" "162 167" "162 392"; do sleep 0.3 && click $point; done
-sleep 0.3 && click 640 568 && await ecranintro 2
-sleep 0.3 && click 640 367 && await ecranchoixdujeu 1
-sleep 0.3 && click 640 267 && await "entrée nombre items 2" 1
+sleep 0.3 && click_until 640 568 ecranintro 2
+sleep 0.3 && click_until 640 367 ecranchoixdujeu 1
+sleep 0.3 && click_until 640 267 "entrée nombre items 2" 1
 for _ in $(seq 10); do click 800 449 && sleep 0.12; done
 play 1 one_row 1
 # Back at the start size, a second game, the answer in two rows.
-xdotool windowsize "$window" 1134 680 && sleep 0.5
-click 640 367 && await ecranchoixdujeu 2 && sleep 0.3 && click 640 267
-await "entrée nombre items 2" 2 && sleep 0.3
+xdo windowsize "$window" 1134 680 || fail "the window was not resized"
+sleep 0.5 && click_until 640 367 ecranchoixdujeu 2
+sleep 0.3 && click_until 640 267 "entrée nombre items 2" 2 && sleep 0.3
 play 2 two_rows 2
 grep -q "^phrase lue" "$log" || fail "no answer was read"
-xdotool key Escape && sleep 0.5 && quit 2
+key Escape && sleep 1 && quit 2
 echo "PASS: two word-order games, one row and two rows; screenshots in $output"

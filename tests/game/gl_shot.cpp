@@ -30,6 +30,29 @@ void GlWindowSize(int& width, int& height) {
     }
 }
 
+bool GlWindowResize(int width, int height) {
+    GLFWwindow* window = HiddenGlWindow();
+    if (!window) {
+        return false;
+    }
+    glfwSetWindowSize(window, width, height);
+    // The server answers in its own time: a few rounds of events at most.
+    int w = 0;
+    int h = 0;
+    for (int round = 0; round < 200; ++round) {
+        glfwPollEvents();
+        glfwGetFramebufferSize(window, &w, &h);
+        if (w == width && h == height) {
+            // The driver takes the drawable's new size at a swap.
+            glfwSwapBuffers(window);
+            glfwMakeContextCurrent(window);
+            return true;
+        }
+        glfwWaitEventsTimeout(0.01);
+    }
+    return false;
+}
+
 bool ShootGl(const std::string& name, platform::GraphicsDevice& back) {
     int width = 0;
     int height = 0;

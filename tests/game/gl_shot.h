@@ -12,5 +12,7 @@ struct GLFWwindow;
 GLFWwindow* HiddenGlWindow();
 // The window's drawable size.
 void GlWindowSize(int& width, int& height);
+// The window made `width` by `height`; false when its drawable did not take that size.
+bool GlWindowResize(int width, int height);
 // One frame through OpenGL, saved as `name`; `back` becomes the graphics device again.
 bool ShootGl(const std::string& name, platform::GraphicsDevice& back);

@@ -71,7 +71,7 @@ class BoardTest : public MainSceneTest {
             const String legende = tag.legende->GetText();
             if (tag.numero != p || tag.origineX != s.etiquettesX[std::size_t(p)] ||
                 !DansLaToile(tag, tag.origineX, tag.origineY) ||
-                tag.legende->Width() > tag.Width() ||
+                tag.legende->Width() > tag.Width() || tag.legende->Height() > tag.Height() ||
                 (modedejeu != 2 && legende != s.phrases[std::size_t(i)])) {
                 return "card " + std::to_string(i) + " off its place or not its sentence";
             }

@@ -86,3 +86,65 @@ TEST_F(MainSceneTest, ATerrainEnlargedAndBackAndAResizeMeanwhile) {
     scene->AnimeTerrains(0);
     EXPECT_EQ(std::tuple(Tag(0).status, Tag(2).status, Tag(3).status), std::tuple(1, 0, 0));
 }
+
+// No card place hides a button of a terrain's control bar, whatever the game, the number of
+// terrains and sentences or the window (one terrain over the whole canvas has its bar along the
+// canvas's top right).
+TEST_F(MainSceneTest, CardsStayClearOfTheControlBars) {
+    struct Rect {
+        float gauche, haut, droite, bas;
+        bool Coupe(const Rect& o) const {
+            return gauche < o.droite && o.gauche < droite && haut < o.bas && o.haut < bas;
+        }
+    };
+    // The child's own sentence, for the game that acts it.
+    structureChoisie = std::make_shared<StructureAction>();
+    structureChoisie->GroupeNominal1 = u"perso_dame_f";
+    structureChoisie->Action = u"i_courir";
+    phraseChoisie = u"La dame court.";
+    for (const auto& [w, h] : {std::pair{1134, 680}, std::pair{1600, 768}, std::pair{1280, 1000}}) {
+        for (const auto& [mode, na, np] :
+             {std::tuple{1, 0, 3}, std::tuple{1, 0, 1}, std::tuple{1, 0, 0}, std::tuple{2, 0, 0},
+              std::tuple{3, 0, 0}, std::tuple{0, 1, 3}, std::tuple{0, 3, 3}}) {
+            Open(mode, na, np, 2, w, h);
+            EnPlace();
+            const iPlayfield& toile = *scene->playfieldPrincipal;
+            std::vector<Rect> boutons;
+            for (int t = 0; t <= nombredanimations; ++t) {
+                const iPlayFieldTerrainAction& terrain = T(t);
+                for (const auto& b : {terrain.boutonRecule, terrain.boutonLecture, terrain.boutonPause,
+                                      terrain.boutonAvance, terrain.boutonClip, terrain.boutonCache,
+                                      terrain.boutonSansImage, terrain.boutonPhoto, terrain.bouton}) {
+                    // Shown, and on a page of its terrain: a button the child can press.
+                    const auto holder = b ? b->GetPlayfield() : nullptr;
+                    if (!b || b->status != 1 || !holder ||
+                        std::none_of(holder->guiPages.begin(), holder->guiPages.end(),
+                                     [&](const auto& page) {
+                                         return page && page->IndexOf(b.get()) >= 0;
+                                     })) {
+                        continue;
+                    }
+                    const float x = terrain.x + (b->x - b->handleX * b->scaleX) * terrain.scaleX;
+                    const float y = terrain.y + (b->y - b->handleY * b->scaleY) * terrain.scaleY;
+                    const float bw = b->Width() * b->scaleX * terrain.scaleX;
+                    const float bh = b->Height() * b->scaleY * terrain.scaleY;
+                    boutons.push_back({(x - toile.x) / toile.scaleX, (y - toile.y) / toile.scaleY,
+                                       (x + bw - toile.x) / toile.scaleX,
+                                       (y + bh - toile.y) / toile.scaleY});
+                }
+            }
+            ASSERT_FALSE(boutons.empty()) << mode << " " << na << " " << np;
+            for (int p = 0; p <= nombredephrases; ++p) {
+                const float cx = scene->etiquettesX[std::size_t(p)];
+                const float cy = scene->etiquettesY[std::size_t(p)];
+                const Rect carte{cx - Tag(0).Width() / 2, cy - Tag(0).Height() / 2,
+                                 cx + Tag(0).Width() / 2, cy + Tag(0).Height() / 2};
+                for (const Rect& bouton : boutons) {
+                    EXPECT_FALSE(carte.Coupe(bouton))
+                        << "place " << p << ", game " << mode << ", " << na + 1 << " terrain(s), "
+                        << np + 1 << " sentence(s), " << w << "x" << h;
+                }
+            }
+        }
+    }
+}

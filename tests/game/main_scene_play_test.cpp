@@ -135,7 +135,7 @@ TEST_F(PlayTest, AMatchingGameFromItsEntranceToTheEndScreen) {
     Click(*T(scene->TerrainBarreComplete()).boutonAvance);
     EXPECT_EQ(std::tuple(scene->boiteChangerTableau->status,
                          scene->boiteChangerTableau->message->GetText()),
-              std::tuple(1, String(u"Changer de tableau?")));
+              std::tuple(1, String(u"Changer de tableau\u00a0?")));
     Click(*scene->boiteChangerTableau->bouton1);
     EnPlace();
     EXPECT_EQ(scene->numeroTableau, 1);
@@ -202,10 +202,10 @@ TEST_F(PlayTest, PraiseAndTheStreakInWords) {
         EXPECT_TRUE(serie == 21 ? enSerie == 0 : enSerie > 12 && enSerie < 36) << serie;
     }
     for (const char16_t* attendu :
-         {u"Et six de suite, bravo !",
-          u"Ca fait dix bonnes réponses "
-          u"de suite !",
-          u"Quatre à la suite!", u"Et vingt bonnes réponses à la suite !"}) {
+         {u"Et six de suite, bravo\u00a0!",
+          u"Ça fait dix bonnes réponses "
+          u"de suite\u00a0!",
+          u"Quatre à la suite\u00a0!", u"Et vingt bonnes réponses à la suite\u00a0!"}) {
         EXPECT_EQ(std::count(vus.begin(), vus.end(), attendu) > 0, true)
             << platform::ToUtf8(attendu);
     }
@@ -235,7 +235,7 @@ TEST_F(PlayTest, EveryWayOutStopsTheMusic) {
                      [this] {
                          Click(*T(0).bouton);
                          EXPECT_EQ(scene->boiteQuitter->message->GetText(),
-                                   u"Quitter la partie en cours?");
+                                   u"Quitter la partie en cours\u00a0?");
                          Click(*scene->boiteQuitter->bouton2);
                          EXPECT_EQ(scene->boiteQuitter->status, 0);
                          Click(*T(0).bouton);
@@ -320,4 +320,89 @@ TEST_F(PlayTest, ExportsAndPhotosInTheProfileFolder) {
     std::filesystem::remove_all(jeu);
     EXPECT_FALSE(scene->ExporteTableau());
     EXPECT_FALSE(std::filesystem::exists(jeu));
+}
+
+// What a child met on the boards: a surplus card kept where it is let go above the throw-away
+// band, an OK pressed under the praise that reaches no terrain, a word card taken while the
+// cards pop in that still ends at its full size.
+TEST_F(PlayTest, CardsAndPressesGoWhereTheChildPutsThem) {
+    Open(0, 1, 2);
+    EnPlace();
+    // The surplus card held: the band stands across the foot of the canvas, not its top.
+    iGuiEtiquette& surplus = Tag(2);
+    PointOnCanvas(surplus.x, surplus.y);
+    Press();
+    Step(3);
+    EXPECT_EQ(std::tuple(scene->cadre->status, scene->cadre->y), std::tuple(1, 618.0f));
+    // Let go on a terrain, it takes that terrain's place and stays in play; let go on the band,
+    // it goes to the bin.
+    const int place = scene->etiquettesDesPlaces[0];
+    const int depart = surplus.numero;
+    PointOnCanvas(320, 300);
+    Step(2);
+    Release();
+    Step(20);
+    EXPECT_EQ(std::tuple(surplus.status, surplus.numero, scene->etiquettesDesPlaces[0],
+                         Tag(place).numero, scene->nombreetiqact),
+              std::tuple(1, 0, 2, depart, 2));
+    Drag(surplus.x, surplus.y, 900, 640);
+    EXPECT_EQ(std::tuple(surplus.status, scene->nombreetiqact), std::tuple(0, 1));
+
+    // Answered: OK pressed again under the praise counts no streak and is no tap on the
+    // terrain beneath it.
+    for (int i = 0; i <= 1; ++i) {
+        SurTerrain(Tag(i), scene->terrainDePhrase[std::size_t(i)]);
+    }
+    Click(*scene->boutonOk);
+    ASSERT_EQ(std::tuple(scene->boiteBravo->status, reponsesdesuite), std::tuple(1, 1));
+    const iPlayFieldTerrainAction& dessous = T(1);
+    const auto etat = std::tuple(dessous.enPause, dessous.enVignette, scene->numter);
+    Click(*scene->boutonOk);
+    EXPECT_EQ(std::tuple(dessous.enPause, dessous.enVignette, scene->numter, reponsesdesuite,
+                         scene->boiteBravo->status),
+              std::tuple_cat(etat, std::tuple(1, 1)));
+
+    // The first word card taken in the first frames of its pop, while the others still pop.
+    Open(2, 0, 0);
+    Step(2);
+    ASSERT_TRUE(Word(0).aGrossir);
+    PointOnCanvas(Word(0).x, Word(0).y);
+    Press();
+    Step(3);
+    Release();
+    Step(60);
+    for (const auto& mot : scene->etiquettesMots) {
+        EXPECT_EQ(std::tuple(mot->aGrossir, mot->scaleY, mot->scaleX),
+                  std::tuple(false, 1.0f, mot->echelle));
+    }
+}
+
+// Every message of the games is written with French typography: a no-break space before "?",
+// "!", ":" and ";", and "Ça" with its cedilla.
+TEST_F(PlayTest, MessagesInFrenchTypography) {
+    Open(0, 1, 1);
+    EnPlace();
+    std::vector<String> textes(scene->messagesSerie.begin(), scene->messagesSerie.end());
+    textes.insert(textes.end(), scene->messagesBravo.begin(), scene->messagesBravo.end());
+    Click(*T(scene->TerrainBarreComplete()).bouton);
+    textes.push_back(scene->boiteQuitter->message->GetText());
+    Click(*scene->boiteQuitter->bouton2);
+    Click(*T(scene->TerrainBarreComplete()).boutonAvance);
+    textes.push_back(scene->boiteChangerTableau->message->GetText());
+    textes.push_back(ecranchoixdephrase->boiteMessage->titre->GetText());
+    for (int serie : {4, 6}) {
+        for (int fois = 0; fois < 40; ++fois) {
+            reponsesdesuite = serie;
+            scene->MontreBravo();
+            textes.push_back(scene->boiteBravo->message->GetText());
+        }
+    }
+    for (const String& texte : textes) {
+        for (std::size_t k = 0; k < texte.size(); ++k) {
+            if (String(u"?!:;").find(texte[k]) != String::npos) {
+                EXPECT_TRUE(k > 0 && texte[k - 1] == u'\u00a0') << platform::ToUtf8(texte);
+            }
+        }
+        EXPECT_FALSE(platform::StartsWith(texte, u"Ca ")) << platform::ToUtf8(texte);
+    }
 }

@@ -34,6 +34,7 @@ TEST_F(MainSceneTest, BoardsAsTheChildSeesThem) {
     int h = 0;
     GlWindowSize(w, h);
     Open(0, 3, 3, 2, w, h, 31);
+    EnPlace();
     Arrange(*scene);
     Step();
     EXPECT_TRUE(ShootGl("main_matching_board.png", graphics));

@@ -86,10 +86,11 @@ class PhraseTest : public GuiTest {
         Release();
         Step(2);
     }
-    // Dropped right of everything in the frame: the word comes last.
+    // Dropped right of everything in the frame, low enough to be after a second row too: the
+    // word comes last.
     void Append(std::initializer_list<const char16_t*> codes) {
         for (const char16_t* code : codes) {
-            Drag(Bank(code).x, Bank(code).y, 1270, 75);
+            Drag(Bank(code).x, Bank(code).y, 1270, 140);
         }
     }
     void DragSlot(int i, float toX, float toY = 75) { Drag(Slot(i).x, Slot(i).y, toX, toY); }

@@ -3,6 +3,7 @@
 // made while another screen was current.
 #include <fstream>
 
+#include "framework/bitmap_font.h"
 #include "game/main_scene.h"
 #include "phrase_fixture.h"
 #include "puppets/terrain_playfield.h"
@@ -215,4 +216,93 @@ TEST_F(PhraseTest, ExportAppendsTheSentenceAndFailsQuietly) {
     // " retour ": the game-mode screen.
     Click(*scene->boutonRetour);
     EXPECT_EQ(CurrentScene, ecranchoixdujeu);
+}
+
+// The frame as a child fills it: a long sentence wraps into a second row and each word stays
+// inside the frame and within reach, up to the nineteenth and longest; a word dropped at the
+// end of the upper row goes there; each card takes its caption's width.
+TEST_F(PhraseTest, LongSentencesWrapAndEveryWordStaysInReach) {
+    const auto dansLeCadre = [this] {
+        for (int i = 0; i < scene->nombrePlacees; ++i) {
+            const iGuiEtiquette& mot = Slot(i);
+            const float demi = mot.LargeurAuRepos() / 2;
+            EXPECT_TRUE(mot.x - demi >= 0 && mot.x + demi <= 1280 && mot.y > 8 && mot.y < 150 &&
+                        mot.x == mot.origineX && mot.y == mot.origineY)
+                << i << " " << mot.x << " " << mot.y;
+            // Read left to right, upper row first.
+            if (i > 0) {
+                const iGuiEtiquette& avant = Slot(i - 1);
+                EXPECT_TRUE(avant.y < mot.y || (avant.y == mot.y && avant.x < mot.x)) << i;
+            }
+            // The card fits its caption, whatever form the caption took.
+            EXPECT_NEAR(mot.LargeurAuRepos(),
+                        mot.legende->font->TextWidth(mot.legende->GetText(), 1.0f) + 20, 0.01)
+                << i;
+        }
+    };
+    // A sentence the game accepts, too long for one row.
+    Append({u"perso_petit garcon_m", u"qui", u"h_wear", u"chapeau_casquette_f", u"violet",
+            u"oum_lancer", u"unemain_banane_f", u"à", u"perso_petite fille_f", u"qui",
+            u"a_promener", u"animal_crocodile_m", u"blanc"});
+    EXPECT_EQ(Reads(), u"Le petit garçon qui porte une casquette violette lance une banane à la "
+                       u"petite fille qui promène un crocodile blanc.");
+    dansLeCadre();
+    // Longer still: a second row, read after the first.
+    Append({u"qui", u"ouodm_tenir", u"deuxmains_paquet-cadeau_m", u"rouge"});
+    EXPECT_EQ(std::tuple(Slot(0).y, Slot(16).y), std::tuple(44.0f, 112.0f));
+    dansLeCadre();
+    // Let go right of the upper row, a word ends that row; taken out again, the rows close up.
+    int dernierHaut = 0;
+    while (Slot(dernierHaut + 1).y == 44.0f) {
+        ++dernierHaut;
+    }
+    Drag(Bank(u"jaune").x, Bank(u"jaune").y, 1270, 40);
+    EXPECT_EQ(Slot(dernierHaut + 1).texte, u"jaune");
+    DragSlot(dernierHaut + 1, 640, 400);
+    EXPECT_EQ(scene->nombrePlacees, 17);
+    dansLeCadre();
+
+    // "à" read "au", "le monsieur" read "monsieur." with its full stop: each card to its
+    // caption.
+    Click(*scene->boutonEffacer);
+    Append({u"perso_dame_f", u"oum_lancer", u"unemain_balle_f", u"à", u"perso_monsieur_m"});
+    EXPECT_EQ(Reads(), u"La dame lance une balle au monsieur.");
+    dansLeCadre();
+
+    // Nineteen of the longest words: all inside the frame, the last one within reach.
+    Click(*scene->boutonEffacer);
+    for (int i = 0; i < 19; ++i) {
+        Append({i % 2 ? u"i_jouer de la musique" : u"p_portersurepaules"});
+    }
+    EXPECT_EQ(scene->nombrePlacees, 19);
+    dansLeCadre();
+    const iGuiEtiquette& dernier = Slot(18);
+    DragSlot(18, 640, 400);
+    EXPECT_EQ(scene->nombrePlacees, 18) << dernier.x;
+}
+
+// The markers that tell a toy elephant from a real one stay on the bank's cards; the sentence
+// keeps them only when both elephants are in it, in the frame, the acted sentence and the export.
+TEST_F(PhraseTest, ElephantMarkersOnlyWhereBothElephantsMeet) {
+    EXPECT_EQ(Bank(u"animal_elephant_m").legende->GetText(), u"un (vrai) éléphant");
+    Append({u"perso_dame_f", u"po_regarder", u"animal_elephant_m"});
+    EXPECT_EQ(Reads(), u"La dame regarde un éléphant.");
+    const auto folder = std::filesystem::path(home) / "Documents" / "MirelvanQuibs";
+    std::filesystem::create_directories(folder);
+    Click(*scene->boutonExporter);
+    std::ifstream in(folder / "mirelvanquibs_phrases.txt", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
+              "La dame regarde un éléphant. \n");
+
+    Click(*scene->boutonEffacer);
+    Append({u"perso_dame_f", u"qui", u"odm_soulever", u"deuxmains_elephant_m", u"po_regarder",
+            u"animal_elephant_m"});
+    EXPECT_EQ(Reads(), u"La dame qui soulève un (faux) éléphant regarde un (vrai) éléphant.");
+    // The toy one taken out: the real one loses its marker.
+    DragSlot(3, 640, 400);
+    EXPECT_EQ(Slot(4).legende->GetText(), u"un éléphant");
+    Click(*scene->boutonEffacer);
+    Append({u"perso_dame_f", u"po_regarder", u"animal_elephant_m"});
+    Click(*scene->boutonAnimation);
+    EXPECT_EQ(phraseChoisie, u"La dame regarde un éléphant.");
 }

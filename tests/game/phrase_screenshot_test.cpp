@@ -29,3 +29,27 @@ TEST_F(PhraseTest, TheSceneAsTheChildSeesIt) {
     Step(2);
     EXPECT_TRUE(ShootGl("phrase_message.png", graphics));
 }
+
+// The frame full, at the start size and at 1920 by 1080: nineteen words of a long sentence in
+// two rows, and nineteen of the widest cards drawn closer so that the last stays in reach.
+TEST_F(PhraseTest, NineteenWordsInTheFrame) {
+    for (const auto& [w, h] : {std::pair{1134, 680}, std::pair{1920, 1080}}) {
+        if (!HiddenGlWindow() || !GlWindowResize(w, h)) {
+            GTEST_SKIP() << "no display, no OpenGL context or no window of that size";
+        }
+        const std::string taille = std::to_string(w) + "x" + std::to_string(h);
+        Open(w, h);
+        Append({u"perso_petit garcon_m", u"qui", u"h_wear", u"chapeau_casquette_f", u"violet",
+                u"oum_lancer", u"unemain_banane_f", u"à", u"perso_petite fille_f", u"qui",
+                u"a_promener", u"animal_crocodile_m", u"blanc", u"qui", u"ouodm_tenir",
+                u"deuxmains_paquet-cadeau_m", u"rouge", u"qui", u"i_courir"});
+        Step(20);
+        EXPECT_TRUE(ShootGl("phrase_nineteen_words_" + taille + ".png", graphics));
+        Click(*scene->boutonEffacer);
+        for (int i = 0; i < 19; ++i) {
+            Append({i % 2 ? u"i_jouer de la musique" : u"p_portersurepaules"});
+        }
+        Step(20);
+        EXPECT_TRUE(ShootGl("phrase_nineteen_widest_" + taille + ".png", graphics));
+    }
+}

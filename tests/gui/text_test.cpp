@@ -101,7 +101,7 @@ TEST_F(TextTest, AnOutlinedTextIsDrawnInItsRimColourAllAroundThenInItsOwn) {
             std::vector<const platform::DrawCommand*> glyphs;
             for (const auto& c : graphics.commands) {
                 if (c.kind == platform::DrawCommand::ImageDraw &&
-                    c.points[1] < 90 == (widget == field.get())) {
+                    (c.points[1] < 90) == (widget == field.get())) {
                     glyphs.push_back(&c);
                 }
             }
@@ -113,4 +113,37 @@ TEST_F(TextTest, AnOutlinedTextIsDrawnInItsRimColourAllAroundThenInItsOwn) {
             }
         }
     }
+}
+
+// Layout asks for the height of a field not yet wrapped many times a frame; the wrap it keeps
+// must follow every change of text, font (another one, even one made where a dead one was, or
+// another spacing) and width.
+TEST_F(TextTest, TheHeightFollowsEveryChangeOfTextFontAndWidth) {
+    auto field = Field(75, u"le chat dort");
+    EXPECT_FLOAT_EQ(field->Height(), 40);
+    field->SetText(u"le chat dort sur le tapis");
+    EXPECT_FLOAT_EQ(field->Height(), 80);
+    field->SetWidth(500);
+    EXPECT_FLOAT_EQ(field->Height(), 20);
+
+    auto wide = TestFont();
+    wide->advance.fill(100);
+    field->SetFont(wide);
+    EXPECT_FLOAT_EQ(field->Height(), 120);
+    wide->spacing = 500;
+    EXPECT_FLOAT_EQ(field->Height(), 140);
+    field->SetFont(nullptr);
+    EXPECT_FLOAT_EQ(field->Height(), 0);
+
+    // A new font of other widths in the place of one that died.
+    field->SetFont(TestFont());
+    EXPECT_FLOAT_EQ(field->Height(), 20);
+    field->SetFont(nullptr);
+    auto narrow = TestFont();
+    narrow->advance.fill(1000);
+    field->SetFont(narrow);
+    EXPECT_FLOAT_EQ(field->Height(), 140);
+    // The update wraps the same way.
+    Step();
+    EXPECT_EQ(field->lines->size(), 7u);
 }

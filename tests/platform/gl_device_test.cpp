@@ -4,7 +4,12 @@
 
 #include <GLFW/glfw3.h>
 
+#include "platform/case_folder.h"
 #include "platform/gl_graphics.h"
+
+#define STB_IMAGE_WRITE_STATIC
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#include <stb/stb_image_write.h>
 
 using namespace platform;
 
@@ -189,4 +194,66 @@ TEST_F(GlDeviceTest, PicturesOutliveTheirDeviceWithoutHarm) {
     ExpectColour(Probe(*g, 55, 55), 255, 0, 0);
     g->EndFrame();
     image.reset();
+}
+
+// A picture from a file keeps no pixels of its own once the driver has them; a device that
+// never had its texture (the old one is gone) decodes the file again.
+TEST_F(GlDeviceTest, ALostTextureIsDecodedAgainFromItsFile) {
+    const auto path = CaseFolder("gl_device_test") / "green.png";
+    std::vector<std::uint8_t> pixels;
+    for (int i = 0; i < 16; ++i)
+        pixels.insert(pixels.end(), {0, 255, 0, 255});
+    ASSERT_TRUE(stbi_write_png(path.c_str(), 4, 4, 4, pixels.data(), 4 * 4));
+    auto image = LoadImage(FromUtf8(path.string()));
+    ASSERT_TRUE(image);
+    Surface& surface = *image->GetSurface();
+    {
+        auto g = CreateOpenGlGraphics();
+        g->BeginFrame(width, height);
+        g->DrawImageTransformed(image, 20, 20, 0, 5, 5);
+        ExpectColour(Probe(*g, 25, 25), 0, 255, 0);
+        g->EndFrame();
+        EXPECT_TRUE(surface.texture);
+        EXPECT_TRUE(surface.rgba.empty());
+    }
+    auto g = CreateOpenGlGraphics();
+    g->BeginFrame(width, height);
+    g->Cls(0, 0, 0);
+    g->DrawImageTransformed(image, 50, 50, 0, 10, 10);
+    ExpectColour(Probe(*g, 55, 55), 0, 255, 0);
+    g->EndFrame();
+    EXPECT_TRUE(surface.rgba.empty());
+}
+
+// Past the texture budget, a picture left undrawn for a while loses its texture (and comes back
+// whole when drawn again), while the one on screen keeps its own.
+TEST_F(GlDeviceTest, TexturesUnusedForAWhileGoOnceTheBudgetIsPassed) {
+    const int side = 2048; // 16 MiB of texture each: two pass the budget
+    auto solid = [&](std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+        std::vector<std::uint8_t> rgba;
+        rgba.reserve(static_cast<std::size_t>(side) * side * 4);
+        for (int i = 0; i < side * side; ++i)
+            rgba.insert(rgba.end(), {r, g, b, 255});
+        return CreateImage(side, side, rgba, u"solid");
+    };
+    auto idle = solid(255, 0, 0);
+    auto shown = solid(0, 0, 255);
+    auto g = CreateOpenGlGraphics();
+    auto frame = [&](const ImagePtr& image) {
+        g->BeginFrame(width, height);
+        g->Cls(0, 0, 0);
+        if (image)
+            g->DrawImageTransformed(image, 40, 40, 0, 0.01f, 0.01f);
+    };
+    frame(idle);
+    g->EndFrame();
+    for (int i = 0; i < 400; ++i) {
+        frame(shown);
+        g->EndFrame();
+    }
+    EXPECT_FALSE(idle->GetSurface()->texture);
+    EXPECT_TRUE(shown->GetSurface()->texture);
+    frame(idle);
+    ExpectColour(Probe(*g, 45, 45), 255, 0, 0);
+    g->EndFrame();
 }

@@ -351,3 +351,67 @@ TEST(BatchingTest, VerticesCarryPremultipliedTintAndSurfaceCoordinates) {
     EXPECT_FLOAT_EQ(g.lastVertices[2].u, 8);
     EXPECT_FLOAT_EQ(g.lastVertices[2].v, 4);
 }
+
+// Records are reused from frame to frame for their storage: a record must never keep a field
+// of the draw it held before (a name, a text, points, a frame).
+TEST(RecordingReuseTest, AFrameRecordsTheSameAsOnAFreshDevice) {
+    auto strip = SolidImage(8, 4, 2, u"strip");
+    const auto secondFrame = [&](GraphicsDevice& g) {
+        g.BeginFrame(W, H);
+        g.DrawRect(1, 2, 3, 4);
+        g.DrawText(u"ok", 5, 5);
+        g.DrawImage(strip, 3, 3);
+        g.Cls(0.5f, 0, 0);
+        g.DrawPoint(7, 7);
+        g.EndFrame();
+    };
+    RecordingGraphics used;
+    used.BeginFrame(W, H);
+    used.DrawImage(strip, 10, 10, 1);
+    used.DrawText(u"a longer text than the next", 0, 0);
+    used.DrawOval(0, 0, 50, 50);
+    used.SetAlpha(0.5f);
+    used.DrawImage(strip, 0, 0, 1);
+    used.DrawLine(0, 0, 9, 9);
+    used.EndFrame();
+    used.SetAlpha(0.25f); // the new frame starts from the start state
+    secondFrame(used);
+
+    RecordingGraphics fresh;
+    secondFrame(fresh);
+    ASSERT_EQ(used.commands.size(), fresh.commands.size());
+    for (std::size_t i = 0; i < fresh.commands.size(); ++i) {
+        const DrawCommand& a = used.commands[i];
+        const DrawCommand& b = fresh.commands[i];
+        EXPECT_EQ(a.kind, b.kind) << i;
+        EXPECT_EQ(a.image, b.image) << i;
+        EXPECT_EQ(a.frame, b.frame) << i;
+        EXPECT_EQ(a.points, b.points) << i;
+        EXPECT_EQ(a.color, b.color) << i;
+        EXPECT_EQ(a.alpha, b.alpha) << i;
+        EXPECT_EQ(a.text, b.text) << i;
+    }
+}
+
+// The vertex colour is worked out when the colour or alpha changes, not at each draw: it must
+// follow every change, the start of a frame included.
+TEST(BatchingTest, VerticesCarryThePremultipliedTintOfTheirDraw) {
+    BatchProbe g;
+    g.BeginFrame(W, H);
+    g.SetColor(200, 100, 300);
+    g.SetAlpha(0.5f);
+    g.DrawRect(0, 0, 1, 1);
+    g.Flush();
+    ASSERT_FALSE(g.lastVertices.empty());
+    const auto& v = g.lastVertices[0];
+    EXPECT_EQ((std::array<int, 4>{v.r, v.g, v.b, v.a}), (std::array<int, 4>{100, 50, 128, 128}));
+    g.SetColor(10, 20, 30);
+    g.DrawRect(0, 0, 1, 1);
+    g.Flush();
+    EXPECT_EQ(g.lastVertices[0].r, 5);
+    g.BeginFrame(W, H);
+    g.DrawRect(0, 0, 1, 1);
+    g.Flush();
+    const auto& w = g.lastVertices[0];
+    EXPECT_EQ((std::array<int, 4>{w.r, w.g, w.b, w.a}), (std::array<int, 4>{255, 255, 255, 255}));
+}

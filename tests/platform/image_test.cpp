@@ -106,7 +106,7 @@ TEST_F(ImageTest, PixelsArePremultipliedAndBmpGetsFullAlpha) {
                       : std::array<std::uint8_t, 4>{255, 255, 255, 0};
     });
     auto image = LoadImage(path);
-    ASSERT_TRUE(image);
+    ASSERT_TRUE(image && EnsurePixels(*image->GetSurface()));
     const auto& px = image->GetSurface()->rgba;
     EXPECT_EQ(std::vector<int>(px.begin(), px.end()),
               (std::vector<int>{100, 50, 25, 128, 0, 0, 0, 0}));
@@ -115,7 +115,7 @@ TEST_F(ImageTest, PixelsArePremultipliedAndBmpGetsFullAlpha) {
     const auto bmp = folder / "capture.bmp";
     ASSERT_TRUE(stbi_write_bmp(bmp.c_str(), 2, 1, 3, rgb));
     auto capture = LoadImage(FromUtf8(bmp.string()));
-    ASSERT_TRUE(capture);
+    ASSERT_TRUE(capture && EnsurePixels(*capture->GetSurface()));
     const auto& bp = capture->GetSurface()->rgba;
     EXPECT_EQ(std::vector<int>(bp.begin(), bp.end()),
               (std::vector<int>{1, 2, 3, 255, 250, 251, 252, 255}));
@@ -148,10 +148,47 @@ TEST_F(ImageTest, AFileRewrittenOnDiskIsDecodedAgain) {
     ASSERT_TRUE(old);
     WritePng(name, 6, 2, [](int, int) { return std::array<std::uint8_t, 4>{9, 9, 9, 255}; });
     auto fresh = LoadImage(path);
-    ASSERT_TRUE(fresh);
+    ASSERT_TRUE(fresh && EnsurePixels(*fresh->GetSurface()));
     EXPECT_EQ(fresh->Width(), 6);
     EXPECT_EQ(fresh->GetSurface()->rgba[0], 9);
     EXPECT_EQ(old->Width(), 4); // the old object is untouched
+}
+
+// A picture from a file holds its pixels only while something needs them; the file gives them
+// again. One made in code has no file and keeps them.
+TEST_F(ImageTest, PixelsFromAFileAreDecodedOnDemandAndCanBeLetGo) {
+    const std::string name = "on_demand.png";
+    const String path = WritePng(name, 3, 2, [](int x, int) {
+        return std::array<std::uint8_t, 4>{static_cast<std::uint8_t>(x * 100), 0, 0, 255};
+    });
+    auto image = LoadImage(path, 3);
+    ASSERT_TRUE(image);
+    Surface& surface = *image->GetSurface();
+    // The size and frames come from the header alone.
+    EXPECT_EQ(image->Width(), 1);
+    EXPECT_EQ(surface.height, 2);
+    EXPECT_TRUE(surface.rgba.empty());
+    ASSERT_TRUE(EnsurePixels(surface));
+    ASSERT_EQ(surface.rgba.size(), 3u * 2 * 4);
+    EXPECT_EQ(surface.rgba[8], 200);
+    ReleasePixels(surface);
+    EXPECT_TRUE(surface.rgba.empty());
+    ASSERT_TRUE(EnsurePixels(surface));
+    EXPECT_EQ(surface.rgba[4], 100);
+
+    auto made = CreateImage(1, 1, {1, 2, 3, 255});
+    ReleasePixels(*made->GetSurface());
+    EXPECT_EQ(made->GetSurface()->rgba.size(), 4u);
+
+    // Rewritten at another size after the load: the old frames no longer fit it, so it gives
+    // no pixels (one line) rather than pixels cut wrongly.
+    ReleasePixels(surface);
+    WritePng(name, 5, 5, [](int, int) { return std::array<std::uint8_t, 4>{1, 1, 1, 255}; });
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(EnsurePixels(surface));
+    EXPECT_FALSE(EnsurePixels(surface));
+    EXPECT_EQ(CountLines(::testing::internal::GetCapturedStderr()), 1);
+    EXPECT_TRUE(surface.rgba.empty());
 }
 
 TEST_F(ImageTest, MissingOrCorruptFilesGiveNullAndOneLineEach) {

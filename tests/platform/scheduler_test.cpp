@@ -195,3 +195,58 @@ TEST_F(Loop, SecondAppIsRefused) {
     // The refusal did not unseat the first one.
     EXPECT_EQ(CurrentApp(), &app);
 }
+
+namespace {
+// A clock that runs by microseconds, as the real one does between two milliseconds.
+struct FineClock : ManualClock {
+    double seconds = 1.0;
+    int Milliseconds() override { return static_cast<int>(seconds * 1000); }
+    double Seconds() override { return seconds; }
+};
+} // namespace
+
+// A pass that wakes with no update due draws nothing: the same scene again would cost a whole
+// frame. Passes woken at odd times (0.4 ms to 7 ms apart) still draw once per update.
+TEST_F(Loop, EachRenderFollowsAtLeastOneUpdate) {
+    FineClock fine;
+    SetClockSource(&fine);
+    SetUpdateRate(60);
+    int rendered = 0;
+    int cleared = 0;
+    const double steps[] = {0.0004, 0.007, 0.0031, 0.0166, 0.0009};
+    for (int pass = 0; pass < 600; ++pass) {
+        fine.seconds += steps[pass % 5];
+        const int before = app.updates;
+        const bool drew = RunPass([&] { ++cleared; });
+        rendered += drew;
+        EXPECT_EQ(drew, app.updates > before) << "pass " << pass;
+    }
+    EXPECT_GT(app.updates, 200);
+    EXPECT_EQ(app.renders, rendered);
+    EXPECT_EQ(cleared, rendered);
+    EXPECT_LE(app.renders, app.updates);
+
+    // Sleeping the time the loop asks for always finds an update due.
+    for (int pass = 0; pass < 60; ++pass) {
+        fine.seconds += TimeToNextPass() + 1e-7;
+        EXPECT_TRUE(RunPass()) << "pass " << pass;
+    }
+    // A stall: four updates catch up, one frame shows them.
+    const int updates = app.updates;
+    const int renders = app.renders;
+    fine.seconds += 0.5;
+    EXPECT_TRUE(RunPass());
+    EXPECT_EQ(app.updates - updates, 4);
+    EXPECT_EQ(app.renders - renders, 1);
+}
+
+// While suspended nothing updates, but the window still gets a frame each pass.
+TEST_F(Loop, ASuspendedGameStillRendersEachPass) {
+    SetFocus(false);
+    clock.Advance(100);
+    EXPECT_TRUE(RunPass());
+    EXPECT_TRUE(RunPass());
+    EXPECT_EQ(app.updates, 0);
+    EXPECT_EQ(app.renders, 2);
+    EXPECT_NEAR(TimeToNextPass(), 1.0 / 60, 1e-9);
+}

@@ -232,8 +232,10 @@ TEST_P(Actions, PlaysToItsEndAndReplaysTheSameFrames) {
         EXPECT_LT(Ordre(c, u"brasd_gosse1", brasPorteur), c.size());
     }
     if (nom == "un bras" || nom == "deux bras") {
-        EXPECT_FLOAT_EQ(x.brasDroit->rotation, -180) << nom;
-        EXPECT_FLOAT_EQ(x.brasGauche->rotation, nom == "deux bras" ? -185.0f : 0.0f) << nom;
+        // One arm straight up, the other down; or both spread, one each side of the vertical.
+        const bool deux = nom == "deux bras";
+        EXPECT_FLOAT_EQ(x.brasDroit->rotation, deux ? -205.0f : -180.0f) << nom;
+        EXPECT_FLOAT_EQ(x.brasGauche->rotation, deux ? -155.0f : 0.0f) << nom;
     }
     if (nom.starts_with("lancer sur")) {
         // The target shrugs (its own rest pose counts the first frame down at once); the object
@@ -305,6 +307,52 @@ TEST_P(Actions, PlaysToItsEndAndReplaysTheSameFrames) {
 
 INSTANTIATE_TEST_SUITE_P(Scenes, Actions, ::testing::ValuesIn(Scenes()), NomDeScene);
 
+// Every body, facing either way, raising one arm and then both, as the step leaves it: a raised
+// hand is well over the top of the head; with both arms, a hand on each side of the head and
+// far apart, where one arm leaves the other hanging at the side.
+TEST_F(ActionTest, RaisedHandsRiseOverTheHeadAndBothArmsSpread) {
+    using namespace CodeAction;
+    for (int type = 0; type < NombreDeTypes; ++type) {
+        for (float sens : {1.0f, -1.0f}) {
+            for (int bras : {1, 2}) {
+                SCOPED_TRACE("type " + std::to_string(type) + ", facing " +
+                             std::to_string(static_cast<int>(sens)) + ", arms " +
+                             std::to_string(bras));
+                Acteur a = bras == 1 ? Role(u"i_lever un bras", LeverUnBras, 640, type)
+                                     : Role(u"i_lever les bras", LeverLesBras, 640, type);
+                const auto t = Monte({"", {a.Depart(640 - 80 * sens)}});
+                for (int n = 0; n < 400; ++n) {
+                    Avance(*t);
+                }
+                const Pantin& p = *t->persos[0];
+                ASSERT_EQ(p.sens, sens);
+                // Where each hand grips, at the end of its arm as drawn.
+                const auto prise = [&p](const Membre& m) {
+                    const DecalageTourne r =
+                        TourneDecalage(m.attacheX, m.attacheY, m.rotation, p.sens);
+                    const float d = r.distance * m.scaleY;
+                    return std::pair{m.x - d * std::sin(r.angle), m.y + d * std::cos(r.angle)};
+                };
+                const float sommet = p.tete->y - p.tete->poigneeY;
+                const auto [xAvant, yAvant] = prise(*p.brasDroit);
+                const auto [xArriere, yArriere] = prise(*p.brasGauche);
+                EXPECT_LT(yAvant, sommet - 15);
+                // The hands stay at the ends of the arms.
+                EXPECT_NEAR(p.mainDroite->x,
+                            xAvant - (xAvant - p.brasDroit->x) / p.brasDroit->scaleY, 0.5);
+                if (bras == 1) {
+                    EXPECT_GT(yArriere, p.brasGauche->y + p.brasGauche->hauteur / 2);
+                    continue;
+                }
+                EXPECT_LT(yArriere, sommet - 15);
+                EXPECT_LT((xAvant - p.tete->x) * sens, 0);
+                EXPECT_GT((xArriere - p.tete->x) * sens, 0);
+                EXPECT_GT(std::fabs(xArriere - xAvant), p.tete->largeur * 0.6f);
+            }
+        }
+    }
+}
+
 // Slots the staging left empty are skipped by every loop, and the guitar stops once a walker
 // of the room has finished.
 TEST_F(ActionTest, EmptySlotsAndTheEndOfTheGuitarLoop) {
@@ -323,4 +371,28 @@ TEST_F(ActionTest, EmptySlotsAndTheEndOfTheGuitarLoop) {
     }
     EXPECT_TRUE(t->animationFinie);
     EXPECT_FALSE(audio.channels[8].playing);
+}
+
+// An object released right above the point it must land on (a target standing where the hand
+// lets go) lands there at once: no parabola passes twice through one x.
+TEST_F(ActionTest, AThrowReleasedOverItsLandingPointLandsThere) {
+    const auto t = Monte(Scenes()[10]);
+    Pantin& x = *t->persos[0];
+    Pantin& y = *t->persos[1];
+    ASSERT_TRUE(x.AAction(CodeAction::LancerSur));
+    const float xT = 640;
+    const float yT = 420;
+    // The release point, as if the hand had already let go there.
+    x.xLacher = x.xCibleLancer = xT;
+    x.yLacher = 400;
+    int n = 0;
+    for (; n < 600 && x.AAction(CodeAction::LancerSur); ++n) {
+        clock.Advance(17);
+        x.Lance(x.xArrivee, xT, yT, y, true);
+        y.Repos(y.xArrivee);
+        ASSERT_TRUE(std::isfinite(x.objetUneMain->x) && std::isfinite(x.objetUneMain->y)) << n;
+    }
+    EXPECT_LT(n, 600) << "the throw never ended";
+    EXPECT_FLOAT_EQ(x.objetUneMain->x, xT);
+    EXPECT_FLOAT_EQ(x.objetUneMain->y, yT);
 }

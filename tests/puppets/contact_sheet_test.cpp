@@ -260,6 +260,83 @@ TEST_F(ContactSheetTest, EveryAdultCarriesEachChildInBothFacings) {
     ASSERT_TRUE(Ecrit("porter_sur_epaules", 4 * h));
 }
 
+// The carried child sits up on its carrier's head without hiding the carrier's face: drawn
+// with and without the child, the carrier's eyes and mouth show the same pixels, whether the
+// carrier faces ahead or looks up at the child.
+TEST_F(ContactSheetTest, ACarriedChildLeavesItsCarriersFaceInSight) {
+    gl = platform::CreateOpenGlGraphics();
+    const int w = 340;
+    const int h = 560;
+    const float ox = 470;
+    const float oy = 40;
+    sheetW = 2 * w;
+    sheet.assign(static_cast<std::size_t>(sheetW) * h * 3, 255);
+    for (int porteur : {0, 1, 2, 3, 5, 6, 7}) {
+        for (int enfant : {4, 8}) {
+            for (float sens : {1.0f, -1.0f}) {
+                for (bool leveLesYeux : {false, true}) {
+                    using namespace CodeAction;
+                    SCOPED_TRACE("carrier " + std::to_string(porteur) + ", child " +
+                                 std::to_string(enfant) + ", facing " +
+                                 std::to_string(static_cast<int>(sens)) +
+                                 (leveLesYeux ? ", looking up" : ""));
+                    Acteur a = Role(u"p_portersurepaules", PorterSurEpaules, 640, porteur);
+                    a.Sens(sens).Vers(1);
+                    const auto t = Monte(
+                        {"", {a, Role(u"", Aucune, 640, enfant).Sens(sens).Avec(&Acteur::porte)}});
+                    Pantin& x = *t->persos[0];
+                    x.action2 = leveLesYeux ? RegarderPersonne : Aucune;
+                    for (int n = 0; n < 30; ++n) {
+                        clock.Advance(17);
+                        t->AnimePersos();
+                        t->VisePersos();
+                    }
+                    // With the child, then without it (not carried, it is drawn nowhere).
+                    for (int k = 0; k < 2; ++k) {
+                        x.indexPorte = k == 0 ? 1 : 0;
+                        Colle(k * w, 0, w, h, [&] {
+                            platform::Translate(-ox, static_cast<float>(height - h) - oy);
+                            t->OnRender();
+                        });
+                    }
+                    x.indexPorte = 1;
+                    // The eyes as the aim finds them, and the mouth under them.
+                    float yeux[2][2];
+                    for (int e = 0; e < 2; ++e) {
+                        const float dx = e == 0 ? x.visage->oeil1X : x.visage->oeil2X;
+                        const DecalageTourne r =
+                            TourneDecalage(dx * x.sensTete, x.visage->yeuxY, x.tete->rotation, 1);
+                        yeux[e][0] = x.tete->x + r.distance * std::sin(r.angle) - ox;
+                        yeux[e][1] = x.tete->y - r.distance * std::cos(r.angle) - oy;
+                    }
+                    const int gauche = static_cast<int>(std::min(yeux[0][0], yeux[1][0])) - 10;
+                    const int droite = static_cast<int>(std::max(yeux[0][0], yeux[1][0])) + 10;
+                    const int haut = static_cast<int>(std::min(yeux[0][1], yeux[1][1])) - 10;
+                    const int bas = static_cast<int>(std::max(yeux[0][1], yeux[1][1])) + 40;
+                    ASSERT_GE(gauche, 0);
+                    ASSERT_LT(droite, w);
+                    ASSERT_GE(haut, 0);
+                    ASSERT_LT(bas, h);
+                    int caches = 0;
+                    for (int row = haut; row <= bas; ++row) {
+                        for (int col = gauche; col <= droite; ++col) {
+                            const std::size_t i =
+                                (static_cast<std::size_t>(row) * sheetW + col) * 3;
+                            int ecart = 0;
+                            for (int c = 0; c < 3; ++c) {
+                                ecart =
+                                    std::max(ecart, std::abs(sheet[i + c] - sheet[i + w * 3 + c]));
+                            }
+                            caches += ecart > 40;
+                        }
+                    }
+                    EXPECT_LT(caches, (droite - gauche + 1) * (bas - haut + 1) / 50);
+                }
+            }
+        }
+    }
+}
+
 // Every body on the unicycle, a quarter turn of the cranks apart: the feet on the pedals round
 // the chainring.
 TEST_F(ContactSheetTest, EveryBodyRidesTheUnicycle) {
@@ -289,6 +366,44 @@ TEST_F(ContactSheetTest, EveryBodyRidesTheUnicycle) {
     ASSERT_TRUE(Ecrit("monocycle_de_chacun", 4 * h));
 }
 
+// Every body raising one arm, then both, facing right and facing left, held once the raise is
+// over: one arm straight up, both spread, each hand above the head.
+TEST_F(ContactSheetTest, EveryBodyRaisesOneArmAndBothArms) {
+    gl = platform::CreateOpenGlGraphics();
+    const int w = 320;
+    const int h = 560;
+    sheetW = 9 * w;
+    sheet.assign(static_cast<std::size_t>(sheetW) * 4 * h * 3, 255);
+    for (int rang = 0; rang < 4; ++rang) {
+        const bool deux = rang >= 2;
+        const float depart = rang % 2 == 0 ? 560.0f : 720.0f;
+        for (int type = 0; type < 9; ++type) {
+            using namespace CodeAction;
+            Acteur a = deux ? Role(u"i_lever les bras", LeverLesBras, 640, type)
+                            : Role(u"i_lever un bras", LeverUnBras, 640, type);
+            a.Depart(depart).chapeau = (type + rang) % 5 == 4 ? AucunChoix : (type + rang) % 5;
+            const auto t = Monte({"", {a}});
+            // The walk there, then the raise (which counts as finished once it has begun).
+            for (int n = 0; n < 400 && !t->animationFinie; ++n) {
+                clock.Advance(17);
+                t->AnimePersos();
+            }
+            for (int n = 0; n < 120; ++n) {
+                clock.Advance(17);
+                t->AnimePersos();
+            }
+            Colle(
+                type * w, rang * h, w, h,
+                [&] {
+                    platform::Translate(-(640.0f - w / 2.0f), static_cast<float>(height - 768));
+                    t->OnRender();
+                },
+                true);
+        }
+    }
+    ASSERT_TRUE(Ecrit("lever_un_bras_et_les_bras", 4 * h));
+}
+
 namespace {
 
 // A sentence as the generator writes it: subject, main verb, its object, the second noun
@@ -311,7 +426,8 @@ StructureAction Phrase(const char16_t* gn1, const char16_t* action, const char16
     return s;
 }
 
-// A dozen sentences: passive, relative, throws, animals, guitar, cook, sleep, carry, lift.
+// A dozen sentences and more: passive, relative, throws, animals, guitar, cook, sleep, carry,
+// lift, raising the arms.
 std::vector<StructureAction> Phrases() {
     std::vector<StructureAction> p = {
         Phrase(u"perso_dame_f", u"a_promener", u"animal_chien_m"),
@@ -330,7 +446,10 @@ std::vector<StructureAction> Phrases() {
         Phrase(u"perso_dame_f", u"po_regarder", u"unemain_pomme_f|par_terre", u"", u"",
                u"ouodm_tenir", u"deuxmains_caisse_f"),
         Phrase(u"perso_dame_f", u"po_regarder", u"perso_monsieur_m", u"p_lancer sur",
-               u"perso_petit garcon_m")};
+               u"perso_petit garcon_m"),
+        Phrase(u"perso_monsieur_m", u"p_portersurepaules", u"perso_petite fille_f"),
+        Phrase(u"perso_petite fille_f", u"i_lever les bras", u""),
+        Phrase(u"perso_petit garcon_m", u"i_lever un bras", u"")};
     p[0].GroupeNominalAdjectif2 = u"marron";
     p[1].Passive = p[1].PassiveOuQue = true;
     p[2].RelativeQue = p[2].PassiveOuQue = true;
@@ -380,7 +499,7 @@ TEST_P(StagedSentences, MiddleAndEnd) {
         << platform::ToUtf8(PhraseDeStructure(false, s, false)) << "\n";
 }
 
-INSTANTIATE_TEST_SUITE_P(Phrases, StagedSentences, ::testing::Range(0, 14));
+INSTANTIATE_TEST_SUITE_P(Phrases, StagedSentences, ::testing::Range(0, 17));
 
 // A capture by the real device: what OpenGL drew, read back, saved as BMP and loaded again.
 TEST_F(ContactSheetTest, ACaptureReadBackFromOpenGl) {
@@ -400,9 +519,10 @@ TEST_F(ContactSheetTest, ACaptureReadBackFromOpenGl) {
     });
     EXPECT_TRUE(bmp.Sauve(u"reel"));
     const auto image = platform::LoadImage(platform::FromUtf8(dossier + "/reel.bmp"));
+    // The pixels come from the file, read before it goes.
+    ASSERT_TRUE(image && platform::EnsurePixels(*image->GetSurface()));
     std::filesystem::remove_all(dossier);
     dossierprofil.clear();
-    ASSERT_TRUE(image);
     ASSERT_EQ(image->Width(), 20);
     ASSERT_EQ(image->Height(), 30);
     const auto& rgba = image->GetSurface()->rgba;

@@ -121,6 +121,7 @@ TEST_F(Capture, TheTerrainCapturesZoomsAndAims) {
     const auto image = platform::LoadImage(platform::FromUtf8(dossier + "/photo.bmp"));
     ASSERT_TRUE(image);
     EXPECT_EQ(image->Width(), 640);
+    ASSERT_TRUE(platform::EnsurePixels(*image->GetSurface()));
     EXPECT_EQ(image->GetSurface()->rgba[0], 119);
     dossierprofil = u"/proc/mirelvanquibs/";
     t->captureDemandee = true;

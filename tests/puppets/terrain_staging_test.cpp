@@ -266,3 +266,160 @@ TEST_F(Staging, ControlBarsByGameMode) {
         }
     }
 }
+
+namespace {
+
+// A structure of one or two persons: subject, main verb, its object, the object's own verb.
+StructureAction Phrase(const char16_t* gn1, const char16_t* action, const char16_t* gn2 = u"",
+                       const char16_t* vc2 = u"") {
+    StructureAction s;
+    s.GroupeNominal1 = gn1;
+    s.Action = action;
+    s.GroupeNominal2 = gn2;
+    s.VerbeComplement2 = vc2;
+    s.NombrePersos = 1 + platform::StartsWith(s.GroupeNominal2, u"perso");
+    return s;
+}
+
+} // namespace
+
+// The game keeps a terrain's puppets from one board to the next and clears them in between: a
+// puppet that slept, was thrown at or raised its arms in one sentence starts the next one as a
+// new puppet would.
+TEST_F(Staging, APuppetReusedForTheNextSentenceStartsAfresh) {
+    using namespace CodeAction;
+    const StructureAction avant[] = {
+        Phrase(u"perso_dame_f", u"p_lancer sur", u"perso_monsieur_m", u"i_dormir"),
+        Phrase(u"perso_dame_f", u"i_lever les bras"),
+    };
+    for (const StructureAction& premiere : avant) {
+        auto t = std::make_shared<iPlayFieldTerrainAction>();
+        t->New();
+        for (auto& p : t->persos) {
+            p = std::make_shared<Pantin>();
+        }
+        const auto stage = [&t](StructureAction s) {
+            HabilleLesPersos(t->persos, &s);
+            FabriqueTerrain(nullptr, 0, t, s);
+        };
+        StructureAction s = premiere;
+        s.ObjetDonneLance1 = u"unemain_balle_f";
+        stage(s);
+        for (int n = 0; n < 600; ++n) {
+            Avance(*t);
+        }
+        for (const auto& p : t->persos) {
+            p->Reinitialise();
+        }
+        // The subject walks across the room now: awake, no target, and its walk not over.
+        stage(Phrase(u"perso_monsieur_m", u"i_marcher"));
+        for (int i = 0; i < 2; ++i) {
+            const Pantin& p = *t->persos[static_cast<std::size_t>(i)];
+            EXPECT_FALSE(p.dort) << i;
+            EXPECT_FALSE(p.lancerSurPersonne) << i;
+            EXPECT_FALSE(p.brasLeves) << i;
+        }
+        EXPECT_FALSE(Avance(*t));
+    }
+}
+
+// An object on a table is never hidden behind a puppet that stands still in the room: the table
+// goes aside from every standing puppet where that puppet will stand, not where it was built.
+TEST_F(Staging, AnObjectOnATableStaysClearOfWhoStandsInTheRoom) {
+    using namespace CodeAction;
+    std::mt19937 alea(20261208);
+    int tables = 0;
+    for (int k = 0; k < 600; ++k) {
+        // The subject looks at an apple on its table, playing music, cooking or neither; every
+        // other time it looks at a lady who looks at a cake on hers.
+        StructureAction s =
+            Phrase(u"perso_monsieur_m", u"po_regarder", u"unemain_pomme_f|par_terre");
+        s.VerbeComplement1 = k % 3 == 0   ? u"i_jouer de la musique"
+                             : k % 3 == 1 ? u""
+                                          : u"i_cuisiner";
+        if (k % 2 == 1) {
+            s = Phrase(u"perso_monsieur_m", u"po_regarder", u"perso_dame_f", u"po_regarder");
+            s.ObjetComplement2 = u"deuxmains_gateau_m|par_terre";
+            s.VerbeComplement1 = u"po_regarder";
+            s.ObjetComplement1 = u"unemain_pomme_f|par_terre";
+        }
+        platform::SetSeed(static_cast<std::int64_t>(alea()));
+        const auto t = Stage(s);
+        for (int n = 0; n < 3; ++n) {
+            Avance(*t);
+        }
+        for (int i = 0; i <= t->dernierPerso; ++i) {
+            const Pantin& q = *t->persos[static_cast<std::size_t>(i)];
+            if (!q.objetPose) {
+                continue;
+            }
+            ++tables;
+            for (int j = 0; j <= t->dernierPerso; ++j) {
+                const Pantin& autre = *t->persos[static_cast<std::size_t>(j)];
+                // The middle of the object is out of the torso's width.
+                EXPECT_GT(std::fabs(q.objetSurTable->x - autre.buste->x), autre.buste->largeur / 2)
+                    << "draw " << k << ": the object of " << i << " behind " << j;
+            }
+            EXPECT_GT(q.objetSurTable->x, 0) << "draw " << k;
+        }
+    }
+    EXPECT_GT(tables, 600);
+}
+
+// A second noun group that throws at a third person stands at its own place in the room, clear
+// of the subject, even on puppets that walked out of the room in the sentence before.
+TEST_F(Staging, AThrowerOfTheSecondNounGroupStandsInTheRoomApartFromTheOthers) {
+    auto t = std::make_shared<iPlayFieldTerrainAction>();
+    t->New();
+    for (auto& p : t->persos) {
+        p = std::make_shared<Pantin>();
+    }
+    const auto stage = [&t](StructureAction s) {
+        HabilleLesPersos(t->persos, &s);
+        FabriqueTerrain(nullptr, 0, t, s);
+    };
+    std::mt19937 alea(20261209);
+    for (int k = 0; k < 40; ++k) {
+        platform::SetSeed(static_cast<std::int64_t>(alea()));
+        stage(Phrase(u"perso_dame_f", u"i_marcher"));
+        for (int n = 0; n < 800 && !Avance(*t); ++n) {
+        }
+        for (const auto& p : t->persos) {
+            p->Reinitialise();
+        }
+        StructureAction s = Phrase(u"perso_dame_f", u"po_regarder", u"perso_monsieur_m",
+                                   k % 2 ? u"p_lancer sur" : u"p_lancer a");
+        s.ObjetComplement2 = u"perso_petit garcon_m";
+        s.ObjetDonneLance2 = u"unemain_balle_f";
+        s.NombrePersos = 3;
+        stage(s);
+        const Pantin& sujet = *t->persos[0];
+        const Pantin& lanceur = *t->persos[1];
+        const Pantin& cible = *t->persos[2];
+        ASSERT_EQ(lanceur.indexCible, 2);
+        EXPECT_GT(lanceur.xArrivee, 0);
+        EXPECT_LT(lanceur.xArrivee, 1280);
+        for (const Pantin* autre : {&sujet, &cible}) {
+            EXPECT_GT(std::fabs(lanceur.xArrivee - autre->xArrivee),
+                      (lanceur.buste->largeur + autre->buste->largeur) / 2)
+                << "draw " << k;
+        }
+    }
+}
+
+// A throw at a target said to walk when no puppet walks after all (no second person, so no
+// speed to lead it by): the thrower starts where the target would, not at a place that is not
+// a number.
+TEST_F(Staging, AThrowAtAWalkerWithoutSpeedTakesNoLead) {
+    StructureAction s =
+        Phrase(u"perso_monsieur_m", u"oum_lancer", u"unemain_balle_f", u"i_marcher");
+    const auto t = Stage(s);
+    const Pantin& p = *t->persos[0];
+    EXPECT_TRUE(p.cibleEnMouvement);
+    EXPECT_EQ(p.xDepart, t->persos[1]->xDepart);
+    std::vector<std::size_t> images;
+    for (int n = 0; n < 600 && !t->animationFinie; ++n) {
+        ASSERT_TRUE(Image(*t, images)) << n;
+    }
+    EXPECT_TRUE(t->animationFinie);
+}

@@ -21,7 +21,7 @@ class Verification : public SentenceTest {
 const String PasDeSujet = u"Il y a un problème avec le sujet.\n";
 const String PasDeVerbe = u"On dirait qu'il n'y a pas de verbe.\n";
 const String HorsDePlace = u"Il y a un mot qui n'est pas à sa place.\n";
-const String Lancer = u"Il y a un problème avec le verbe lancer\n";
+const String Lancer = u"Il y a un problème avec le verbe lancer.\n";
 
 struct Cas {
     const char* nom;

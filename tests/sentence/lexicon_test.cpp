@@ -36,6 +36,8 @@ TEST_F(Lexique, MotSelonLeCodeLeSynonymeEtLaVoix) {
         {false, true, u"rose", u"rose"},
         {false, true, u"animal_elephant_m", u"(vrai) éléphant"},
         {false, true, u"deuxmains_elephant_m", u"(faux) éléphant"},
+        // A common noun, without a capital in mid-sentence.
+        {false, true, u"deuxmains_toureiffel_f", u"tour Eiffel"},
         {true, true, u"ouodm_tenir", u"a"},
         {true, true, u"h_wear", u"a"},
         {false, true, u"h_wear", u"porte"},
@@ -51,6 +53,12 @@ TEST_F(Lexique, MotSelonLeCodeLeSynonymeEtLaVoix) {
     };
     for (const Cas& c : cas)
         EXPECT_EQ(U8(MotFrancais(c.synonymes, c.actif, c.code)), U8(c.mot)) << U8(c.code);
+
+    // A sentence keeps the elephants' markers only when it holds both elephants.
+    EXPECT_EQ(SansReperesElephants(u"La fillette a un (faux) éléphant."),
+              u"La fillette a un éléphant.");
+    const String lesDeux = u"La dame qui a un (faux) éléphant regarde un (vrai) éléphant.";
+    EXPECT_EQ(SansReperesElephants(lesDeux), lesDeux);
 
     // The passive of "throw at" follows the drawn synonym; one it does not know stays as it is.
     for (const auto& [synonyme, passif] : {std::pair<String, String>{u"lance", u"se fait lancer"},

@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Resident size and frame pacing of the real program, played through its menus under a virtual
+# display: at the title, after the first board of each game, after each of ten boards of the
+# matching and word-order games (the right arrow deals a new board), at the build-a-sentence
+# screen; and the frames presented per second over 20 s at the title and on a board, with 60
+# updates a second. Frames are counted by a small library loaded before GLFW (swap_counter.c).
+#   memory_figures.sh <mirelvanquibs> [output folder]
+# Run it under xvfb-run -a -s "-screen 0 1280x1024x24" when there is no display.
+set -u
+here="$(cd "$(dirname "$0")" && pwd)"
+game="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
+output="${2:-$(mktemp -d)}" log="$output/memory_figures.log"
+mkdir -p "$output"
+command -v cc >/dev/null || { echo "SKIP: no C compiler for the frame counter"; exit 77; }
+counter="$output/swaps.count"
+rm -f "$counter"
+cc -O2 -shared -fPIC -o "$output/swap_counter.so" "$here/swap_counter.c" -ldl ||
+    { echo "FAIL: the frame counter does not build"; exit 1; }
+export MQ_SWAP_COUNT_FILE="$counter" LD_PRELOAD="$output/swap_counter.so"
+# shellcheck source=tests/e2e/e2e_common.sh
+. "$here/../tests/e2e/e2e_common.sh"
+unset LD_PRELOAD
+
+rss() { awk '/^VmRSS/ { printf "%.1f", $2 / 1024 }' "/proc/$pid/status"; }
+frames() { [ -s "$counter" ] && od -An -tu8 -N8 "$counter" | tr -d ' ' || echo 0; }
+# Milliseconds from the start to the first three frames presented.
+first_frames() { od -An -tu8 -w24 -j8 -N24 "$counter" | awk '{ printf "%.0f %.0f %.0f", $1 / 1000, $2 / 1000, $3 / 1000 }'; }
+# Frames presented per second over the given seconds.
+rate() {
+    local f0 t0 f1 t1
+    f0=$(frames) t0=$(date +%s.%N)
+    sleep "$1"
+    f1=$(frames) t1=$(date +%s.%N)
+    awk -v f="$((f1 - f0))" -v t0="$t0" -v t1="$t1" 'BEGIN { printf "%.1f", f / (t1 - t0) }'
+}
+say() { echo "$*" | tee -a "$output/memory_figures.txt"; }
+: >"$output/memory_figures.txt"
+# The board's state settles (pictures decoded, first frames drawn) before each reading.
+settle=2
+
+# Ten boards of the game already on its first one: the size after each.
+ten_boards() {
+    local first="$1" sizes n
+    sizes="$(rss)"
+    for n in $(seq $((first + 1)) $((first + 9))); do
+        xdotool key Right && await "fin du tableau" "$n" && sleep "$settle"
+        sizes="$sizes $(rss)"
+    done
+    say "$2 boards 1-10 MiB: $sizes"
+}
+
+sleep 4
+say "first three frames presented at ms: $(first_frames)"
+say "title MiB: $(rss)"
+say "title frames/s (60 updates/s) over 20 s: $(rate 20)"
+
+to_setup 1 167 && await "entrée nombre items 1" 1 && sleep 0.3
+click 640 712 && await "fin du tableau" 1 && sleep "$settle"
+say "matching first board MiB: $(rss)"
+say "matching board frames/s (60 updates/s) over 20 s: $(rate 20)"
+ten_boards 1 matching
+
+xdotool key Escape && await ecranintro 2 && sleep 0.5
+click 640 367 && await ecranchoixdujeu 2 && sleep 0.3
+click 640 267 && await "entrée nombre items 2" 1 && sleep 0.3
+click 640 710 && await "fin du tableau" 11 && sleep "$settle"
+say "word order first board MiB: $(rss)"
+ten_boards 11 "word order"
+
+xdotool key Escape && await ecranintro 3 && sleep 0.5
+click 640 367 && await ecranchoixdujeu 3 && sleep 0.3
+click 640 367 && await ecranchoixdephrase 1 && sleep "$settle"
+say "build-a-sentence screen MiB: $(rss)"
+
+kill "$pid" 2>/dev/null
+wait "$pid" 2>/dev/null
+say "figures in $output/memory_figures.txt"
