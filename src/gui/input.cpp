@@ -119,14 +119,16 @@ void iGuiInput::Update() {
     if (!Focused() || !font) {
         return;
     }
-    // One character per update; the rest of the queue goes with the update.
-    const int c = platform::GetChar();
-    if (c == 8) {
-        if (!text.empty()) {
-            text.pop_back();
+    // Every character typed since the last update, in order: the queue is emptied after each
+    // update, and several keys can come between two of them.
+    for (int c = platform::GetChar(); c != 0; c = platform::GetChar()) {
+        if (c == 8) {
+            if (!text.empty()) {
+                text.pop_back();
+            }
+        } else if (c != 13 && c != 27 && Accepts(c)) {
+            text += static_cast<char16_t>(c);
         }
-    } else if (c != 13 && c != 27 && Accepts(c)) {
-        text += static_cast<char16_t>(c);
     }
     // Counted wide: a skin may give any delay.
     blinkCounter = blinkCounter < INT_MAX ? blinkCounter + 1 : 0;

@@ -1,7 +1,8 @@
 #pragma once
 // iGuiInput: the one-line text entry. A text in a bitmap font, centred in the widget, with a
 // cursor character after it that blinks while the input has the keyboard, over an optional
-// surface (a rectangle or a skin image). It takes one typed character per update.
+// surface (a rectangle or a skin image). It takes every character typed since the last
+// update, in order.
 #include <memory>
 #include <vector>
 

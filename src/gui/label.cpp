@@ -30,6 +30,9 @@ void iGuiLabel::Render() {
         return;
     }
     PushWidgetRotation(*this);
+    DrawTextOutline(*this, outline, [this](float dx, float dy) {
+        font->DrawText(text, Left() + dx, Top() + dy, scaleX, scaleY);
+    });
     if (visualState == 1) {
         ApplyLook(*this, mouseOverBlend, mouseOverAlpha, mouseOverRed, mouseOverGreen,
                   mouseOverBlue);
@@ -39,6 +42,24 @@ void iGuiLabel::Render() {
     font->DrawText(text, Left(), Top(), scaleX, scaleY);
     platform::PopMatrix();
     DrawDebugText();
+}
+
+void DrawTextOutline(const iGuiObject& widget, const TextOutline& outline,
+                     const std::function<void(float dx, float dy)>& draw) {
+    if (!outline.on) {
+        return;
+    }
+    ApplyLook(widget, widget.blend, widget.alpha * outline.alpha, outline.red, outline.green,
+              outline.blue);
+    const float dx = outline.width * widget.scaleX;
+    const float dy = outline.width * widget.scaleY;
+    for (int oy = -1; oy <= 1; ++oy) {
+        for (int ox = -1; ox <= 1; ++ox) {
+            if (ox != 0 || oy != 0) {
+                draw(static_cast<float>(ox) * dx, static_cast<float>(oy) * dy);
+            }
+        }
+    }
 }
 
 void iGuiLabel::RenderGhost() {

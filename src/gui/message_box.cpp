@@ -51,7 +51,7 @@ void MessageBox::Create(float areaWidth, float areaHeight, bool twoButtons,
 
     message->SetHandle(0, 0);
     message->SetFont(messageFont);
-    message->SetText(u"Et voilà !");
+    message->SetText(u"Et voilà\u00A0!");
     FitToText();
     message->SetPlayfield(target);
 

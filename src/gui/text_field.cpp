@@ -101,7 +101,7 @@ void iGuiTextField::Update() {
     }
 }
 
-void iGuiTextField::DrawLines() const {
+void iGuiTextField::DrawLines(float dx, float dy) const {
     if (!lines || !font) {
         return;
     }
@@ -111,13 +111,14 @@ void iGuiTextField::DrawLines() const {
         if (centred) {
             left += static_cast<float>(width) * 0.5f - font->TextWidth(line, scaleX) * 0.5f;
         }
-        font->DrawText(line, left, Top() + offset, scaleX, scaleY);
+        font->DrawText(line, left + dx, Top() + offset + dy, scaleX, scaleY);
         offset += font->height * scaleY;
     }
 }
 
 void iGuiTextField::Render() {
     PushWidgetRotation(*this);
+    DrawTextOutline(*this, outline, [this](float dx, float dy) { DrawLines(dx, dy); });
     ApplyLook(*this, blend, alpha, red, green, blue);
     DrawLines();
     platform::PopMatrix();

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "gui/gui_object.h"
+#include "gui/label.h"
 
 class iBitmapFont;
 
@@ -21,6 +22,7 @@ class iGuiTextField : public iGuiObject {
     std::shared_ptr<iBitmapFont> font;
     String text;
     bool centred = false;
+    TextOutline outline;
     // None: wrap again at the next update.
     std::shared_ptr<StringList> lines;
     // The text the last update saw.
@@ -50,7 +52,7 @@ class iGuiTextField : public iGuiObject {
     void SetCentred(bool value) { centred = value; }
 
   private:
-    void DrawLines() const;
+    void DrawLines(float dx = 0, float dy = 0) const;
     // The text wrapped at the width with the font, wrapped again only when one of them (or
     // the font's spacing) changed since the last time.
     const StringList& Wrapped() const;

@@ -12,7 +12,11 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/diag.h"
+
 namespace platform {
+
+bool IsEscapedByte(char16_t unit) { return unit >= 0xDC80 && unit <= 0xDCFF; }
 
 namespace {
 
@@ -21,7 +25,152 @@ String& DataFolderOverride() {
     return folder;
 }
 
-std::string Native(const String& path) { return ToUtf8(ResolveDataPath(path)); }
+// File names are bytes. A name read from a folder that is not UTF-8 (a Latin-1 "é", a leading
+// byte-order mark) keeps every byte: each one that is not part of a UTF-8 character comes in
+// as one unit of U+DC80..U+DCFF and goes back out as that byte, so the name still leads to the
+// folder it was read from and never to another one that only looks the same.
+constexpr char16_t EscapeBase = 0xDC00;
+
+String FromNative(std::string_view bytes) {
+    String out;
+    std::size_t i = 0;
+    const auto at = [&](std::size_t k) { return static_cast<unsigned char>(bytes[k]); };
+    const auto cont = [&](std::size_t k) { return k < bytes.size() && (at(k) & 0xC0) == 0x80; };
+    while (i < bytes.size()) {
+        const unsigned char b = at(i);
+        char32_t cp = 0;
+        std::size_t len = 0;
+        if (b < 0x80) {
+            cp = b;
+            len = 1;
+        } else if ((b & 0xE0) == 0xC0 && cont(i + 1)) {
+            cp = ((b & 0x1Fu) << 6) | (at(i + 1) & 0x3Fu);
+            len = cp >= 0x80 ? 2 : 0;
+        } else if ((b & 0xF0) == 0xE0 && cont(i + 1) && cont(i + 2)) {
+            cp = ((b & 0x0Fu) << 12) | ((at(i + 1) & 0x3Fu) << 6) | (at(i + 2) & 0x3Fu);
+            // Surrogates written as UTF-8 would come back as other bytes.
+            len = cp >= 0x800 && (cp < 0xD800 || cp > 0xDFFF) ? 3 : 0;
+        } else if ((b & 0xF8) == 0xF0 && cont(i + 1) && cont(i + 2) && cont(i + 3)) {
+            cp = ((b & 0x07u) << 18) | ((at(i + 1) & 0x3Fu) << 12) | ((at(i + 2) & 0x3Fu) << 6) |
+                 (at(i + 3) & 0x3Fu);
+            len = cp >= 0x10000 && cp <= 0x10FFFF ? 4 : 0;
+        }
+        if (len == 0) {
+            out.push_back(static_cast<char16_t>(EscapeBase + b));
+            ++i;
+        } else if (cp >= 0x10000) {
+            cp -= 0x10000;
+            out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
+            out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+            i += len;
+        } else {
+            out.push_back(static_cast<char16_t>(cp));
+            i += len;
+        }
+    }
+    return out;
+}
+
+std::string ToNative(const String& path) {
+    std::string out;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= path.size(); ++i) {
+        if (i == path.size() || IsEscapedByte(path[i])) {
+            out += ToUtf8(path.substr(start, i - start));
+            if (i < path.size()) {
+                out.push_back(static_cast<char>(path[i] - EscapeBase));
+            }
+            start = i + 1;
+        }
+    }
+    return out;
+}
+
+std::string Native(const String& path) { return ToNative(ResolveDataPath(path)); }
+
+// A name that is not a regular file (a pipe, a device, a folder) counts as missing: opening
+// one to read could wait forever, and reading one may never end. Told once per name.
+void WarnNotRegular(const std::string& name) {
+    WarnOnce(u"#irregular:" + FromNative(name),
+             u"Pas un fichier ordinaire, ignoré : " + FromNative(name));
+}
+
+// Opens a file to read without waiting on it (a pipe with no writer would block the game), and
+// keeps it only when it is a regular file; the descriptor then blocks again. -1 otherwise.
+int OpenRegularForReading(const std::string& name) {
+    const int fd = open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return -1;
+    }
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        if (!S_ISDIR(info.st_mode)) {
+            WarnNotRegular(name);
+        }
+        close(fd);
+        return -1;
+    }
+    const int flags = fcntl(fd, F_GETFL);
+    if (flags < 0 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// The folder that will hold a file about to be written, open, and the file's own name in it.
+// Below the game folder no step may be a symbolic link: a profile folder or file linked
+// elsewhere would carry the child's files out of the game folder, or overwrite what the link
+// names. -1 when the folder cannot be reached that way.
+int OpenFolderForWriting(const std::string& target, std::string& leaf) {
+    const auto slash = target.rfind('/');
+    leaf = slash == std::string::npos ? target : target.substr(slash + 1);
+    const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+    if (leaf.empty() || leaf == "." || leaf == "..") {
+        return -1;
+    }
+    std::string game = ToNative(GameFolder());
+    if (folder.compare(0, game.size(), game) != 0) {
+        return open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    }
+    int fd = open(game.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    std::size_t start = game.size();
+    while (fd >= 0 && start < folder.size()) {
+        std::size_t end = folder.find('/', start);
+        if (end == std::string::npos) {
+            end = folder.size();
+        }
+        const std::string step = folder.substr(start, end - start);
+        start = end + 1;
+        if (step.empty() || step == ".") {
+            continue;
+        }
+        const int next = step == ".." ? -1
+                                      : openat(fd, step.c_str(),
+                                               O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        close(fd);
+        fd = next;
+    }
+    return fd;
+}
+
+// A regular file in the folder open as `folder`, never through a link, never waiting on a
+// pipe; created when missing. -1 otherwise.
+int OpenRegularForWriting(int folder, const std::string& leaf, int access) {
+    const int fd =
+        openat(folder, leaf.c_str(), access | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        return -1;
+    }
+    struct stat info {};
+    const int flags = fcntl(fd, F_GETFL);
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || flags < 0 ||
+        fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
 
 String ExecutableFolder() {
     std::string buffer(4096, '\0');
@@ -101,13 +250,16 @@ bool LoadBytes(const String& path, std::vector<std::uint8_t>& bytes, std::size_t
     if (path.empty()) {
         return false;
     }
-    std::FILE* file = std::fopen(Native(path).c_str(), "rb");
+    const int fd = OpenRegularForReading(Native(path));
+    std::FILE* file = fd < 0 ? nullptr : fdopen(fd, "rb");
     if (file == nullptr) {
+        if (fd >= 0) {
+            close(fd);
+        }
         return false;
     }
     struct stat info {};
-    bool ok = fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode) &&
-              static_cast<std::uintmax_t>(info.st_size) <= limit;
+    bool ok = fstat(fileno(file), &info) == 0 && static_cast<std::uintmax_t>(info.st_size) <= limit;
     std::uint8_t chunk[65536];
     while (ok) {
         const std::size_t n = std::fread(chunk, 1, sizeof chunk, file);
@@ -127,6 +279,36 @@ bool LoadBytes(const String& path, std::vector<std::uint8_t>& bytes, std::size_t
     return ok;
 }
 
+bool LoadFileEnd(const String& path, std::vector<std::uint8_t>& bytes, std::size_t limit) {
+    bytes.clear();
+    const int fd = path.empty() ? -1 : OpenRegularForReading(Native(path));
+    if (fd < 0) {
+        return false;
+    }
+    struct stat info {};
+    bool ok = fstat(fd, &info) == 0;
+    const auto size = ok ? static_cast<std::uintmax_t>(info.st_size) : 0;
+    const auto start = size > limit ? size - limit : 0;
+    ok = ok && lseek(fd, static_cast<off_t>(start), SEEK_SET) >= 0;
+    std::uint8_t chunk[65536];
+    while (ok && bytes.size() < limit) {
+        const ssize_t n = read(fd, chunk, std::min(sizeof chunk, limit - bytes.size()));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        bytes.insert(bytes.end(), chunk, chunk + n);
+    }
+    close(fd);
+    if (!ok) {
+        bytes.clear();
+    }
+    return ok;
+}
+
 String LoadString(const String& path, std::size_t limit) {
     std::vector<std::uint8_t> bytes;
     if (!LoadBytes(path, bytes, limit)) {
@@ -138,32 +320,38 @@ String LoadString(const String& path, std::size_t limit) {
 // ---- 3. Streams -------------------------------------------------------------------------
 
 std::unique_ptr<FileStream> FileStream::Open(const String& path, const String& mode) {
-    if (path.empty()) {
+    if (path.empty() || (mode != u"r" && mode != u"w" && mode != u"a")) {
         return nullptr;
     }
     const std::string name = Native(path);
-    std::FILE* file = nullptr;
+    int fd = -1;
     if (mode == u"r") {
-        file = std::fopen(name.c_str(), "rb");
-    } else if (mode == u"w") {
-        file = std::fopen(name.c_str(), "wb");
-    } else if (mode == u"a") {
-        // Read and write, created when missing, positioned at the end.
-        file = std::fopen(name.c_str(), "r+b");
-        if (file == nullptr && errno == ENOENT) {
-            file = std::fopen(name.c_str(), "w+b");
+        fd = OpenRegularForReading(name);
+    } else {
+        std::string leaf;
+        const int folder = OpenFolderForWriting(name, leaf);
+        if (folder >= 0) {
+            fd = OpenRegularForWriting(folder, leaf, mode == u"w" ? O_WRONLY : O_RDWR);
+            close(folder);
         }
-        if (file != nullptr && std::fseek(file, 0, SEEK_END) != 0) {
-            std::fclose(file);
-            file = nullptr;
+        // Emptied only once it is known to be a regular file of the game's.
+        if (fd >= 0 && mode == u"w" && ftruncate(fd, 0) != 0) {
+            close(fd);
+            fd = -1;
         }
     }
+    std::FILE* file = fd < 0 ? nullptr
+                             : fdopen(fd, mode == u"r"   ? "rb"
+                                          : mode == u"w" ? "wb"
+                                                         : "r+b");
     if (file == nullptr) {
+        if (fd >= 0) {
+            close(fd);
+        }
         return nullptr;
     }
-    // A folder opens as a FILE on Linux; it is not a file to read or write.
-    struct stat info {};
-    if (fstat(fileno(file), &info) != 0 || S_ISDIR(info.st_mode)) {
+    // Read and write, positioned at the end.
+    if (mode == u"a" && std::fseek(file, 0, SEEK_END) != 0) {
         std::fclose(file);
         return nullptr;
     }
@@ -292,7 +480,7 @@ std::vector<String> LoadDir(const String& path) {
     }
     while (const dirent* entry = readdir(dir)) {
         if (entry->d_name[0] != '.') {
-            names.push_back(FromUtf8(entry->d_name));
+            names.push_back(FromNative(entry->d_name));
         }
     }
     closedir(dir);
@@ -434,17 +622,28 @@ bool ReplaceFileAtomically(const String& path, const std::vector<std::uint8_t>& 
     if (path.empty()) {
         return false;
     }
-    const std::string target = Native(path);
-    // The temporary file sits in the target's folder so that the rename never crosses file
-    // systems; a crash then leaves either the old file or the new one, never half of it.
-    std::string temp = target + ".tmp-XXXXXX";
-    const int fd = mkstemp(temp.data());
-    if (fd < 0) {
+    std::string leaf;
+    const int folder = OpenFolderForWriting(Native(path), leaf);
+    if (folder < 0) {
         return false;
     }
-    const mode_t mask = umask(0);
-    umask(mask);
-    bool ok = fchmod(fd, 0666 & ~mask) == 0;
+    // The temporary file sits in the target's folder so that the rename never crosses file
+    // systems; a crash then leaves either the old file or the new one, never half of it.
+    std::string temp;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temp = "." + leaf + ".tmp-" + std::to_string(getpid()) + "-" + std::to_string(attempt);
+        fd = openat(folder, temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                    0666);
+        if (fd < 0 && errno != EEXIST) {
+            break;
+        }
+    }
+    if (fd < 0) {
+        close(folder);
+        return false;
+    }
+    bool ok = true;
     std::size_t done = 0;
     while (ok && done < bytes.size()) {
         const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
@@ -459,19 +658,22 @@ bool ReplaceFileAtomically(const String& path, const std::vector<std::uint8_t>& 
     }
     ok = ok && fsync(fd) == 0;
     ok = close(fd) == 0 && ok;
-    ok = ok && rename(temp.c_str(), target.c_str()) == 0;
+    // Only a regular file (or nothing) is replaced: a folder, a pipe or a link of that name is
+    // not the game's file. A link itself would be replaced by the rename, not followed, but a
+    // parent who put it there meant something by it.
+    struct stat info {};
+    const bool free = fstatat(folder, leaf.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0
+                          ? errno == ENOENT
+                          : S_ISREG(info.st_mode);
+    ok = ok && free && renameat(folder, temp.c_str(), folder, leaf.c_str()) == 0;
     if (!ok) {
-        unlink(temp.c_str());
+        unlinkat(folder, temp.c_str(), 0);
+        close(folder);
         return false;
     }
     // The rename itself is made durable with the folder.
-    const auto slash = target.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
-    const int dirFd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {
-        fsync(dirFd);
-        close(dirFd);
-    }
+    fsync(folder);
+    close(folder);
     return true;
 }
 

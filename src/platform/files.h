@@ -24,8 +24,9 @@ inline constexpr char16_t GameFolderName[] = u"MirelvanQuibs";
 // USERPROFILE (or HOME) + "/Documents/" + GameFolderName + "/".
 String GameFolder();
 
-// Whole files are read from regular files only (never a device or a pipe, which may never
-// end) and up to a size: larger files read as unreadable.
+// Files are read from regular files only, opened without waiting (a pipe with no writer would
+// hang the game, a device may never end): anything else counts as missing and is reported once
+// on standard error. Whole files are read up to a size: larger files read as unreadable.
 constexpr std::size_t MaxWholeFile = 64 * 1024 * 1024;
 
 // Whole text file decoded from UTF-8; "" when it cannot be read.
@@ -33,9 +34,19 @@ String LoadString(const String& path, std::size_t limit = MaxWholeFile);
 // Whole file as bytes; false when it cannot be read.
 bool LoadBytes(const String& path, std::vector<std::uint8_t>& bytes,
                std::size_t limit = MaxWholeFile);
+// The last `limit` bytes of a file at most (the whole of a smaller one): what was appended last
+// to a list that only grows. False when it cannot be read.
+bool LoadFileEnd(const String& path, std::vector<std::uint8_t>& bytes, std::size_t limit);
 // A relative path that stays inside the data folder: no leading "/", no ".." step.
 bool IsInDataFolder(const String& path);
 
+// Names read from folders keep their exact bytes: a byte that is not part of a UTF-8 character
+// reads as one unit of U+DC80..U+DCFF (IsEscapedByte), and paths turn such units back into
+// that byte. A leading byte-order mark stays in the name.
+bool IsEscapedByte(char16_t unit);
+
+// Writes never follow a symbolic link at or below the game folder, and only ever write
+// regular files: a profile folder or a file linked elsewhere is refused.
 class FileStream {
   public:
     // Modes "r" (read), "w" (create or truncate), "a" (read-write, created, at the end).
@@ -92,7 +103,8 @@ bool CreateDir(const String& path);
 // Deletes the folder and what it holds, never following symbolic links.
 bool DeleteDir(const String& path);
 bool DeleteFile(const String& path);
-// Writes a temporary file in the same folder, then renames it over the target.
+// Writes a temporary file in the same folder, then renames it over the target, which must be
+// missing or a regular file.
 bool ReplaceFileAtomically(const String& path, const std::vector<std::uint8_t>& bytes);
 
 } // namespace platform

@@ -89,6 +89,46 @@ std::map<String, CacheEntry>& Cache() {
 
 namespace {
 
+std::uint32_t Little(const std::vector<std::uint8_t>& bytes, std::size_t at, int size) {
+    std::uint32_t value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = value << 8 | bytes[at + static_cast<std::size_t>(i)];
+    return value;
+}
+
+// A BMP whose pixel rows, as its header declares them, do not all lie in the file. The
+// decoder would read the missing rows as zeros: a header of a few bytes could then ask for a
+// picture of hundreds of megabytes. Compressed pixels (which the decoder refuses) and headers
+// too short to say are left to the decoder.
+bool BmpPixelsMissing(const std::vector<std::uint8_t>& bytes) {
+    if (bytes.size() < 26 || bytes[0] != 'B' || bytes[1] != 'M')
+        return false;
+    const std::uint64_t offset = Little(bytes, 10, 4);
+    const std::uint32_t header = Little(bytes, 14, 4);
+    std::int64_t w = 0, h = 0;
+    std::uint32_t bits = 0, compression = 0;
+    if (header == 12) {
+        w = static_cast<std::int16_t>(Little(bytes, 18, 2));
+        h = static_cast<std::int16_t>(Little(bytes, 20, 2));
+        bits = Little(bytes, 24, 2);
+    } else if (header >= 40 && bytes.size() >= 34) {
+        w = static_cast<std::int32_t>(Little(bytes, 18, 4));
+        h = static_cast<std::int32_t>(Little(bytes, 22, 4));
+        bits = Little(bytes, 28, 2);
+        compression = Little(bytes, 30, 4);
+    } else {
+        return false;
+    }
+    // Plain rows (0) and rows with channel masks (3) are stored whole.
+    if (compression != 0 && compression != 3)
+        return false;
+    const std::uint64_t row =
+        (static_cast<std::uint64_t>(bits) * static_cast<std::uint64_t>(w < 0 ? -w : w) + 31) / 32 *
+        4;
+    const std::uint64_t rows = static_cast<std::uint64_t>(h < 0 ? -h : h);
+    return offset + row * rows > bytes.size();
+}
+
 // The size a PNG or BMP header declares; false for anything else or a size past MaxImageSide.
 bool ReadHeader(const std::vector<std::uint8_t>& bytes, int& width, int& height) {
     width = height = 0;
@@ -109,6 +149,8 @@ bool DecodePicture(const std::vector<std::uint8_t>& bytes, int& width, int& heig
     rgba.clear();
     // The size is checked from the header before any pixel memory is asked for.
     if (!ReadHeader(bytes, width, height))
+        return false;
+    if (BmpPixelsMissing(bytes))
         return false;
     const int length = static_cast<int>(bytes.size());
     int w = 0, h = 0, channels = 0;

@@ -66,7 +66,7 @@ int iEngineFin::OnUpdate() {
     if (platform::KeyHits(BoutonGauche) > 0 || platform::KeyHits(Escape) > 0) {
         animationFaite = false;
         // The hub takes up the decor, and a resize made meanwhile, as from any screen.
-        VaVersEcran(ecranintro);
+        VaVersEcranAnnonce(ecranintro);
     }
     if (platform::KeyHits(ToucheH) > 0) {
         animationFaite = false;

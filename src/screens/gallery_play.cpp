@@ -41,13 +41,14 @@ int iEngineGalerie::OnUpdate() {
     galerie->AnimePersos();
     // Back where the child opened the gallery, the list as it was left.
     if (galerie->bouton && galerie->bouton->Clicked(false) && ecranprofils) {
+        AnnonceEcran(ecranprofils);
         SwitchScene(ecranprofils);
     }
     Toucher();
     Defilement();
     MontreLegendeOuImage();
     if (platform::KeyHits(Escape) > 0) {
-        VaVersEcran(ecranintro);
+        VaVersEcranAnnonce(ecranintro);
     }
     Clavier();
     return 0;
@@ -216,11 +217,11 @@ void iEngineGalerie::MontreLegendeOuImage() {
     carte.MontreAvecLegende();
     carte.x = CanvasWidth / 2;
     carte.y = CanvasHeight / 2;
-    texteCarte.SetText(phrase);
-    // Wrapped again now, so that the block is centred on the card by its real line count.
-    texteCarte.lines.reset();
+    // Made to fit the card, then centred on it by its real line count.
+    AjusteTexteCarte(texteCarte, phrase, carte.Height());
     texteCarte.MidHandle();
-    texteCarte.SetPositionRelative(0, 0, carte);
+    texteCarte.x = carte.x;
+    texteCarte.y = carte.y;
     galerie->legendeAffichee = true;
 }
 

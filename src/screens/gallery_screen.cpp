@@ -49,6 +49,62 @@ constexpr float AgrandiMaxLargeur = 1200;
 constexpr float AgrandiMaxHauteur = 720;
 
 constexpr int LargeurLegende = 595;
+// The card's text stays this far inside the card's top and bottom edges.
+constexpr float MargeCarte = 10;
+// Below this the sentence would no longer read; what still does not fit is cut.
+constexpr float EchelleCarteMin = 0.55f;
+// A sentence of the game is far shorter; anything longer is not one, and is cut.
+constexpr std::size_t PhraseMax = 300;
+// The list only grows, a line per photo: its end holds the lines of the newest ones.
+constexpr std::size_t FinDeListeMax = 256 * 1024;
+// A capture of a 4K window is about 25 MB; a larger file is not one of ours.
+constexpr std::size_t OctetsCaptureMax = 32 * 1024 * 1024;
+
+// Pixels averaged down so that the picture is at most w x h, in the same proportions.
+std::vector<std::uint8_t> Reduit(const std::vector<std::uint8_t>& rgba, int largeur, int hauteur,
+                                 int w, int h) {
+    std::vector<std::uint8_t> petit(static_cast<std::size_t>(w) * h * 4);
+    for (int y = 0; y < h; ++y) {
+        const int y0 = y * hauteur / h;
+        const int y1 = std::max(y0 + 1, (y + 1) * hauteur / h);
+        for (int x = 0; x < w; ++x) {
+            const int x0 = x * largeur / w;
+            const int x1 = std::max(x0 + 1, (x + 1) * largeur / w);
+            unsigned somme[4] = {0, 0, 0, 0};
+            for (int sy = y0; sy < y1; ++sy) {
+                for (int sx = x0; sx < x1; ++sx) {
+                    const std::size_t i = (static_cast<std::size_t>(sy) * largeur + sx) * 4;
+                    for (int c = 0; c < 4; ++c) {
+                        somme[c] += rgba[i + static_cast<std::size_t>(c)];
+                    }
+                }
+            }
+            const auto n = static_cast<unsigned>((x1 - x0) * (y1 - y0));
+            const std::size_t o = (static_cast<std::size_t>(y) * w + x) * 4;
+            for (int c = 0; c < 4; ++c) {
+                petit[o + static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(somme[c] / n);
+            }
+        }
+    }
+    return petit;
+}
+
+// Words wider than the card are cut into pieces that fit it.
+String CoupeLesMotsLongs(const iBitmapFont& police, const String& texte, float largeur) {
+    String resultat;
+    for (const String& mot : platform::Split(texte, u" ")) {
+        String morceau;
+        for (const char16_t c : mot) {
+            if (!morceau.empty() && police.TextWidth(morceau + c, 1.0f) > largeur) {
+                resultat += morceau + u" ";
+                morceau.clear();
+            }
+            morceau.push_back(c);
+        }
+        resultat += morceau + u" ";
+    }
+    return platform::Trim(resultat);
+}
 
 } // namespace
 
@@ -80,6 +136,71 @@ String PhraseDeCapture(const String& texte, const String& nom) {
         phrase.pop_back();
     }
     return phrase;
+}
+
+platform::ImagePtr ChargeCapture(const String& chemin) {
+    std::vector<std::uint8_t> octets;
+    int largeur = 0;
+    int hauteur = 0;
+    std::vector<std::uint8_t> rgba;
+    if (!platform::LoadBytes(chemin, octets, OctetsCaptureMax) ||
+        !platform::DecodePicture(octets, largeur, hauteur, rgba)) {
+        return nullptr;
+    }
+    octets = {};
+    const float echelle = std::min({1.0f, AgrandiMaxLargeur / static_cast<float>(largeur),
+                                    AgrandiMaxHauteur / static_cast<float>(hauteur)});
+    if (echelle < 1.0f) {
+        const int w = std::max(1, static_cast<int>(static_cast<float>(largeur) * echelle));
+        const int h = std::max(1, static_cast<int>(static_cast<float>(hauteur) * echelle));
+        rgba = Reduit(rgba, largeur, hauteur, w, h);
+        largeur = w;
+        hauteur = h;
+    }
+    return platform::CreateImage(largeur, hauteur, rgba, chemin);
+}
+
+String LitListeDesPhrases(const String& dossier) {
+    std::vector<std::uint8_t> octets;
+    if (!platform::LoadFileEnd(dossier + u"phrases.txt", octets, FinDeListeMax)) {
+        return u"";
+    }
+    std::string_view texte(reinterpret_cast<const char*>(octets.data()), octets.size());
+    // Cut inside a line: that line is not whole, and goes.
+    if (octets.size() == FinDeListeMax) {
+        const auto saut = texte.find('\n');
+        texte = saut == std::string_view::npos ? std::string_view() : texte.substr(saut + 1);
+    }
+    return platform::FromUtf8(texte);
+}
+
+float AjusteTexteCarte(iGuiTextField& champ, const String& phrase, float hauteurCarte) {
+    const iBitmapFont& police = *champ.font;
+    const float largeur = static_cast<float>(LargeurLegende);
+    String texte = phrase.size() > PhraseMax ? phrase.substr(0, PhraseMax) + u"..." : phrase;
+    texte = CoupeLesMotsLongs(police, texte, largeur);
+    const float place = hauteurCarte - 2 * MargeCarte;
+    float echelle = 1.0f;
+    StringList lignes = WordWrap(&police, LargeurLegende, texte);
+    while (static_cast<float>(lignes.size()) * police.height * echelle > place &&
+           echelle > EchelleCarteMin) {
+        echelle = std::max(EchelleCarteMin, echelle - 0.05f);
+        lignes = WordWrap(&police, static_cast<int>(largeur / echelle), texte);
+    }
+    // Still too long at the smallest size: the lines that fit, the last one ended by "...".
+    const auto tiennent =
+        static_cast<std::size_t>(std::max(1.0f, std::floor(place / (police.height * echelle))));
+    if (lignes.size() > tiennent) {
+        lignes.resize(tiennent);
+        lignes.back() = platform::Trim(lignes.back()) + u"...";
+        texte = platform::Join(lignes, u"\n");
+    }
+    champ.SetText(texte);
+    champ.scaleX = echelle;
+    champ.scaleY = echelle;
+    champ.SetWidth(std::ceil(largeur / echelle));
+    champ.lines.reset();
+    return echelle;
 }
 
 String TexteDessinable(const iBitmapFont& police, const String& texte) {
@@ -144,7 +265,7 @@ int iEngineGalerie::OnCreate() {
     galerie->etiquetteImage = platform::LoadImage(u"tabgal2.png");
     galerie->imageAgrandie = std::make_shared<platform::Image>();
 
-    texte = platform::LoadString(dossierprofil + u"phrases.txt");
+    texte = LitListeDesPhrases(dossierprofil);
 
     PrepareCarte();
 
@@ -171,11 +292,11 @@ void iEngineGalerie::AccrocheTableaux() {
     auto& tableaux = galerie->tableaux;
     tableaux.clear();
     for (const String& nom : CapturesDuDossier(dossierprofil)) {
-        if (static_cast<int>(tableaux.size()) == TableauxMax) {
+        if (static_cast<int>(tableaux.size()) == TableauxGalerieMax) {
             break;
         }
         const platform::ImagePtr image =
-            platform::LoadImage(platform::Replace(dossierprofil + nom, u"\\", u"/"));
+            ChargeCapture(platform::Replace(dossierprofil + nom, u"\\", u"/"));
         if (!image || image->Width() <= 0 || image->Height() <= 0) {
             platform::Print(nom + u" : image illisible, pas de tableau");
             continue;
@@ -196,6 +317,9 @@ void iEngineGalerie::AccrocheTableaux() {
         t->sprite->y = t->cadreY + FenetreCadreY;
         t->etiquetteX = x + 46 + (8 * platform::RandomFloat() - 4);
         t->etiquetteY = t->cadreY + 329 + (30 * platform::RandomFloat() - 15);
+        // Where its name plate hangs, in room coordinates: plays can aim at it.
+        platform::Print(u"plaque " + t->nom + u" " + platform::Str(t->etiquetteX) + u" " +
+                        platform::Str(t->etiquetteY));
         tableaux.push_back(t);
     }
     const int n = static_cast<int>(tableaux.size());

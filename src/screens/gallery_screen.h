@@ -18,6 +18,7 @@
 
 class iBitmapFont;
 class iGuiEtiquette;
+class iGuiTextField;
 class iPlayfieldDecore;
 class iPlayfieldFond;
 class iSprite;
@@ -124,7 +125,7 @@ class iEngineGalerie : public iEngineResizable {
 extern std::shared_ptr<iEngineGalerie> ecrangalerie;
 
 // At most this many pictures hang in the gallery: the newest ones.
-inline constexpr int TableauxMax = 20;
+inline constexpr int TableauxGalerieMax = 20;
 
 // The capture files of a profile folder: names ending with ".bmp" (as the game writes them),
 // newest first. Capture names carry the date and time in a fixed-width form, so the name order
@@ -135,6 +136,17 @@ std::vector<String> CapturesDuDossier(const String& dossier);
 // the first picture). A carriage return before the line feed is dropped. "" when no line names
 // the capture.
 String PhraseDeCapture(const String& texte, const String& nom);
+// A capture at most as large as the gallery ever shows it (the enlarged view), averaged down
+// when the file holds more; null when it cannot be read as a picture. However large a file
+// declares itself, a wall of pictures keeps bounded memory.
+platform::ImagePtr ChargeCapture(const String& chemin);
+// The end of the profile's "phrases.txt": the lines of the newest photos, however long the list
+// has grown (a line cut by the start of what is read is left out). "" when it cannot be read.
+String LitListeDesPhrases(const String& dossier);
+// The sentence put in the card's field so that it fits the card of that height: cut when far
+// longer than a sentence, words wider than the card cut, the text made smaller until its lines
+// fit, and if they still do not, the lines that fit ended by "...". Gives the scale.
+float AjusteTexteCarte(iGuiTextField& champ, const String& phrase, float hauteurCarte);
 // The text without the characters the font has no glyph for (codes past its table included);
 // spaces and line feeds stay.
 String TexteDessinable(const iBitmapFont& police, const String& texte);

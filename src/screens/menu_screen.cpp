@@ -6,8 +6,19 @@
 #include "framework/shared_assets.h"
 #include "gui/button_variants.h"
 #include "gui/image_widget.h"
+#include "gui/scroll_box.h"
+#include "platform/diag.h"
 #include "puppets/decor_playfields.h"
+#include "screens/end_screen.h"
+#include "screens/gallery_screen.h"
+#include "screens/hub_screen.h"
+#include "screens/mode_screen.h"
+#include "screens/options1_screen.h"
+#include "screens/options2_screen.h"
+#include "screens/profiles_screen.h"
 #include "screens/screen_entry.h"
+#include "screens/setup_screens.h"
+#include "screens/title_screen.h"
 
 iPlayfield* iEngineMenuDecore::BackgroundPlayfield() { return background.get(); }
 
@@ -88,4 +99,54 @@ void VaVersEcran(const std::shared_ptr<iScene>& ecran) {
     }
     NouvelEcran = true;
     SwitchScene(ecran);
+}
+
+String NomEcran(const iScene* ecran) {
+    const std::pair<const iScene*, const char16_t*> ecrans[] = {
+        {ecrantitre.get(), u"ecrantitre"},
+        {ecranintro.get(), u"ecranintro"},
+        {ecranchoixdujeu.get(), u"ecranchoixdujeu"},
+        {ecranoptions1.get(), u"ecranoptions1"},
+        {ecranoptions2.get(), u"ecranoptions2"},
+        {ecranprofils.get(), u"ecranprofils"},
+        {ecrangalerie.get(), u"ecrangalerie"},
+        {ecrannombreitems1.get(), u"ecrannombreitems1"},
+        {ecrannombreitems2.get(), u"ecrannombreitems2"},
+        {ecranfin.get(), u"ecranfin"}};
+    for (const auto& [scene, nom] : ecrans) {
+        if (ecran && scene == ecran) {
+            return nom;
+        }
+    }
+    return u"";
+}
+
+void AnnonceEcran(const std::shared_ptr<iScene>& ecran) {
+    if (const String nom = NomEcran(ecran.get()); !nom.empty()) {
+        platform::Print(nom);
+    }
+}
+
+void VaVersEcranAnnonce(const std::shared_ptr<iScene>& ecran) {
+    AnnonceEcran(ecran);
+    VaVersEcran(ecran);
+}
+
+namespace {
+constexpr int MargeBasListe = 16;
+}
+
+std::shared_ptr<iGuiImage> AjouteMargeBas(const std::shared_ptr<iGuiScrollBox>& liste) {
+    auto marge = std::make_shared<iGuiImage>();
+    marge->New();
+    marge->SetParent(liste);
+    marge->SetWidth(1);
+    marge->SetHeight(MargeBasListe);
+    marge->visible = false;
+    return marge;
+}
+
+void PoseMarge(iGuiImage& marge, const iGuiObject& dernier) {
+    marge.x = dernier.x;
+    marge.y = dernier.y - static_cast<float>(dernier.handleY) * dernier.scaleY + dernier.Height();
 }

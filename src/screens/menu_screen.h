@@ -54,3 +54,18 @@ void PoseBouton(iGuiButton2& bouton);
 // Leaves for another screen: the one entered does its entry work. Nothing happens while the
 // screen does not exist.
 void VaVersEcran(const std::shared_ptr<iScene>& ecran);
+
+// The name a debug line gives a screen ("ecranintro", ...), "" for a scene of the games.
+String NomEcran(const iScene* ecran);
+// Prints the screen's name: every switch between screens can be waited on by its line.
+void AnnonceEcran(const std::shared_ptr<iScene>& ecran);
+// VaVersEcran, announced.
+void VaVersEcranAnnonce(const std::shared_ptr<iScene>& ecran);
+
+class iGuiObject;
+class iGuiImage;
+class iGuiScrollBox;
+// Room below the last widget of a scrolling list, so that scrolled to its end the list shows
+// that widget whole, clear of the edge. It draws nothing; PoseMarge follows the widget.
+std::shared_ptr<iGuiImage> AjouteMargeBas(const std::shared_ptr<iGuiScrollBox>& liste);
+void PoseMarge(iGuiImage& marge, const iGuiObject& dernier);

@@ -59,7 +59,7 @@ int iEngineChoixDuMode::OnCreate() {
 int iEngineChoixDuMode::OnUpdate() {
     EntreeEcran(background.get(), *decor);
     if (platform::KeyHits(27) > 0) {
-        VaVersEcran(ecranintro);
+        VaVersEcranAnnonce(ecranintro);
     }
     const std::array<iGuiButton2*, 3> boutons = {associerButton.get(), remettreButton.get(),
                                                  fabriquerButton.get()};
@@ -90,9 +90,9 @@ int iEngineChoixDuMode::OnUpdate() {
             break;
         }
         if (profileButton->Clicked(false)) {
-            VaVersEcran(ecranprofils);
+            VaVersEcranAnnonce(ecranprofils);
         } else if (backButton->Clicked(false)) {
-            VaVersEcran(ecranintro);
+            VaVersEcranAnnonce(ecranintro);
         }
     }
     DeriveDecor(*decor);
@@ -115,11 +115,11 @@ void iEngineChoixDuMode::LanceJeu(int n) {
         modedejeu = 0;
         ecrannombreitems1 = std::make_shared<iEngineNombreItems1>();
         ecrannombreitems1->Create();
-        VaVersEcran(ecrannombreitems1);
+        VaVersEcranAnnonce(ecrannombreitems1);
     } else if (n == 1) {
         ecrannombreitems2 = std::make_shared<iEngineNombreItems2>();
         ecrannombreitems2->Create();
-        VaVersEcran(ecrannombreitems2);
+        VaVersEcranAnnonce(ecrannombreitems2);
     } else {
         NouvelEcran = true;
         modedejeu = 3;

@@ -71,6 +71,11 @@ int iEngineOptions1::OnCreate() {
         auto label = NouveauSur<iGuiLabel>(decor);
         label->SetFont(fontoregano30);
         label->SetText(texte);
+        // The furniture drifts under the white text: a dark rim keeps it readable.
+        label->outline.on = true;
+        // Thinner on the small letters, which a wide rim would blur.
+        label->outline.width = 1.25f;
+        label->outline.alpha = 0.7f;
         label->PlaceRightOfPrevious(ecart);
         return label;
     };
@@ -153,6 +158,9 @@ int iEngineOptions1::OnCreate() {
     ChampExemple = NouveauSur<iGuiTextField>(decor);
     ChampExemple->SetFont(fontoregano30);
     ChampExemple->SetText(PhraseExemple);
+    ChampExemple->outline.on = true;
+    ChampExemple->outline.width = 1.25f;
+    ChampExemple->outline.alpha = 0.7f;
     ChampExemple->PlaceRightOfPrevious(28);
     ChampExemple->SetWidth(std::min(LargeurExemple, CanvasWidth - ChampExemple->x - MargeDroite));
 

@@ -171,6 +171,11 @@ std::shared_ptr<iGuiLabel> NouvelleEtiquette(const std::shared_ptr<iGuiScrollBox
     ApplyPrototypeSkin(*label, 0, 0);
     label->SetFont(fontoregano30);
     label->SetText(texte);
+    // The furniture drifts under the list: a dark rim keeps the white words readable.
+    label->outline.on = true;
+    // Thinner on the small letters, which a wide rim would blur.
+    label->outline.width = 1.25f;
+    label->outline.alpha = 0.7f;
     return label;
 }
 
@@ -244,6 +249,7 @@ int iEngineOptions2::OnCreate() {
     backButton->SetXPercent(50);
     PoseBouton(*backButton);
     backButton->PlaceBelowPrevious(0);
+    PoseMarge(*AjouteMargeBas(scrollBox), *backButton);
 
     AfficheOptions();
     messageBox = CreeMessageMenu(listPlayfield);

@@ -27,8 +27,9 @@ int iEngineOptions2::OnUpdate() {
         scrollBox->sliderV->value = 0;
         AfficheOptions();
     });
+    // Escape leaves without keeping the choice, as on options screen 1; "retour" keeps it.
     if (platform::KeyHits(27) > 0 && !MessageAffiche(*messageBox)) {
-        Quitte();
+        Quitte(false);
     }
     // One step per frame, however far the wheel turned.
     const float molette = platform::MouseZ();
@@ -38,10 +39,10 @@ int iEngineOptions2::OnUpdate() {
     BasculeCases();
     if (MessageAffiche(*messageBox)) {
         if (FermeMessage(*messageBox) && leaveAfterMessage) {
-            VaVersEcran(ecranintro);
+            VaVersEcranAnnonce(ecranintro);
         }
     } else if (backButton->ClickedScrolled(*scrollBox)) {
-        Quitte();
+        Quitte(true);
     }
     // A press that slides off a box before its release must not leave box and flag apart.
     AfficheOptions();
@@ -74,7 +75,7 @@ void iEngineOptions2::BasculeCases() {
     }
 }
 
-void iEngineOptions2::Quitte() {
+void iEngineOptions2::Quitte(bool garde) {
     const PhrasesPossibles possibles = VerifiePhrasesPossibles();
     if (!possibles.phrases) {
         platform::Print(u"aucune phrase possible");
@@ -84,7 +85,7 @@ void iEngineOptions2::Quitte() {
     }
     // A choice that allows sentences is kept, with or without variations. The default profile
     // starts from the game's own choices every time, so it keeps nothing.
-    if (!platform::EndsWith(dossierprofil, u"/" + String(DossierDefaut) + u"/") &&
+    if (garde && !platform::EndsWith(dossierprofil, u"/" + String(DossierDefaut) + u"/") &&
         !EcritPreferences()) {
         platform::WarnOnce(u"preferences " + dossierprofil,
                            u"impossible d'écrire les préférences dans " + dossierprofil);
@@ -95,7 +96,7 @@ void iEngineOptions2::Quitte() {
         MontreMessage(*messageBox, MessagePasDeVariation);
         return;
     }
-    VaVersEcran(ecranintro);
+    VaVersEcranAnnonce(ecranintro);
 }
 
 int iEngineOptions2::OnResize() {

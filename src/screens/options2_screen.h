@@ -92,9 +92,10 @@ class iEngineOptions2 : public iEngineMenuDecore {
     // The first box pressed in this frame, in the order of the groups, switches its flag (or
     // its whole group).
     void BasculeCases();
-    // "retour" or Escape: the choice is checked, kept, and the screen left when it allows a
-    // game; otherwise the message says why.
-    void Quitte();
+    // "retour" or Escape: the choice is checked, and the screen left when it allows a game;
+    // otherwise the message says why. "retour" keeps the choice in the profile (garde), Escape
+    // leaves it in memory only.
+    void Quitte(bool garde);
 };
 
 // Whether each group's box is on; not saved.

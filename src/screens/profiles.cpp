@@ -90,9 +90,11 @@ bool Pris(const String& nom, const std::vector<String>& entrees) {
 } // namespace
 
 String ProposeNomProfil(const String& texte) {
-    String base = texte == Placeholder || texte.empty() ? Prenom() : texte;
+    // Spaces around a name cannot be seen: a name of spaces only is no name.
+    const String nom = platform::Trim(texte);
+    String base = nom == Placeholder || nom.empty() ? Prenom() : nom;
     std::replace_if(base.begin(), base.end(), EstInterdit, u'-');
-    base = Raccourci(base);
+    base = platform::Trim(Raccourci(base));
     if (!NomDeDossierSur(base)) {
         base = Prenom();
     }
@@ -129,7 +131,41 @@ std::vector<String> ListeProfils() {
 }
 
 String NomAfficheProfil(const String& dossier) {
-    return dossier == DossierDefaut ? String(NomAfficheDefaut) : dossier;
+    if (dossier == DossierDefaut) {
+        return NomAfficheDefaut;
+    }
+    // What cannot be seen, or not told from something else, is shown as "?": a byte that is not
+    // UTF-8, a byte-order mark, a no-break or soft hyphen, a control character, anything the
+    // fonts cannot draw, and spaces at either end.
+    String affiche = dossier;
+    for (char16_t& c : affiche) {
+        const bool visible = c >= 0x20 && c <= 0xFF && !EstControle(c) && c != 0xA0 && c != 0xAD;
+        if (!visible) {
+            c = u'?';
+        }
+    }
+    for (std::size_t i = 0; i < affiche.size() && affiche[i] == u' '; ++i) {
+        affiche[i] = u'?';
+    }
+    for (std::size_t i = affiche.size(); i > 0 && affiche[i - 1] == u' '; --i) {
+        affiche[i - 1] = u'?';
+    }
+    return affiche;
+}
+
+std::vector<String> LegendesProfils(const std::vector<String>& dossiers) {
+    std::vector<String> legendes;
+    for (const String& dossier : dossiers) {
+        const String legende = NomAfficheProfil(dossier);
+        String unique = legende;
+        // Two folders that still look alike are numbered in the order of the list.
+        for (int n = 2; std::find(legendes.begin(), legendes.end(), unique) != legendes.end();
+             ++n) {
+            unique = legende + u" (" + platform::Str(n) + u")";
+        }
+        legendes.push_back(unique);
+    }
+    return legendes;
 }
 
 bool CreeDossierDefaut() { return platform::CreateDir(platform::GameFolder() + DossierDefaut); }

@@ -1,5 +1,9 @@
 // The profiles screen, per frame: entry, Escape, the wheel, "retour", then either the open
 // message box or the rows and the two buttons beside the name field; adding and deleting.
+#include <algorithm>
+#include <cmath>
+
+#include "framework/bitmap_font.h"
 #include "framework/frame_chain.h"
 #include "framework/graphics_state.h"
 #include "framework/shared_assets.h"
@@ -8,6 +12,7 @@
 #include "gui/message_box.h"
 #include "gui/scroll_box.h"
 #include "gui/slider.h"
+#include "gui/text_field.h"
 #include "platform/audio.h"
 #include "platform/diag.h"
 #include "platform/files.h"
@@ -41,6 +46,46 @@ void MontreQuestion(MessageBox& boite, bool montree) {
         bouton->scaleY = 1;
         bouton->x = bouton->baseX;
     }
+}
+
+// The question keeps clear of the panel's rounded sides, between the title band and the buttons.
+constexpr float MargeQuestion = 60;
+constexpr float HautQuestion = 130;
+constexpr float EchelleQuestionMin = 0.6f;
+// A longer name is cut in the question: the row beside it shows it whole.
+constexpr std::size_t NomQuestionMax = 60;
+
+// The row's caption.
+String NomQuestion(const String& nom) {
+    return nom.size() > NomQuestionMax ? nom.substr(0, NomQuestionMax) + u"..." : nom;
+}
+
+// The question wrapped within the panel, made smaller while it does not fit
+// above the buttons.
+void PoseQuestion(MessageBox& boite, const String& question) {
+    iGuiTextField& message = *boite.message;
+    message.SetText(question);
+    message.SetCentred(false);
+    const float largeur = boite.Width() - 2 * MargeQuestion;
+    const auto& bouton = *boite.bouton1;
+    const float place = bouton.y - static_cast<float>(bouton.handleY) * bouton.scaleY - 20 -
+                        (boite.y + HautQuestion);
+    float echelle = 1.0f;
+    std::size_t lignes = WordWrap(message.font.get(), static_cast<int>(largeur), question).size();
+    while (message.font && static_cast<float>(lignes) * message.font->height * echelle > place &&
+           echelle > EchelleQuestionMin) {
+        echelle -= 0.05f;
+        lignes = WordWrap(message.font.get(), static_cast<int>(largeur / echelle), question).size();
+    }
+    message.scaleX = echelle;
+    message.scaleY = echelle;
+    message.SetWidth(std::floor(largeur / echelle));
+    message.lines.reset();
+    message.SetHandle(0, 0);
+    message.x = boite.x + MargeQuestion;
+    const float hauteur =
+        message.font ? static_cast<float>(lignes) * message.font->height * echelle : 0.0f;
+    message.y = boite.y + HautQuestion + std::max(0.0f, (place - hauteur) / 2);
 }
 
 // A hit on a button of the box plays the click and starts its bounce; the number of the button
@@ -123,6 +168,7 @@ void iEngineProfils::Lignes() {
             // The default profile stays.
             if (rowFolders[ligne] != DossierDefaut) {
                 rowToDelete = i;
+                PoseQuestion(*confirmBox, QuestionEffacer(NomQuestion(nameFields[ligne]->text)));
                 MontreQuestion(*confirmBox, true);
             }
         } else if (useButtons[ligne]->ClickedScrolled(*scrollBox)) {
@@ -134,6 +180,7 @@ void iEngineProfils::Lignes() {
             dossierprofil = CheminProfil(rowFolders[ligne]);
             LitPreferences();
             modedejeu = ModeGalerie;
+            FermeQuestion();
             platform::Print(u"ecrangalerie");
             OuvreGalerie();
         }
@@ -202,7 +249,15 @@ void iEngineProfils::EffaceLigne(int ligne) {
 
 void iEngineProfils::MontreEchec(const String& texte) { MontreMessage(*failureBox, texte); }
 
+void iEngineProfils::FermeQuestion() {
+    if (MessageAffiche(*confirmBox)) {
+        MontreQuestion(*confirmBox, false);
+    }
+    rowToDelete = -1;
+}
+
 void iEngineProfils::VersHub() {
+    FermeQuestion();
     platform::Print(u"ecranintro");
     VaVersEcran(ecranintro);
 }

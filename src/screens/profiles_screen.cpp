@@ -13,6 +13,7 @@
 #include "gui/message_box.h"
 #include "gui/prototype_skin.h"
 #include "gui/scroll_box.h"
+#include "gui/slider.h"
 #include "gui/text_field.h"
 #include "puppets/decor_playfields.h"
 #include "screens/menu_message.h"
@@ -33,6 +34,9 @@ constexpr float EcartLignes = 24;
 constexpr float RetourSousLaLigne = 72;
 constexpr float RetourMarge = 16;
 constexpr float RetourSousLeNom = 32;
+// The slider starts below the logo.
+constexpr int HautGlissiere = 76;
+constexpr int BasGlissiere = 4;
 
 constexpr CouleursBouton PetitsBoutons = {{162, 215, 199}, {38, 55, 38}, {38, 55, 38}};
 constexpr CouleursBouton BoutonRetour = {{34, 56, 74}, {249, 220, 140}, {214, 225, 215}};
@@ -125,6 +129,12 @@ int iEngineProfils::OnCreate() {
     scrollBox->Center(50, 50);
     scrollBox->SetColor(90, 159, 93);
     scrollBox->LoadSliderVSkin(u"sliderv.txt", u"");
+    // The slider runs below the logo, never over it.
+    iGuiSliderV& glissiere = *scrollBox->sliderV;
+    glissiere.y = HautGlissiere;
+    glissiere.height = CanvasHeight - HautGlissiere - BasGlissiere;
+    glissiere.sliderLength = glissiere.height;
+    glissiere.surfaceHeight = glissiere.height;
 
     nameInput = Enfant<iGuiInput>(scrollBox);
     nameInput->SetMaxChar(20);
@@ -162,6 +172,7 @@ int iEngineProfils::OnCreate() {
     HabilleBouton(*backButton, u"grosbouton1a.png", fontoregano48, u"retour", BoutonRetour);
     backButton->SetXPercent(50);
     Place(*backButton, backButton->x, 0);
+    bottomMargin = AjouteMargeBas(scrollBox);
     PlaceLignes();
 
     // In the middle of the canvas, which the panel's playfield shares with the rest of the
@@ -170,7 +181,7 @@ int iEngineProfils::OnCreate() {
     confirmBox->New();
     confirmBox->Create(CanvasWidth, CanvasHeight, true, listPlayfield, u"message.png",
                        fontoregano48, u"Un message de MirelvanQuibs", u"OK", u"Annuler");
-    confirmBox->message->SetText(u"Souhaitez-vous vraiment effacer ce profil?");
+    confirmBox->message->SetText(QuestionEffacer(u""));
     confirmBox->FitToText();
     failureBox = CreeMessageMenu(listPlayfield);
     return 0;
@@ -183,9 +194,18 @@ void iEngineProfils::AjouteEmplacement(bool ajoute) {
     nom->SetWidth(LargeurNom);
     nameFields.push_back(nom);
     deleteButtons.push_back(PetitBouton(scrollBox, u"effacer"));
+    // Greyed where there is nothing to delete: the default profile's row.
+    auto& effacer = *deleteButtons.back();
+    effacer.SetGhostColor(170, 180, 175);
+    effacer.ghostAlpha = 0.55f;
+    effacer.SetTextGhostColor(90, 100, 95);
     useButtons.push_back(PetitBouton(scrollBox, u"utiliser"));
     galleryButtons.push_back(PetitBouton(scrollBox, u"voir la galerie"));
     HabilleEmplacement(nameFields.size() - 1, ajoute);
+}
+
+String QuestionEffacer(const String& nom) {
+    return u"Souhaitez-vous vraiment effacer le profil «\u00A0" + nom + u"\u00A0»\u00A0?";
 }
 
 void iEngineProfils::HabilleEmplacement(std::size_t i, bool ajoute) {
@@ -200,6 +220,7 @@ void iEngineProfils::HabilleEmplacement(std::size_t i, bool ajoute) {
 void iEngineProfils::PlaceLignes() {
     // Each row starts below the previous name; the buttons take its top.
     float y = SaisieY + nameInput->Height() + EcartLignes;
+    const std::vector<String> legendes = LegendesProfils(rowFolders);
     for (std::size_t i = 0; i < nameFields.size(); ++i) {
         const bool utilisee = static_cast<int>(i) < rowCount;
         for (iGuiObject* widget : {static_cast<iGuiObject*>(nameFields[i].get()),
@@ -212,7 +233,8 @@ void iEngineProfils::PlaceLignes() {
             continue;
         }
         auto& nom = *nameFields[i];
-        AfficheNom(nom, NomAfficheProfil(rowFolders[i]));
+        AfficheNom(nom, legendes[i]);
+        deleteButtons[i]->ghost = rowFolders[i] == DossierDefaut;
         nom.x = nameInput->x;
         nom.y = y + DecalageNom(*deleteButtons[i], nom);
         Place(*deleteButtons[i], addButton->x, y);
@@ -233,6 +255,7 @@ int iEngineProfils::PlaceSousLaListe() {
                       nom.y + HauteurAffichee(nom) + RetourSousLeNom});
     }
     backButton->y = y;
+    PoseMarge(*bottomMargin, *backButton);
     return 0;
 }
 

@@ -39,6 +39,8 @@ class iEngineProfils : public iEngineResizable {
     // The folder each row in use stands for (the name field may show it shortened, and shows
     // the default one as "_par défaut_").
     std::vector<String> rowFolders;
+    // Room below "retour", which follows it.
+    std::shared_ptr<iGuiImage> bottomMargin;
     // "retour" is the inherited backButton.
     std::shared_ptr<MessageBox> confirmBox;
     int rowToDelete = -1;
@@ -77,8 +79,14 @@ class iEngineProfils : public iEngineResizable {
     void AjouteProfil(bool utiliser);
     void EffaceLigne(int ligne);
     void MontreEchec(const String& texte);
+    // A question left open would greet the next visit, over another child's row: leaving the
+    // screen answers it "Annuler".
+    void FermeQuestion();
     void VersHub();
 };
+
+// The question asked before a profile is deleted, naming it as its row shows it.
+String QuestionEffacer(const String& nom);
 
 // Created once by the application and switched to again and again.
 extern std::shared_ptr<iEngineProfils> ecranprofils;

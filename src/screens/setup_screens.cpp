@@ -90,6 +90,8 @@ std::shared_ptr<iGuiLabel> iEngineNombreItems::Titre(const String& texte) {
     titre->SetPlayfield(decor);
     titre->SetFont(fontoregano48);
     titre->SetText(texte);
+    // The furniture drifts under the white text: a dark rim keeps it readable.
+    titre->outline.on = true;
     titre->SetXPercent(ColonneTitres);
     return titre;
 }
@@ -99,6 +101,7 @@ std::shared_ptr<iGuiLabel> iEngineNombreItems::Valeur(int valeur, const iGuiLabe
     label->New();
     label->SetPlayfield(decor);
     label->SetFont(fontoregano48);
+    label->outline.on = true;
     label->x = ColonneValeurs;
     label->y = titre.y;
     Affiche(*label, valeur);
@@ -114,11 +117,11 @@ void iEngineNombreItems::CreeCommencer() {
 
 bool iEngineNombreItems::Sorties() {
     if (profileButton->Clicked(false)) {
-        VaVersEcran(ecranprofils);
+        VaVersEcranAnnonce(ecranprofils);
         return true;
     }
     if (backButton->Clicked(false)) {
-        VaVersEcran(ecranchoixdujeu);
+        VaVersEcranAnnonce(ecranchoixdujeu);
         return true;
     }
     return false;
@@ -163,6 +166,9 @@ int iEngineNombreItems1::OnCreate() {
     variationsLabel->SetPlayfield(decor);
     variationsLabel->SetFont(fontoregano30);
     variationsLabel->SetText(u"variations plutôt");
+    variationsLabel->outline.on = true;
+    variationsLabel->outline.width = 1.25f;
+    variationsLabel->outline.alpha = 0.7f;
     variationsLabel->x = 10;
     variationsLabel->y = commencerButton->y + 6;
 
@@ -203,7 +209,7 @@ int iEngineNombreItems1::OnUpdate() {
         CorrigeNombres();
     });
     if (platform::KeyHits(27) > 0) {
-        VaVersEcran(ecranchoixdujeu);
+        VaVersEcranAnnonce(ecranchoixdujeu);
     }
     if (commencerButton->Clicked(false)) {
         // One animation is a game of its own: the sentences are matched to a single picture.
@@ -244,7 +250,7 @@ int iEngineNombreItems2::OnCreate() {
 int iEngineNombreItems2::OnUpdate() {
     EntreeEcran(background.get(), *decor, [] { platform::Print(u"entrée nombre items 2"); });
     if (platform::KeyHits(27) > 0) {
-        VaVersEcran(ecranchoixdujeu);
+        VaVersEcranAnnonce(ecranchoixdujeu);
     }
     if (commencerButton->Clicked(false)) {
         // One sentence on one animation per board.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The first menus as a parent plays them, in the real program: the title's opening, the hub, the
 # constructions screen with three choices changed, "retour" (the default profile keeps no file),
-# at the start size and in a larger window; screenshots of each screen in the output folder.
+# at the start size and in a larger window, then the same in a profile of its own, whose folder
+# gets the preferences file; screenshots of each screen in the output folder.
 #   menus_walkthrough.sh <mirelvanquibs> <output folder>
 set -u
 game="$1" output="$2" log="$2/e2e_menus.log" home="$(mktemp -d)"
@@ -58,9 +59,22 @@ if [ "$WIDTH" -ge 1920 ] && [ "$HEIGHT" -ge 1080 ]; then size="1920 1080" tag=la
 # shellcheck disable=SC2086
 xdotool windowsize "$window" $size && round "$tag" 2
 
+# A profile of its own ("utiliser" beside the name field makes it current), then the same three
+# choices: "retour" keeps them in that profile's folder, 71 numbers of 4 bytes.
+click 640 600 && await ecranintro 5 && sleep 0.3
+click 1240 728 && await ecranprofils 1 && sleep 0.3
+click 796 172 && await ecranintro 6 && sleep 0.3
+click 640 167 && await ecranoptions1 3
+for point in "162 167" "699 342" "162 392"; do sleep 0.3 && click $point; done
+click 640 568 && await ecranintro 7 && await "on vient d'écrire Prefs1" 1
+saved="$(find "$home/Documents/MirelvanQuibs" -mindepth 2 -name preferences -not -path '*/_defaut/*')"
+[ -n "$saved" ] && [ "$(stat -c %s "$saved")" -eq 284 ] || fail "no preferences in a profile folder"
+echo "preferences written in ${saved#"$home"/}"
+sleep 0.3 && xdotool key Escape && await ecrantitre 4 && sleep 0.3
+
 xdotool key Escape
 for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null && sleep 0.2; done
 kill -0 "$pid" 2>/dev/null && fail "Escape on the title did not quit"
 wait "$pid" || fail "exit code $?"
 grep -qi "error\|erreur" "$log" && fail "an error was reported"
-echo "PASS: title, hub and constructions screen at two sizes; screenshots in $output"
+echo "PASS: title, hub and constructions screen at two sizes, kept in a profile; screenshots in $output"

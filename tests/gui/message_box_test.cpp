@@ -79,7 +79,7 @@ TEST_F(MessageBoxTest, PanelAndButtonsArePlacedOnThePanel) {
 
 TEST_F(MessageBoxTest, FitToTextKeepsTheMessageOnOneLineCentredOnThePanel) {
     auto box = Build(true);
-    EXPECT_EQ(box->message->text, u"Et voilà !");
+    EXPECT_EQ(box->message->text, u"Et voilà\u00A0!");
     box->message->SetText(u"Souhaitez-vous vraiment effacer ce profil?");
     box->message->scaleX = 3;
     box->FitToText();

@@ -1,5 +1,6 @@
 // Word wrap and the wrapped text field: line breaks by width and by line feed, the maximum line
 // count, and re-wrapping on every change of text.
+#include "gui/label.h"
 #include "gui/text_field.h"
 #include "gui_fixture.h"
 
@@ -77,6 +78,41 @@ TEST_F(TextTest, EveryChangeOfTextIsWrappedAgainAlsoAfterAnEmptyText) {
     field->SetText(u"");
     Step();
     EXPECT_EQ(*field->lines, (Lines{u" "}));
+}
+
+// A rim around pale text: the text drawn eight times around its place in the rim's colour,
+// then once in its own; a label and a field alike, and nothing more without it.
+TEST_F(TextTest, AnOutlinedTextIsDrawnInItsRimColourAllAroundThenInItsOwn) {
+    font->images['a'] = Solid(10, 20, u"glyphe");
+    auto field = Field(200, u"a");
+    field->SetColor(255, 255, 255);
+    auto label = Add<iGuiLabel>(0, 100);
+    label->SetFont(font);
+    label->SetText(u"a");
+    for (iGuiObject* widget :
+         {static_cast<iGuiObject*>(field.get()), static_cast<iGuiObject*>(label.get())}) {
+        auto& outline =
+            field.get() == widget ? field->outline : static_cast<iGuiLabel*>(widget)->outline;
+        for (bool on : {false, true}) {
+            outline.on = on;
+            Step();
+            graphics.commands.clear();
+            Frame();
+            std::vector<const platform::DrawCommand*> glyphs;
+            for (const auto& c : graphics.commands) {
+                if (c.kind == platform::DrawCommand::ImageDraw &&
+                    (c.points[1] < 90) == (widget == field.get())) {
+                    glyphs.push_back(&c);
+                }
+            }
+            ASSERT_EQ(glyphs.size(), on ? 9u : 1u);
+            EXPECT_EQ(glyphs.back()->color, (std::array<float, 3>{255, 255, 255}));
+            if (on) {
+                EXPECT_EQ(glyphs.front()->color, (std::array<float, 3>{25, 30, 25}));
+                EXPECT_NEAR(glyphs.back()->points[0] - glyphs.front()->points[0], 2, 0.01);
+            }
+        }
+    }
 }
 
 // Layout asks for the height of a field not yet wrapped many times a frame; the wrap it keeps

@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/types.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -214,12 +216,97 @@ TEST_F(Files, ReplaceFileAtomicallyLeavesOnlyTheNewFile) {
     const std::vector<std::uint8_t> bytes = {1, 0, 0, 0, 2, 0, 0, 0};
     EXPECT_TRUE(ReplaceFileAtomically(P("preferences"), bytes));
     EXPECT_EQ(Read("preferences"), std::string("\x01\0\0\0\x02\0\0\0", 8));
-    // No temporary file is left behind.
-    EXPECT_EQ(LoadDir(FromUtf8(root)), (std::vector<String>{u"preferences"}));
+    // No temporary file is left behind, hidden or not.
+    EXPECT_EQ(std::distance(fs::directory_iterator(root), fs::directory_iterator()), 1);
     struct stat info {};
     ASSERT_EQ(stat((root + "/preferences").c_str(), &info), 0);
     EXPECT_NE(info.st_mode & S_IRUSR, 0u);
     // A missing folder fails and leaves nothing.
     EXPECT_FALSE(ReplaceFileAtomically(P("absent/preferences"), bytes));
     EXPECT_EQ(FileType(P("absent")), 0);
+}
+
+// A pipe or a device where a file is expected counts as missing, at once: opening a pipe that
+// nobody writes to would otherwise wait forever (the alarm ends the test if it does).
+TEST_F(Files, PipesAndDevicesAreNeverWaitedOnNorWritten) {
+    ASSERT_EQ(mkfifo((root + "/preferences").c_str(), 0644), 0);
+    ASSERT_EQ(mkfifo((root + "/phrases.txt").c_str(), 0644), 0);
+    alarm(10);
+    std::vector<std::uint8_t> bytes;
+    EXPECT_FALSE(LoadBytes(P("preferences"), bytes));
+    EXPECT_FALSE(LoadFileEnd(P("phrases.txt"), bytes, 100));
+    EXPECT_EQ(LoadString(P("phrases.txt")), u"");
+    EXPECT_FALSE(FileStream::Open(P("preferences"), u"r"));
+    EXPECT_FALSE(FileStream::Open(P("phrases.txt"), u"a"));
+    EXPECT_FALSE(FileStream::Open(P("phrases.txt"), u"w"));
+    EXPECT_FALSE(ReplaceFileAtomically(P("preferences"), {1, 2, 3}));
+    EXPECT_FALSE(FileStream::Open(u"/dev/zero", u"r"));
+    EXPECT_FALSE(LoadBytes(u"/dev/zero", bytes));
+    alarm(0);
+    struct stat info {};
+    ASSERT_EQ(lstat((root + "/preferences").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+}
+
+// Below the game folder nothing is written through a link, whether the link is the file or a
+// profile folder (the default one included); above it, a linked Documents folder is the
+// parent's own choice and stays usable.
+TEST_F(Files, WritesBelowTheGameFolderFollowNoLink) {
+    ASSERT_TRUE(CreateDir(P("elsewhere")));
+    ASSERT_TRUE(CreateDir(P("real-documents/MirelvanQuibs/Zoé")));
+    fs::create_directory_symlink(root + "/real-documents", root + "/Documents");
+    const std::string game = root + "/Documents/MirelvanQuibs/";
+    fs::create_directory_symlink(root + "/elsewhere", game + "_defaut");
+    fs::create_symlink(root + "/elsewhere/list.txt", game + "Zoé/phrases.txt");
+    Write("elsewhere/list.txt", "theirs\n");
+    const String jeu = FromUtf8(game);
+
+    EXPECT_FALSE(ReplaceFileAtomically(jeu + u"_defaut/preferences", {1, 2, 3, 4}));
+    EXPECT_FALSE(FileStream::Open(jeu + u"_defaut/preferences", u"w"));
+    EXPECT_FALSE(FileStream::Open(jeu + u"_defaut/phrases.txt", u"a"));
+    EXPECT_FALSE(FileStream::Open(jeu + u"Zoé/phrases.txt", u"a"));
+    EXPECT_FALSE(FileStream::Open(jeu + u"Zoé/../_defaut/x", u"w"));
+    // A link where the new file would go is not replaced either.
+    EXPECT_FALSE(ReplaceFileAtomically(jeu + u"Zoé/phrases.txt", {1}));
+    EXPECT_EQ(std::distance(fs::directory_iterator(root + "/elsewhere"), fs::directory_iterator()),
+              1);
+    EXPECT_EQ(Read("elsewhere/list.txt"), "theirs\n");
+    EXPECT_TRUE(fs::is_symlink(game + "Zoé/phrases.txt"));
+
+    // Real folders under a linked Documents are written as usual.
+    EXPECT_TRUE(ReplaceFileAtomically(jeu + u"Zoé/preferences", {1, 2, 3, 4}));
+    auto append = FileStream::Open(jeu + u"mirelvanquibs_phrases.txt", u"a");
+    ASSERT_TRUE(append);
+    EXPECT_TRUE(append->WriteString(u"Le chat dort.\n"));
+    EXPECT_TRUE(append->Close());
+    EXPECT_EQ(Read("real-documents/MirelvanQuibs/mirelvanquibs_phrases.txt"), "Le chat dort.\n");
+    EXPECT_EQ(Read("real-documents/MirelvanQuibs/Zoé/preferences"), "\x01\x02\x03\x04");
+}
+
+// Folder names that are not UTF-8, or that start with a byte-order mark, come back from a
+// listing as names that lead to that very folder and to no other.
+TEST_F(Files, ListedNamesLeadBackToTheirOwnFolder) {
+    const std::string names[] = {"caf\xC3\xA9", "caf\xE9",
+                                 "\xEF\xBB\xBF"
+                                 "caf\xC3\xA9",
+                                 "\xED\xA0\x80x"};
+    for (const std::string& name : names) {
+        ASSERT_TRUE(fs::create_directory(root + "/" + name));
+    }
+    const std::vector<String> listed = LoadDir(FromUtf8(root));
+    ASSERT_EQ(listed.size(), 4u);
+    for (const String& name : listed) {
+        EXPECT_EQ(FileType(FromUtf8(root) + u"/" + name), 2);
+        ASSERT_TRUE(ReplaceFileAtomically(FromUtf8(root) + u"/" + name + u"/preferences",
+                                          std::vector<std::uint8_t>(name.begin(), name.end())));
+    }
+    for (const std::string& name : names) {
+        EXPECT_EQ(
+            std::distance(fs::directory_iterator(root + "/" + name), fs::directory_iterator()), 1)
+            << name;
+    }
+    EXPECT_EQ(std::count_if(
+                  listed.begin(), listed.end(),
+                  [](const String& n) { return std::any_of(n.begin(), n.end(), IsEscapedByte); }),
+              2);
 }

@@ -335,3 +335,39 @@ TEST_F(ImageTest, OnlyPngAndBmpAreDecodedAndDamageNeverHurts) {
     }
     EXPECT_GT(runs, 200);
 }
+
+// A BMP header that declares more pixel rows than the file holds is refused: 118 bytes that
+// declare 8192 x 8192 would otherwise become a picture of 256 MiB. A whole BMP, and one with a
+// few bytes to spare, still decode.
+TEST_F(ImageTest, BmpWhoseDeclaredPixelsAreNotInTheFileIsRefused) {
+    const auto bmp = [](std::int32_t w, std::int32_t h, std::size_t pixelBytes) {
+        std::vector<std::uint8_t> b(54 + pixelBytes, 0x80);
+        const auto put = [&](std::size_t at, std::uint32_t v, int n) {
+            for (int i = 0; i < n; ++i)
+                b[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
+        };
+        b[0] = 'B';
+        b[1] = 'M';
+        put(2, static_cast<std::uint32_t>(b.size()), 4);
+        put(6, 0, 4);
+        put(10, 54, 4);
+        put(14, 40, 4);
+        put(18, static_cast<std::uint32_t>(w), 4);
+        put(22, static_cast<std::uint32_t>(h), 4);
+        put(26, 1, 2);
+        put(28, 24, 2);
+        put(30, 0, 4);
+        put(34, static_cast<std::uint32_t>(pixelBytes), 4);
+        return b;
+    };
+    int w = 0, h = 0;
+    std::vector<std::uint8_t> rgba;
+    EXPECT_FALSE(DecodePicture(bmp(8192, 8192, 64), w, h, rgba));
+    EXPECT_TRUE(rgba.empty());
+    // Rows of 3 pixels take 12 bytes with their padding: 2 rows need 24.
+    EXPECT_FALSE(DecodePicture(bmp(3, 2, 23), w, h, rgba));
+    EXPECT_FALSE(DecodePicture(bmp(3, -2, 23), w, h, rgba));
+    EXPECT_TRUE(DecodePicture(bmp(3, 2, 24), w, h, rgba));
+    EXPECT_EQ(rgba.size(), 3u * 2 * 4);
+    EXPECT_TRUE(DecodePicture(bmp(3, 2, 30), w, h, rgba));
+}

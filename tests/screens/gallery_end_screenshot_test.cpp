@@ -20,6 +20,9 @@ struct Photo {
 const Photo Photos[] = {
     {u"perso_monsieur_m", u"oum_tenir", u"unemain_marteau_m", u"", "Le monsieur tient un marteau."},
     {u"perso_monsieur_m", u"i_jouer de la musique", u"", u"", "Le monsieur joue de la musique."},
+    {u"perso_petite fille_f", u"i_lever les bras", u"", u"",
+     "Le petit garçon qui porte une casquette violette lance une banane à la petite fille qui "
+     "promène un crocodile blanc."},
     {u"perso_petite fille_f", u"oum_tenir", u"unemain_balle_f", u"",
      "C'est la petite fille qui tient la balle, et la dame regarde la petite fille qui rit."},
     {u"perso_petit garcon_m", u"odm_porter", u"", u"deuxmains_gateau_m",
@@ -96,6 +99,12 @@ TEST_P(GalleryEndScreenshotTest, GalleryPagesAndTheEndScreen) {
     Clic(galerie, t.etiquetteX - 1280 + 70, t.etiquetteY + 19);
     ASSERT_EQ(galerie.legende->status, 1);
     Shoot("galerie", "galerie_phrase");
+    Clic(galerie, 640, 740);
+    // Four lines at full size: made smaller to fit the card.
+    const Tableau& longue = *galerie.tableaux[2];
+    Clic(galerie, longue.etiquetteX - 1280 + 70, longue.etiquetteY + 19);
+    ASSERT_EQ(galerie.legende->status, 1);
+    Shoot("galerie", "galerie_phrase_longue");
     Clic(galerie, 640, 740);
     const Tableau& grande = *galerie.tableaux[0];
     Clic(galerie, grande.sprite->x - 1280 + 100, grande.sprite->y + 50);

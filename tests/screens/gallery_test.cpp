@@ -1,14 +1,19 @@
 // The gallery on a fake profile folder: which captures hang on the wall, and a visit with the
 // pictures, the name plates, the floor, the edges, the keys and the ways out.
 #include <stb/stb_image_write.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <fstream>
 
+#include "framework/bitmap_font.h"
 #include "game/word_tag.h"
 #include "gui/button_variants.h"
 #include "gui/text_field.h"
 #include "menu_fixture.h"
 #include "screens/gallery_screen.h"
+// The board's own limit of draws has a name of its own: both headers in one file compile.
+#include "sentence/board.h"
 
 namespace {
 
@@ -174,4 +179,84 @@ TEST_F(GalleryTest, VisitWithPicturesPlatesWalksAndScrolls) {
     Ouvre();
     Click(*ecrangalerie->galerie->bouton, 12);
     EXPECT_EQ(CurrentScene, ecranprofils);
+}
+
+// What a parent's folder may hold: a pipe for "phrases.txt" (the gallery opens at once, without
+// sentences), a 118-byte BMP that declares 8192 x 8192 (no picture), a real photo larger than
+// the screen (kept no larger than it is ever shown), a list of 1 MiB on one line, and sentences
+// too long for the card: every card's text lies inside the card.
+TEST_F(GalleryTest, OddFilesKeepTheGalleryQuickSmallAndItsCardsWhole) {
+    static_assert(TableauxGalerieMax == 20 && TableauxMax == 200);
+    ASSERT_EQ(mkfifo((platform::ToUtf8(dossierprofil) + "phrases.txt").c_str(), 0644), 0);
+    Ecrit(Capture(0) + ".bmp", 0);
+    std::string enTete(118, '\0');
+    const unsigned char debut[] = {'B', 'M', 118, 0, 0,    0, 0, 0, 0,    0, 54, 0, 0, 0,  40,
+                                   0,   0,   0,   0, 0x20, 0, 0, 0, 0x20, 0, 0,  1, 0, 24, 0};
+    enTete.replace(0, sizeof debut, reinterpret_cast<const char*>(debut), sizeof debut);
+    Ecrit(Capture(1) + ".bmp", -1, enTete);
+    {
+        const std::vector<std::uint8_t> rgb(2400u * 1500 * 3, 120);
+        ASSERT_TRUE(stbi_write_bmp((platform::ToUtf8(dossierprofil) + Capture(2) + ".bmp").c_str(),
+                                   2400, 1500, 3, rgb.data()));
+    }
+    alarm(20);
+    Ouvre();
+    alarm(0);
+    ASSERT_EQ(ecrangalerie->NombreDeTableaux(), 2);
+    EXPECT_TRUE(ecrangalerie->texte.empty());
+    const auto grande = ecrangalerie->galerie->tableaux[0]->sprite->FirstImage();
+    EXPECT_LE(grande->Width(), 1200);
+    EXPECT_LE(grande->Height(), 720);
+    EXPECT_EQ(grande->Width(), 1152);
+
+    // A list that grew to 1 MiB on one line, then the lines of the newest photos.
+    unlink((platform::ToUtf8(dossierprofil) + "phrases.txt").c_str());
+    const std::string longue =
+        "La fillette qui observe un crocodile rose envoie une rose au petit gar\xC3\xA7on qui "
+        "observe un outil, et la dame qui porte un chapeau violet regarde le monsieur.";
+    Ecrit("phrases.txt", -1,
+          Capture(0) + "|" + std::string(1 << 20, 'a') + "\n" + Capture(2) + "|" + longue + " " +
+              longue + "\n" + Capture(0) + "|" + std::string(5000, 'b') + "\n");
+    iPlayFieldGalerie& galerie = Ouvre();
+    EXPECT_LE(ecrangalerie->texte.size(), 256u * 1024);
+    const iGuiEtiquette& carte = *galerie.legende;
+    for (int numero : {1, 2}) {
+        const Tableau& t = *galerie.tableaux[static_cast<std::size_t>(numero) - 1];
+        galerie.cameraX = 1280;
+        Clic(t.etiquetteX + 70, t.etiquetteY + 19);
+        ASSERT_EQ(carte.status, 1) << numero;
+        const iGuiTextField& texte = *carte.legende;
+        Frame();
+        const float gauche = texte.Left();
+        const float haut = texte.Top();
+        float droite = gauche;
+        for (const String& ligne : *texte.lines) {
+            droite = std::max(droite, gauche + texte.font->TextWidth(ligne, texte.scaleX));
+        }
+        const float bas =
+            haut + static_cast<float>(texte.lines->size()) * texte.font->height * texte.scaleY;
+        EXPECT_GE(gauche, carte.x - carte.Width() / 2) << numero;
+        EXPECT_LE(droite, carte.x + carte.Width() / 2) << numero;
+        EXPECT_GE(haut, carte.y - carte.Height() / 2) << numero;
+        EXPECT_LE(bas, carte.y + carte.Height() / 2) << numero;
+        EXPECT_GE(texte.scaleX, 0.5f);
+        Clic(1280 + 640, 740);
+    }
+}
+
+// A sentence of four lines at full size is made smaller until it fits the card; a short one
+// keeps the full size.
+TEST_F(GalleryTest, TheCardTextShrinksOnlyAsMuchAsItMust) {
+    iPlayFieldGalerie& galerie = Ouvre();
+    iGuiTextField& champ = *galerie.legende->legende;
+    const float hauteur = galerie.legende->Height();
+    EXPECT_FLOAT_EQ(AjusteTexteCarte(champ, u"Le chat dort.", hauteur), 1.0f);
+    const String quatre = u"La fillette qui observe un crocodile rose envoie une rose au petit "
+                          u"garçon qui observe un outil.";
+    ASSERT_GT(WordWrap(champ.font.get(), 595, quatre).size(), 3u);
+    const float echelle = AjusteTexteCarte(champ, quatre, hauteur);
+    EXPECT_LT(echelle, 1.0f);
+    EXPECT_EQ(champ.GetText(), quatre);
+    const auto lignes = WordWrap(champ.font.get(), champ.width, quatre);
+    EXPECT_LE(static_cast<float>(lignes.size()) * champ.font->height * echelle, hauteur - 20);
 }
