@@ -4,7 +4,7 @@
 # the test suite cover the same readers there.
 #   tools/fuzz.sh [seconds per target, default 600] [target ...]
 # Targets: settings font items preferences phrases picture wav (all by default). New inputs go
-# to build/fuzz/runs/<target>/, findings (crash-*, timeout-*, oom-*, leak-*) to build/fuzz/runs/;
+# to build/fuzz/runs/<target>/, findings to build/fuzz/runs/<target>-crash-*, -timeout-*, -oom-*, -leak-*;
 # replay one with build/fuzz/fuzz/fuzz_<target> <file>.
 set -eu
 cd "$(dirname "$0")/.."
@@ -27,7 +27,7 @@ for target in "${targets[@]}"; do
     mkdir -p "build/fuzz/runs/$target"
     echo "== fuzz_$target for ${seconds} s"
     "build/fuzz/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-        -malloc_limit_mb=1024 -print_final_stats=1 -artifact_prefix="build/fuzz/runs/" \
+        -malloc_limit_mb=1024 -print_final_stats=1 -artifact_prefix="build/fuzz/runs/$target-" \
         "build/fuzz/runs/$target" "tests/fuzz/corpus/$target" \
         2>"build/fuzz/runs/$target.log" || status=1
     grep -E "^(stat::number_of_executed_units|stat::peak_rss_mb|SUMMARY|==[0-9]+==ERROR)" \
