@@ -175,13 +175,15 @@ void iEnginePhraseAuChoix::ExportePhrase() {
         platform::Trim(phraseChoisie).empty()) {
         return;
     }
-    // Fails quietly when the game folder is missing or cannot be written.
-    if (auto stream =
-            platform::FileStream::Open(platform::GameFolder() + FichierDesPhrases, u"a")) {
-        stream->WriteString(phraseChoisie + u" \n");
-        stream->Close();
-        platform::Print(u"phrase exportée : " + phraseChoisie);
+    // A game folder that is missing, read-only or full gets one line on the error output; the
+    // game goes on.
+    const String chemin = platform::GameFolder() + FichierDesPhrases;
+    auto stream = platform::FileStream::Open(chemin, u"a");
+    if (!stream || !stream->WriteString(phraseChoisie + u" \n") || !stream->Close()) {
+        platform::Warn(u"erreur : impossible d'écrire dans " + chemin);
+        return;
     }
+    platform::Print(u"phrase exportée : " + phraseChoisie);
 }
 
 // --- the pops ---

@@ -350,12 +350,17 @@ std::unique_ptr<FileStream> FileStream::Open(const String& path, const String& m
         }
         return nullptr;
     }
-    // Read and write, positioned at the end.
-    if (mode == u"a" && std::fseek(file, 0, SEEK_END) != 0) {
+    // Read and write, positioned at the end. Unbuffered, so that a write that fails is known at
+    // once and the file can be cut back to the length it had.
+    long start = -1;
+    if (mode == u"a" && (std::setvbuf(file, nullptr, _IONBF, 0) != 0 ||
+                         std::fseek(file, 0, SEEK_END) != 0 || (start = std::ftell(file)) < 0)) {
         std::fclose(file);
         return nullptr;
     }
-    return std::unique_ptr<FileStream>(new FileStream(file));
+    auto stream = std::unique_ptr<FileStream>(new FileStream(file));
+    stream->appendStart_ = start;
+    return stream;
 }
 
 FileStream::~FileStream() {
@@ -418,6 +423,10 @@ bool FileStream::WriteBytes(const std::uint8_t* bytes, std::size_t count) {
     }
     if (count > 0 && std::fwrite(bytes, 1, count, file_) != count) {
         failed_ = true;
+        // A full disk takes part of a line: what this stream appended goes, what was there stays.
+        if (appendStart_ >= 0 && ftruncate(fileno(file_), appendStart_) == 0) {
+            std::fseek(file_, 0, SEEK_END);
+        }
         return false;
     }
     return true;
@@ -596,12 +605,27 @@ bool DeleteDir(const String& path) {
     if (!S_ISDIR(info.st_mode)) {
         return S_ISLNK(info.st_mode) && unlink(full.c_str()) == 0;
     }
-    const int fd = open(full.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0) {
+    // Moved aside in its own folder first: when that folder cannot be written (read-only, a
+    // full disk), the rename fails before anything was deleted.
+    std::string folder = full;
+    while (folder.size() > 1 && folder.back() == '/') {
+        folder.pop_back();
+    }
+    static int deletions = 0;
+    const auto slash = folder.rfind('/');
+    const std::string aside = folder.substr(0, slash == std::string::npos ? 0 : slash + 1) +
+                              ".effacement-" + std::to_string(getpid()) + "-" +
+                              std::to_string(++deletions);
+    if (rename(folder.c_str(), aside.c_str()) != 0) {
         return false;
     }
-    const bool emptied = EmptyFolder(fd);
-    return rmdir(full.c_str()) == 0 && emptied;
+    const int fd = open(aside.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd >= 0 && EmptyFolder(fd) && rmdir(aside.c_str()) == 0) {
+        return true;
+    }
+    // What could not go is found again under its name.
+    rename(aside.c_str(), folder.c_str());
+    return false;
 }
 
 bool DeleteFile(const String& path) {

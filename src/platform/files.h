@@ -49,7 +49,9 @@ bool IsEscapedByte(char16_t unit);
 // regular files: a profile folder or a file linked elsewhere is refused.
 class FileStream {
   public:
-    // Modes "r" (read), "w" (create or truncate), "a" (read-write, created, at the end).
+    // Modes "r" (read), "w" (create or truncate), "a" (read-write, created, at the end). A write
+    // that fails in mode "a" (a full disk) takes back everything the stream appended, so that
+    // the file never ends in half a line.
     static std::unique_ptr<FileStream> Open(const String& path, const String& mode);
     ~FileStream();
     FileStream(const FileStream&) = delete;
@@ -74,6 +76,8 @@ class FileStream {
 
     std::FILE* file_ = nullptr;
     bool failed_ = false;
+    // Mode "a": the length before this stream wrote, to cut back to when a write fails.
+    long appendStart_ = -1;
     Op last_ = Op::None;
 };
 
@@ -100,7 +104,9 @@ int FileType(const String& path);
 bool IsRealFolder(const String& path);
 // Creates every missing level; false when one cannot be made.
 bool CreateDir(const String& path);
-// Deletes the folder and what it holds, never following symbolic links.
+// Deletes the folder and what it holds, never following symbolic links. The folder is first
+// moved aside under a hidden name: when the folder that holds it cannot be written, nothing is
+// deleted; when what it holds cannot all go, what is left is put back under its name.
 bool DeleteDir(const String& path);
 bool DeleteFile(const String& path);
 // Writes a temporary file in the same folder, then renames it over the target, which must be

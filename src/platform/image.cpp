@@ -129,6 +129,30 @@ bool BmpPixelsMissing(const std::vector<std::uint8_t>& bytes) {
     return offset + row * rows > bytes.size();
 }
 
+// A PNG chunk whose declared length runs past the end of the file. The decoder grows its buffer
+// for the compressed pixels to the declared length before it reads them: a file of a few
+// hundred bytes could ask for gigabytes. Chunks after the last one ("IEND") are not looked at.
+bool PngChunkPastEnd(const std::vector<std::uint8_t>& bytes) {
+    static const std::uint8_t signature[] = {0x89, 'P', 'N', 'G', 13, 10, 26, 10};
+    if (bytes.size() < sizeof signature || !std::equal(signature, signature + 8, bytes.begin()))
+        return false;
+    std::uint64_t pos = sizeof signature;
+    while (pos + 8 <= bytes.size()) {
+        const auto at = static_cast<std::size_t>(pos);
+        const std::uint64_t length = static_cast<std::uint64_t>(bytes[at]) << 24 |
+                                     static_cast<std::uint64_t>(bytes[at + 1]) << 16 |
+                                     static_cast<std::uint64_t>(bytes[at + 2]) << 8 | bytes[at + 3];
+        if (pos + 8 + length > bytes.size())
+            return true;
+        if (std::equal(bytes.begin() + static_cast<std::ptrdiff_t>(at) + 4,
+                       bytes.begin() + static_cast<std::ptrdiff_t>(at) + 8, "IEND"))
+            return false;
+        // The length, the type, the data and the checksum.
+        pos += 12 + length;
+    }
+    return false;
+}
+
 // The size a PNG or BMP header declares; false for anything else or a size past MaxImageSide.
 bool ReadHeader(const std::vector<std::uint8_t>& bytes, int& width, int& height) {
     width = height = 0;
@@ -150,7 +174,7 @@ bool DecodePicture(const std::vector<std::uint8_t>& bytes, int& width, int& heig
     // The size is checked from the header before any pixel memory is asked for.
     if (!ReadHeader(bytes, width, height))
         return false;
-    if (BmpPixelsMissing(bytes))
+    if (BmpPixelsMissing(bytes) || PngChunkPastEnd(bytes))
         return false;
     const int length = static_cast<int>(bytes.size());
     int w = 0, h = 0, channels = 0;

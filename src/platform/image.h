@@ -89,8 +89,9 @@ ImagePtr CreateImage(int width, int height, const std::vector<std::uint8_t>& rgb
 // Images larger than this on either side are refused before decoding.
 constexpr int MaxImageSide = 8192;
 
-// PNG or BMP bytes to straight RGBA rows, top first. False for any other format, damaged data or
-// a declared size past MaxImageSide (width and height then tell the size declared, if any).
+// PNG or BMP bytes to straight RGBA rows, top first. False for any other format, damaged data
+// (a PNG chunk or BMP pixels declared past the end of the file included) or a declared size past
+// MaxImageSide (width and height then tell the size declared, if any).
 bool DecodePicture(const std::vector<std::uint8_t>& bytes, int& width, int& height,
                    std::vector<std::uint8_t>& rgba);
 

@@ -87,8 +87,7 @@ void iEngineOptions2::Quitte(bool garde) {
     // starts from the game's own choices every time, so it keeps nothing.
     if (garde && !ProfilParDefautCourant() &&
         !EcritPreferences()) {
-        platform::WarnOnce(u"preferences " + dossierprofil,
-                           u"impossible d'écrire les préférences dans " + dossierprofil);
+        platform::Warn(u"erreur : impossible d'écrire " + dossierprofil + u"preferences");
     }
     if (!possibles.variations) {
         platform::Print(u"pas de variations possibles");

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "framework/frame_chain.h"
+#include "platform/diag.h"
 #include "platform/files.h"
 #include "platform/random.h"
 #include "screens/preferences.h"
@@ -168,7 +169,14 @@ std::vector<String> LegendesProfils(const std::vector<String>& dossiers) {
     return legendes;
 }
 
-bool CreeDossierDefaut() { return platform::CreateDir(platform::GameFolder() + DossierDefaut); }
+bool CreeDossierDefaut() {
+    const String dossier = platform::GameFolder() + DossierDefaut;
+    if (!platform::CreateDir(dossier)) {
+        platform::Warn(u"erreur : impossible de créer le dossier " + dossier);
+        return false;
+    }
+    return true;
+}
 
 String CheminProfil(const String& nom) {
     String dossier = Dossier(nom);

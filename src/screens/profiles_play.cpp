@@ -199,7 +199,7 @@ void iEngineProfils::BoutonsDuHaut() {
 void iEngineProfils::AjouteProfil(bool utiliser) {
     const String nom = ProposeNomProfil(nameInput->GetText());
     if (!CreeProfil(nom)) {
-        platform::Print(u"impossible de créer " + nom);
+        platform::Warn(u"erreur : impossible de créer le dossier " + platform::GameFolder() + nom);
         MontreEchec(u"Je n'ai pas pu créer ce profil.");
         return;
     }
@@ -238,7 +238,8 @@ void iEngineProfils::EffaceLigne(int ligne) {
     // A folder already gone (removed outside the game) leaves its row too.
     const bool efface = EffaceProfil(dossier);
     if (!efface && platform::IsRealFolder(platform::GameFolder() + dossier)) {
-        platform::Print(u"impossible d'effacer " + dossier);
+        platform::Warn(u"erreur : impossible d'effacer le dossier " + platform::GameFolder() +
+                       dossier);
         MontreEchec(u"Je n'ai pas pu effacer ce profil.");
         return;
     }

@@ -39,12 +39,15 @@ const String Separators[] = {u",", u"", u"=", u",,"};
 
 TEST(FuzzParsers, SettingsReaderKeepsItsRulesOnDamagedText) {
     Mutator mutator(20261206);
-    const String seed = platform::FromUtf8(SkinSeed);
+    // The skin made here, and the real settings files kept for the libFuzzer target.
+    std::vector<String> seeds = {platform::FromUtf8(SkinSeed)};
+    for (const auto& file : CorpusFiles("settings"))
+        seeds.push_back(platform::FromUtf8(std::string(file.begin(), file.end())));
     const auto start = Clock::now();
     int runs = 0;
     for (; runs < 3000 && !RunOutOfTime(start, 1.5); ++runs) {
         iConfig config;
-        config.Parse(mutator.Mutate(seed));
+        config.Parse(mutator.Mutate(seeds[static_cast<std::size_t>(runs) % seeds.size()]));
         for (const String& line : config.lines) {
             ASSERT_FALSE(line.empty());
             ASSERT_GT(line.front(), 32);
@@ -78,9 +81,12 @@ TEST(FuzzParsers, FontLoadersSurviveDamagedDescriptions) {
     const auto folder = CaseFolder("fuzz_font");
     fixture::WritePng(folder / "fonts_z_0.png", 64, 64, {{0, 0, 10, 20}, {20, 0, 12, 30}});
     fixture::WritePng(folder / "fonts_z" / "65.png", 9, 17, {{0, 0, 9, 17}});
-    const String seeds[] = {u"loader = bitmap\nbitmaps = 1\nformat = png\n32,0,0,8\n"
-                            u"65,1,2,11,0,0,0,10,20\n66,0,-3,13,0,20,0,12,30\n",
-                            u"loader = char\n65,0,0,10\n32,0,0,6\n"};
+    std::vector<String> seeds = {u"loader = bitmap\nbitmaps = 1\nformat = png\n32,0,0,8\n"
+                                 u"65,1,2,11,0,0,0,10,20\n66,0,-3,13,0,20,0,12,30\n",
+                                 u"loader = char\n65,0,0,10\n32,0,0,6\n"};
+    // A real description too (its glyphs mostly leave this small page, and are dropped).
+    for (const auto& file : CorpusFiles("font"))
+        seeds.push_back(platform::FromUtf8(std::string(file.begin(), file.end())));
     const String path = fixture::ToString(folder / "fonts_z.txt");
 
     platform::RecordingGraphics graphics;
@@ -93,7 +99,8 @@ TEST(FuzzParsers, FontLoadersSurviveDamagedDescriptions) {
     const auto start = Clock::now();
     int runs = 0;
     for (; runs < 600 && !RunOutOfTime(start, 3.0); ++runs) {
-        const String description = mutator.Mutate(seeds[runs % 2]);
+        const String description =
+            mutator.Mutate(seeds[static_cast<std::size_t>(runs) % seeds.size()]);
         fixture::WriteText(folder / "fonts_z.txt", platform::ToUtf8(description));
         const auto font = iBitmapFont::New(path);
 

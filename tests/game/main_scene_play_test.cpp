@@ -7,6 +7,7 @@
 #include "game/phrase_scene.h"
 #include "gui/image_widget.h"
 #include "main_scene_fixture.h"
+#include "platform/file_failures.h"
 #include "screens/end_screen.h"
 #include "screens/hub_screen.h"
 
@@ -298,14 +299,34 @@ TEST_F(PlayTest, ExportsAndPhotosInTheProfileFolder) {
     EXPECT_TRUE(std::filesystem::exists(profil / (nom + "_2.bmp")));
     EXPECT_EQ(Lis(profil / "phrases.txt"), nom + "|" + phrase + "\n" + nom + "_2|" + phrase + "\n");
 
+    // A full disk: the picture cannot be written whole, so neither it nor its line appears;
+    // one line tells it, the game goes on.
+    const String dossier = dossierprofil;
+    const std::string liste = Lis(profil / "phrases.txt");
+    ::testing::internal::CaptureStderr();
+    {
+        FullDisk plein(liste.size() + 100);
+        Click(*T(t).boutonPhoto);
+        Frame();
+        Step();
+    }
+    std::string erreurs = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(erreurs.begin(), erreurs.end(), '\n'), 1) << erreurs;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(profil), {}), 3);
+    EXPECT_EQ(Lis(profil / "phrases.txt"), liste);
+
     // A profile folder that cannot be written (here a file stands in its way, which stops even
     // a privileged user): no picture, no line, the game goes on.
     dossierprofil = platform::FromUtf8((profil / "phrases.txt").string() + "/");
+    ::testing::internal::CaptureStderr();
     Click(*T(t).boutonPhoto);
     Frame();
     Step();
+    erreurs = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(erreurs.begin(), erreurs.end(), '\n'), 1) << erreurs;
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(profil), {}), 3);
     EXPECT_TRUE(scene->photosEnAttente.empty());
+    dossierprofil = dossier;
 
     // The export: every card's sentence once per export, appended; nothing without the folder.
     Open(1, 0, 2);
@@ -316,6 +337,15 @@ TEST_F(PlayTest, ExportsAndPhotosInTheProfileFolder) {
     for (int i = 0; i < 3; ++i) {
         lignes += platform::ToUtf8(Tag(i).legende->GetText()) + "\n";
     }
+    EXPECT_EQ(Lis(jeu / "mirelvanquibs_phrases.txt"), lignes + lignes);
+    // The disk fills up in the middle of the export: the file keeps what it had, not half a line.
+    ::testing::internal::CaptureStderr();
+    {
+        FullDisk plein(2 * lignes.size() + 10);
+        EXPECT_FALSE(scene->ExporteTableau());
+    }
+    erreurs = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(erreurs.begin(), erreurs.end(), '\n'), 1) << erreurs;
     EXPECT_EQ(Lis(jeu / "mirelvanquibs_phrases.txt"), lignes + lignes);
     std::filesystem::remove_all(jeu);
     EXPECT_FALSE(scene->ExporteTableau());

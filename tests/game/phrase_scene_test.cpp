@@ -6,6 +6,7 @@
 #include "framework/bitmap_font.h"
 #include "game/main_scene.h"
 #include "phrase_fixture.h"
+#include "platform/file_failures.h"
 #include "puppets/terrain_playfield.h"
 
 TEST_F(PhraseTest, TheFrameTakesMovesAndLosesWordsWhereTheyAreDropped) {
@@ -197,7 +198,7 @@ TEST_F(PhraseTest, ARightSentenceIsActedOutAndAWrongOneExplained) {
     EXPECT_EQ(CurrentScene, ecranchoixdujeu);
 }
 
-TEST_F(PhraseTest, ExportAppendsTheSentenceAndFailsQuietly) {
+TEST_F(PhraseTest, ExportAppendsTheSentenceAndAFailureSaysSoInOneLine) {
     const auto folder = std::filesystem::path(home) / "Documents" / "MirelvanQuibs";
     const auto file = folder / "mirelvanquibs_phrases.txt";
     std::filesystem::create_directories(folder);
@@ -209,8 +210,26 @@ TEST_F(PhraseTest, ExportAppendsTheSentenceAndFailsQuietly) {
     std::ifstream in(file, std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
               "La dame regarde le monsieur. \nLa dame regarde le monsieur. \n");
+    in.close();
+    // A full disk in the middle of the line: the file keeps what it had. (The limit holds for
+    // every file, the captured error output too: the list is made longer than its line first.)
+    for (int i = 0; i < 6; ++i) {
+        Click(*scene->boutonExporter);
+    }
+    const auto before = std::filesystem::file_size(file);
+    ::testing::internal::CaptureStderr();
+    {
+        FullDisk full(before + 5);
+        Click(*scene->boutonExporter);
+    }
+    std::string errors = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
+    EXPECT_EQ(std::filesystem::file_size(file), before);
     std::filesystem::remove_all(folder);
+    ::testing::internal::CaptureStderr();
     Click(*scene->boutonExporter);
+    errors = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
     EXPECT_FALSE(std::filesystem::exists(folder));
 
     // " retour ": the game-mode screen.

@@ -223,19 +223,10 @@ TEST_F(GroupTest, DamagedItemsScriptsNeverHurt) {
     const auto folder = CaseFolder("items_script_fuzz");
     platform::SetDataFolder(platform::FromUtf8(folder.string()));
     ASSERT_TRUE(WriteSolidPng((folder / "carre.png").string(), 8, 8, 200, 100, 50));
-    const String seed = u"class=iGuiLabel\ntext=Bonjour\nx=10\ny=20%\n\n"
-                        u"class=iGuiRectangle\nwidth=50\nheight=40\nautoy=4\nscalex=2\n\n"
-                        u"class=iGuiScrollBox\nwidth=200\nheight=80\nsliderV.width=12\n"
-                        u"itemsScript=dedans.txt\n\n"
-                        u"class=iGuiSliderH\nwidth=100\nmaximum=300\nvalue=20\ngrabWidth=9\n\n"
-                        u"class=iGuiSliderV\nsliderLength=100\ngrabHeight=20\nknobY=4\n\n"
-                        u"class=iGuiButton\nimagePointer=carre.png\nborders=2,2,2,2\ntext=OK\n\n"
-                        u"class=iGuiCheckBox\nimagePointer=carre.png\nframe=1\n\n"
-                        u"class=iGuiProgressBarH\nwidth=100\nbarWidth=90\nvalue=40\n\n"
-                        u"class=iGuiInput\nwidth=120\nmaxChar=20\ncursorDelay=20\n\n"
-                        u"class=iGuiImage\nimagePointer=carre.png\nscaley=3\nautox=2\n\n"
-                        u"class=iGuiTextField\ntext=Salut\nwidth=80\n\n"
-                        u"class=iGuiGroup\nitemsScript=dedans.txt\nrotation=45\n";
+    // The panel kept for the libFuzzer target.
+    const auto corpus = CorpusFiles("items");
+    ASSERT_FALSE(corpus.empty());
+    const String seed = platform::FromUtf8(std::string(corpus[0].begin(), corpus[0].end()));
     std::ofstream(folder / "dedans.txt") << "class=iGuiButton\nwidth=30\n\nclass=iGuiLink\n";
     Mutator mutator(20261206);
     const auto start = std::chrono::steady_clock::now();

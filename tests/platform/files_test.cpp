@@ -13,6 +13,7 @@
 #include <string>
 
 #include "platform/case_folder.h"
+#include "platform/file_failures.h"
 #include "platform/files.h"
 
 using namespace platform;
@@ -309,4 +310,68 @@ TEST_F(Files, ListedNamesLeadBackToTheirOwnFolder) {
                   listed.begin(), listed.end(),
                   [](const String& n) { return std::any_of(n.begin(), n.end(), IsEscapedByte); }),
               2);
+}
+
+// The game's writes on a full disk and in a read-only folder: each fails and says so by its
+// result, and every file already written stays as it was, with no temporary file left behind.
+TEST_F(Files, AFullDiskOrAReadOnlyFolderLosesNothingAlreadyWritten) {
+    const std::string game = ToUtf8(GameFolder());
+    const String profile = GameFolder() + u"Léa/";
+    ASSERT_TRUE(CreateDir(profile));
+    Write("Documents/MirelvanQuibs/Léa/preferences", "choix");
+    Write("Documents/MirelvanQuibs/Léa/phrases.txt", "photo|Le chat dort.\n");
+    Write("Documents/MirelvanQuibs/mirelvanquibs_phrases.txt", "Le chien court.\n");
+    const auto listing = [&] {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::recursive_directory_iterator(game))
+            names.push_back(entry.path().string() + "=" +
+                            (entry.is_regular_file() ? Read(fs::relative(entry.path(), root)) : ""));
+        std::sort(names.begin(), names.end());
+        return names;
+    };
+    const auto kept = listing();
+    const std::vector<std::uint8_t> picture(300, 7);
+    const auto append = [](const String& path, const String& text) {
+        auto stream = FileStream::Open(path, u"a");
+        return stream && stream->WriteString(text) && stream->Close();
+    };
+
+    {
+        // Room for a few more bytes in each file: the writes start, then fail.
+        FullDisk full(24);
+        EXPECT_FALSE(ReplaceFileAtomically(profile + u"preferences", picture));
+        EXPECT_FALSE(ReplaceFileAtomically(profile + u"photo.bmp", picture));
+        EXPECT_FALSE(append(profile + u"phrases.txt", u"photo_2|Le chat dort encore.\n"));
+        EXPECT_FALSE(append(GameFolder() + u"mirelvanquibs_phrases.txt", u"Le chien dort.\n"));
+    }
+    EXPECT_EQ(listing(), kept);
+
+    {
+        // The game folder: no new profile, no export file, no profile deleted (its own folder
+        // can still be written, so its files could go one by one).
+        ReadOnlyFolder readOnly(game, {game + "Léa"});
+        EXPECT_FALSE(CreateDir(GameFolder() + u"Max"));
+        EXPECT_FALSE(DeleteDir(GameFolder() + u"Léa"));
+        EXPECT_FALSE(ReplaceFileAtomically(GameFolder() + u"nouveau.txt", picture));
+        EXPECT_FALSE(append(GameFolder() + u"nouveau.txt", u"Le chien dort.\n"));
+    }
+    EXPECT_EQ(listing(), kept);
+    {
+        // The profile folder: no preferences, no photo, no line.
+        ReadOnlyFolder readOnly(game + "Léa");
+        EXPECT_FALSE(ReplaceFileAtomically(profile + u"preferences", picture));
+        EXPECT_FALSE(ReplaceFileAtomically(profile + u"photo.bmp", picture));
+        // Root, acting as another user, cannot open the file; an ordinary owner still may.
+        if (append(profile + u"phrases.txt", u"photo_2|Le chat dort encore.\n")) {
+            Write("Documents/MirelvanQuibs/Léa/phrases.txt", "photo|Le chat dort.\n");
+        }
+    }
+    EXPECT_EQ(listing(), kept);
+
+    // Writable again, everything works.
+    EXPECT_TRUE(DeleteDir(GameFolder() + u"Léa"));
+    EXPECT_EQ(FileType(GameFolder() + u"Léa"), 0);
+    EXPECT_TRUE(append(GameFolder() + u"mirelvanquibs_phrases.txt", u"Le chien dort.\n"));
+    EXPECT_EQ(Read("Documents/MirelvanQuibs/mirelvanquibs_phrases.txt"),
+              "Le chien court.\nLe chien dort.\n");
 }

@@ -8,9 +8,18 @@
 #include <fstream>
 #include <random>
 
+#include "framework/mutator.h"
 #include "platform/case_folder.h"
 #include "platform/diag.h"
 #include "platform/image.h"
+
+// Under AddressSanitizer the allocations can be watched (the test build uses it in CI).
+// GCC ships the sanitizer runtime without its interface headers: the one call is declared here.
+#ifdef __SANITIZE_ADDRESS__
+extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*)(const volatile void*, std::size_t),
+                                                         void (*)(const volatile void*));
+#define MQ_WATCH_ALLOCATIONS 1
+#endif
 
 #define STB_IMAGE_WRITE_STATIC
 #define STB_IMAGE_WRITE_IMPLEMENTATION
@@ -306,13 +315,18 @@ TEST_F(ImageTest, OnlyPngAndBmpAreDecodedAndDamageNeverHurts) {
         ::testing::internal::GetCapturedStderr();
     }
 
+    // The pictures made here, and the real ones kept for the libFuzzer target.
+    std::vector<std::vector<std::uint8_t>> seeds = {png, bmp};
+    for (auto& file : CorpusFiles("picture"))
+        seeds.push_back(std::move(file));
+    ASSERT_GE(seeds.size(), 5u);
     std::mt19937 random(20261206);
     const std::uint8_t values[] = {0, 1, 0x7f, 0x80, 0xff, 8, 32};
     const auto start = std::chrono::steady_clock::now();
     int runs = 0;
     for (; runs < 4000 && std::chrono::steady_clock::now() - start < std::chrono::seconds(2);
          ++runs) {
-        std::vector<std::uint8_t> bytes = runs % 2 ? png : bmp;
+        std::vector<std::uint8_t> bytes = seeds[static_cast<std::size_t>(runs) % seeds.size()];
         for (int steps = 1 + static_cast<int>(random() % 4); steps > 0; --steps) {
             const std::size_t at = random() % bytes.size();
             switch (random() % 3) {
@@ -370,4 +384,48 @@ TEST_F(ImageTest, BmpWhoseDeclaredPixelsAreNotInTheFileIsRefused) {
     EXPECT_TRUE(DecodePicture(bmp(3, 2, 24), w, h, rgba));
     EXPECT_EQ(rgba.size(), 3u * 2 * 4);
     EXPECT_TRUE(DecodePicture(bmp(3, 2, 30), w, h, rgba));
+}
+
+namespace {
+
+std::size_t largestAllocation = 0;
+
+} // namespace
+
+// A PNG of 310 bytes (kept in the fuzz corpus, where the libFuzzer target found it) whose
+// compressed-pixel chunk declares 1.5 GB: refused before the decoder sizes a buffer for it. The
+// same cut shorter still declares more than the file holds; a PNG whose chunks all fit decodes.
+TEST_F(ImageTest, PngChunkLongerThanTheFileIsRefusedBeforeAnyBuffer) {
+    const auto found = CorpusFiles("picture");
+    const auto declared = std::find_if(found.begin(), found.end(), [](const auto& bytes) {
+        return bytes.size() == 310 && bytes[1] == 'P';
+    });
+    ASSERT_NE(declared, found.end());
+#ifdef MQ_WATCH_ALLOCATIONS
+    ASSERT_NE(__sanitizer_install_malloc_and_free_hooks(
+                  [](const volatile void*, std::size_t size) {
+                      largestAllocation = std::max(largestAllocation, size);
+                  },
+                  [](const volatile void*) {}),
+              0);
+#endif
+    int w = 0, h = 0;
+    std::vector<std::uint8_t> rgba;
+    largestAllocation = 0;
+    EXPECT_FALSE(DecodePicture(*declared, w, h, rgba));
+#ifdef MQ_WATCH_ALLOCATIONS
+    EXPECT_LT(largestAllocation, 1u << 20);
+#endif
+
+    std::vector<std::uint8_t> png;
+    const std::vector<std::uint8_t> pixels(5 * 4 * 4, 200);
+    stbi_write_png_to_func(Append, &png, 5, 4, 4, pixels.data(), 5 * 4);
+    ASSERT_TRUE(DecodePicture(png, w, h, rgba));
+    // The compressed pixels' chunk, one byte longer than the file can hold.
+    const auto idat = std::search(png.begin(), png.end(), std::begin("IDAT"), std::end("IDAT") - 1);
+    ASSERT_NE(idat, png.end());
+    std::vector<std::uint8_t> longer = png;
+    longer[static_cast<std::size_t>(idat - png.begin()) - 1] += static_cast<std::uint8_t>(
+        png.end() - idat); // the last byte of the big-endian length
+    EXPECT_FALSE(DecodePicture(longer, w, h, rgba));
 }

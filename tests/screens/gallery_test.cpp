@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "framework/bitmap_font.h"
+#include "framework/mutator.h"
 #include "game/word_tag.h"
 #include "gui/button_variants.h"
 #include "gui/text_field.h"
@@ -259,4 +260,45 @@ TEST_F(GalleryTest, TheCardTextShrinksOnlyAsMuchAsItMust) {
     EXPECT_EQ(champ.GetText(), quatre);
     const auto lignes = WordWrap(champ.font.get(), champ.width, quatre);
     EXPECT_LE(static_cast<float>(lignes.size()) * champ.font->height * echelle, hauteur - 20);
+}
+
+// Damaged copies of the kept "phrases.txt", from a fixed seed, read as the gallery reads them:
+// each name's sentence is one line, and its card holds it whole, at a size that still reads.
+// Bounded in time, so it stays quick under the sanitizers.
+TEST_F(GalleryTest, DamagedSentenceListsKeepEveryCardWhole) {
+    iPlayFieldGalerie& galerie = Ouvre();
+    iGuiTextField& champ = *galerie.legende->legende;
+    const iBitmapFont& police = *champ.font;
+    const float hauteur = galerie.legende->Height();
+    const auto seeds = CorpusFiles("phrases");
+    ASSERT_FALSE(seeds.empty());
+    const std::string fichier = platform::ToUtf8(dossierprofil) + "phrases.txt";
+    Mutator mutator(20261206);
+    const auto start = std::chrono::steady_clock::now();
+    int runs = 0, found = 0;
+    for (; runs < 1000 && !RunOutOfTime(start, 2.0); ++runs) {
+        const auto octets = mutator.MutateBytes(seeds[static_cast<std::size_t>(runs) % seeds.size()]);
+        Ecrit("phrases.txt", -1, std::string(octets.begin(), octets.end()));
+        const String texte = LitListeDesPhrases(dossierprofil);
+        for (const String& ligne : platform::Split(texte, u"\n")) {
+            const String phrase = TexteDessinable(police, PhraseDeCapture(texte, ligne.substr(0, ligne.find(u'|'))));
+            ASSERT_EQ(phrase.find(u'\n'), String::npos);
+            if (platform::Trim(phrase).empty()) {
+                continue;
+            }
+            ++found;
+            const float echelle = AjusteTexteCarte(champ, phrase, hauteur);
+            champ.Update();
+            ASSERT_GE(echelle, 0.55f);
+            ASSERT_LE(static_cast<float>(champ.lines->size()) * police.height * echelle, hauteur - 20)
+                << platform::ToUtf8(phrase);
+            // A wrapped line keeps the space after its last word; only what shows counts.
+            for (const String& l : *champ.lines) {
+                ASSERT_LE(police.TextWidth(platform::Trim(l), echelle), 595.0f)
+                    << platform::ToUtf8(l);
+            }
+        }
+    }
+    EXPECT_GT(runs, 50);
+    EXPECT_GT(found, runs);
 }

@@ -3,9 +3,11 @@
 #include <signal.h>
 #include <sys/resource.h>
 
+#include <cstring>
 #include <functional>
 #include <utility>
 
+#include "framework/mutator.h"
 #include "game_folder_fixture.h"
 #include "screens/preferences.h"
 #include "screens/sentence_feasibility.h"
@@ -91,6 +93,50 @@ TEST_F(Preferences, DamagedFilesAndFailedWritesChangeNothing) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
     ASSERT_TRUE(EcritPreferences());
     EXPECT_EQ(Read(file), own);
+}
+
+// Damaged copies of the kept preferences files, from a fixed seed: each loads whole, levels as
+// they are and yes/no values as 1 or 0, or not at all, the profile's choices then left as they
+// were. Bounded in time, so it stays quick under the sanitizers.
+TEST_F(Preferences, DamagedFilesLoadWholeOrNotAtAll) {
+    const std::string file = game + "_defaut/preferences";
+    const String copie = platform::GameFolder() + u"copie/";
+    ASSERT_TRUE(platform::CreateDir(copie));
+    // The choices held now, as the file that stores them.
+    const auto choix = [&] {
+        const String profil = dossierprofil;
+        dossierprofil = copie;
+        EXPECT_TRUE(EcritPreferences());
+        dossierprofil = profil;
+        return Read(platform::ToUtf8(copie) + "preferences");
+    };
+    const auto seeds = CorpusFiles("preferences");
+    ASSERT_GE(seeds.size(), 2u);
+    ASSERT_EQ(seeds[0].size(), 284u);
+    Mutator mutator(20261206);
+    const auto start = std::chrono::steady_clock::now();
+    int runs = 0, loaded = 0;
+    for (; runs < 2000 && !RunOutOfTime(start, 2.0); ++runs) {
+        const auto bytes =
+            mutator.MutateBytes(seeds[static_cast<std::size_t>(runs) % seeds.size()]);
+        const std::string before = choix();
+        Write(file, std::string(bytes.begin(), bytes.end()));
+        if (!LitPreferences()) {
+            ASSERT_EQ(choix(), before);
+            continue;
+        }
+        ++loaded;
+        ASSERT_GE(bytes.size(), 284u);
+        const std::string after = choix();
+        for (std::size_t i = 0; i < 71; ++i) {
+            std::int32_t read = 0, kept = 0;
+            std::memcpy(&read, bytes.data() + 4 * i, 4);
+            std::memcpy(&kept, after.data() + 4 * i, 4);
+            ASSERT_EQ(kept, i < 10 ? read : read == 1 ? 1 : 0) << "integer " << i;
+        }
+    }
+    EXPECT_GT(runs, 100);
+    EXPECT_GT(loaded, runs / 4);
 }
 
 // Profiles whose words allow sentences and variations (2), sentences only (1) or nothing (0):

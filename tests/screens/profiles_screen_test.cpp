@@ -2,6 +2,7 @@
 // the input device: adding, using, deleting (the current profile too), the gallery; six hundred
 // profiles.
 #include <filesystem>
+#include <fstream>
 
 #include "gui/button_variants.h"
 #include "gui/input.h"
@@ -10,6 +11,7 @@
 #include "gui/slider.h"
 #include "gui/text_field.h"
 #include "menu_fixture.h"
+#include "platform/file_failures.h"
 #include "screens/gallery_screen.h"
 #include "screens/preferences.h"
 
@@ -151,6 +153,48 @@ TEST_F(ProfilesScreenTest, AddUseDeleteTheCurrentProfileAndOpenAGallery) {
     ASSERT_TRUE(ecrangalerie && CurrentScene == ecrangalerie);
     Click(*ecrangalerie->galerie->bouton, 12);
     EXPECT_EQ(CurrentScene, ecranprofils);
+}
+
+// A game folder that cannot be written: no new profile, and deleting one deletes nothing of it
+// (its own folder could be emptied, but the folder that holds it cannot lose it). Each failure
+// shows its message and prints one line.
+TEST_F(ProfilesScreenTest, AReadOnlyGameFolderLosesNothingAndEachFailureSaysSo) {
+    Start(0, {"Zoé"});
+    std::ofstream(game + "Zoé/preferences") << "choix";
+    std::ofstream(game + "Zoé/mirelvanquibs_capture_2025-03-05_090703.bmp") << "photo";
+    std::ofstream(game + "Zoé/phrases.txt") << "mirelvanquibs_capture_2025-03-05_090703|Zoé.\n";
+    const auto lines = [](const std::string& text) {
+        return std::count(text.begin(), text.end(), '\n');
+    };
+    std::string added, deleted;
+    {
+        ReadOnlyFolder readOnly(game, {game + "Zoé"});
+        ::testing::internal::CaptureStderr();
+        Type(u"Max");
+        Click(*screen->addButton, 12);
+        added = ::testing::internal::GetCapturedStderr();
+        EXPECT_TRUE(Asks(*screen->failureBox));
+        Click(*screen->failureBox->bouton1, 12);
+        ::testing::internal::CaptureStderr();
+        ClickInList(*screen->deleteButtons[Row(u"Zoé")]);
+        Click(*screen->confirmBox->bouton1, 12);
+        deleted = ::testing::internal::GetCapturedStderr();
+        EXPECT_TRUE(Asks(*screen->failureBox));
+    }
+    EXPECT_EQ(lines(added), 1) << added;
+    EXPECT_NE(added.find("Max"), std::string::npos) << added;
+    EXPECT_EQ(lines(deleted), 1) << deleted;
+    EXPECT_FALSE(fs::exists(game + "Max"));
+    EXPECT_EQ(Shown(), (Rows{u"_par défaut_", u"Zoé"}));
+    EXPECT_EQ(std::distance(fs::directory_iterator(game + "Zoé"), {}), 3);
+    std::ifstream in(game + "Zoé/preferences");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "choix");
+    // Once the folder can be written again, both work.
+    Click(*screen->failureBox->bouton1, 12);
+    ClickInList(*screen->deleteButtons[Row(u"Zoé")]);
+    Click(*screen->confirmBox->bouton1, 12);
+    EXPECT_FALSE(fs::exists(game + "Zoé"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(game), {}), 1);
 }
 
 TEST_F(ProfilesScreenTest, SixHundredProfilesScrollAndStayAlignedAfterDeletesInTheMiddle) {
