@@ -85,8 +85,7 @@ void iEngineOptions2::Quitte(bool garde) {
     }
     // A choice that allows sentences is kept, with or without variations. The default profile
     // starts from the game's own choices every time, so it keeps nothing.
-    if (garde && !ProfilParDefautCourant() &&
-        !EcritPreferences()) {
+    if (garde && !ProfilParDefautCourant() && !EcritPreferences()) {
         platform::Warn(u"erreur : impossible d'écrire " + dossierprofil + u"preferences");
     }
     if (!possibles.variations) {
