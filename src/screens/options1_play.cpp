@@ -12,6 +12,7 @@
 #include "screens/menu_message.h"
 #include "screens/options1_screen.h"
 #include "screens/preferences.h"
+#include "screens/profiles.h"
 #include "screens/screen_globals.h"
 #include "sentence/generation.h"
 #include "sentence/lexicon.h"
@@ -73,7 +74,7 @@ int iEngineOptions1::OnUpdate() {
 
 void iEngineOptions1::Quitte() {
     platform::Print(dossierprofil + u" = le profil");
-    if (platform::EndsWith(dossierprofil, u"/_defaut/")) {
+    if (ProfilParDefautCourant()) {
         platform::Print(u" ya un répertoire defaut");
     } else if (EcritPreferences()) {
         platform::Print(u"on vient d'écrire Prefs1");

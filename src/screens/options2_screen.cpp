@@ -85,7 +85,7 @@ void iEngineOptions2::Quitte(bool garde) {
     }
     // A choice that allows sentences is kept, with or without variations. The default profile
     // starts from the game's own choices every time, so it keeps nothing.
-    if (garde && !platform::EndsWith(dossierprofil, u"/" + String(DossierDefaut) + u"/") &&
+    if (garde && !ProfilParDefautCourant() &&
         !EcritPreferences()) {
         platform::WarnOnce(u"preferences " + dossierprofil,
                            u"impossible d'écrire les préférences dans " + dossierprofil);

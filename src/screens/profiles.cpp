@@ -178,6 +178,10 @@ String CheminProfil(const String& nom) {
     return platform::GameFolder() + dossier + u"/";
 }
 
+bool ProfilParDefautCourant() {
+    return platform::EndsWith(dossierprofil, u"/" + String(DossierDefaut) + u"/");
+}
+
 bool CreeProfil(const String& nom) {
     if (!NomDeDossierSur(nom) || nom == DossierDefaut || nom == NomAfficheDefaut) {
         return false;

@@ -37,6 +37,8 @@ String CheminProfil(const String& nom);
 // name; spaces at the ends are dropped (a name of spaces only is no name); a taken name gets a
 // qualifier drawn from QualificatifsProposes until it is free, and after 80 draws a number instead.
 String ProposeNomProfil(const String& texte);
+// True while the current profile (dossierprofil) is the default one, which keeps no choices.
+bool ProfilParDefautCourant();
 // Creates the profile's folder. False when it already exists, when the name is not one a
 // profile may have, or when the folder cannot be made.
 bool CreeProfil(const String& nom);
