@@ -1,5 +1,6 @@
 #include "app/mon_app.h"
 
+#include "app/screen_handover_setup.h"
 #include "framework/frame_chain.h"
 #include "platform/diag.h"
 #include "screens/profiles.h"
@@ -23,6 +24,8 @@ template <class Screen> std::shared_ptr<Screen> CreateScreen() {
 } // namespace
 
 int MonApp::OnCreate() {
+    // The menus and the games find each other through it from the first screen on.
+    InstallScreenHandover();
     // The default profile's folder exists from the start, so that its captures have a place.
     CreeDossierDefaut();
     dossierprofil = CheminProfil(DossierDefaut);

@@ -16,7 +16,7 @@
 #include "framework/layer.h"
 #include "framework/layer_object.h"
 #include "framework/playfield.h"
-#include "gui/gui_object.h"
+#include "framework/widget_walks.h"
 #include "platform/graphics.h"
 
 std::shared_ptr<iEngine> CurrentEngine;
@@ -133,22 +133,7 @@ void UpdateGui() {
     if (page == nullptr) {
         return;
     }
-    // The topmost widget (drawn last) gets the first chance to claim the pointer.
-    for (auto widget = page->Last(); widget; widget = page->Previous()) {
-        widget->CacheBounds();
-        if (widget->status == 1 && !widget->ghost) {
-            widget->UpdatePointer();
-        }
-    }
-    for (auto widget = page->First(); widget; widget = page->Next()) {
-        if (widget->status == 1) {
-            if (widget->ghost) {
-                widget->UpdateGhost();
-            } else {
-                widget->Update();
-            }
-        }
-    }
+    TheWidgetWalks.updatePage(*page, false);
 }
 
 namespace {
@@ -236,15 +221,7 @@ void iEngine::Render() {
             PushGraphicsState();
             platform::Scale(playfield->scaleX, playfield->scaleY);
             platform::Translate(playfield->x / playfield->scaleX, playfield->y / playfield->scaleY);
-            for (auto widget = page->First(); widget; widget = page->Next()) {
-                if (widget->status == 1) {
-                    if (widget->ghost) {
-                        widget->RenderGhost();
-                    } else {
-                        widget->Render();
-                    }
-                }
-            }
+            TheWidgetWalks.renderPage(*page, false);
             PopGraphicsState();
         }
     }

@@ -13,7 +13,7 @@
 #include "framework/engine.h"
 #include "framework/graphics_state.h"
 #include "framework/layer.h"
-#include "gui/gui_object.h"
+#include "framework/widget_walks.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
 
@@ -43,11 +43,11 @@ void iPlayfield::FindByName(const String& searched) {
     }
     for (auto& page : guiPages) {
         for (int i = 0; page && i < page->Count(); ++i) {
-            page->Get(i)->FindByName(searched);
+            TheWidgetWalks.findByName(*page->Get(i), searched);
         }
     }
     if (modalObject) {
-        modalObject->FindByName(searched);
+        TheWidgetWalks.findByName(*modalObject, searched);
     }
 }
 
@@ -58,7 +58,7 @@ void iPlayfield::CollectByName(const String& searched, iObjectList& list) {
     }
     for (auto& page : guiPages) {
         for (int i = 0; page && i < page->Count(); ++i) {
-            page->Get(i)->CollectByName(searched, list);
+            TheWidgetWalks.collectByName(*page->Get(i), searched, list);
         }
     }
 }
@@ -301,15 +301,7 @@ void iPlayfield::Update() {
         pendingGuiPage = -1;
     }
     if (auto modal = modalObject) {
-        modal->CacheBounds();
-        if (modal->status == 1) {
-            if (!modal->ghost) {
-                modal->UpdatePointer();
-                modal->Update();
-            } else {
-                modal->UpdateGhost();
-            }
-        }
+        TheWidgetWalks.updateModal(*modal);
         return;
     }
     // A page that does not exist is an empty page.
@@ -317,25 +309,7 @@ void iPlayfield::Update() {
     if (page == nullptr) {
         return;
     }
-    // Pointer claims go to the topmost (last added) widget first.
-    for (auto widget = page->Last(); widget; widget = page->Previous()) {
-        widget->CacheBounds();
-        if (widget->status == 1 && !widget->ghost) {
-            widget->UpdatePointer();
-        }
-    }
-    // Updates run in drawing order.
-    for (auto widget = page->First(); widget; widget = page->Next()) {
-        if (widget->status == 1) {
-            if (widget->ghost) {
-                widget->UpdateGhost();
-            } else {
-                widget->Update();
-            }
-        } else if (widget->status > 1) {
-            widget->status -= 1;
-        }
-    }
+    TheWidgetWalks.updatePage(*page, true);
 }
 
 // --- render and GUI render ---
@@ -395,18 +369,6 @@ void iPlayfield::Render() {
     }
 }
 
-namespace {
-
-void RenderWidget(iGuiObject& widget) {
-    if (widget.ghost) {
-        widget.RenderGhost();
-    } else {
-        widget.Render();
-    }
-}
-
-} // namespace
-
 void iPlayfield::RenderGui() {
     if (scaleX == 0 || scaleY == 0) {
         return;
@@ -419,19 +381,10 @@ void iPlayfield::RenderGui() {
     platform::Scale(scaleX, scaleY);
     platform::Translate(x / scaleX, y / scaleY);
     if (iList4* page = CurrentPageList()) {
-        for (auto widget = page->First(); widget; widget = page->Next()) {
-            if (widget->status == 1 && widget->visible) {
-                RenderWidget(*widget);
-            }
-        }
+        TheWidgetWalks.renderPage(*page, true);
     }
-    if (auto modal = modalObject; modal && modal->status == 1 && modal->visible) {
-        platform::SetAlpha(0.75f);
-        platform::Flush();
-        platform::SetBlend(0);
-        platform::SetColor(1, 1, 1);
-        platform::DrawRect(0, 0, static_cast<float>(width), static_cast<float>(height));
-        RenderWidget(*modal);
+    if (auto modal = modalObject) {
+        TheWidgetWalks.renderModal(*this, *modal);
     }
     PopGraphicsState();
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The globals of the main game, apart from the scene's class so that screens can hold or reset
+// The globals of the main game, apart from the scene's class so that others can hold or reset
 // them without the board's headers.
 #include <memory>
 

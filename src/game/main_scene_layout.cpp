@@ -3,13 +3,12 @@
 // a resize, and a card put on one of its places.
 #include "framework/letterbox.h"
 #include "game/main_scene.h"
+#include "gui/screen_handover.h"
 #include "gui/text_field.h"
 #include "platform/app.h"
 #include "platform/diag.h"
 #include "puppets/decor_playfields.h"
 #include "puppets/terrain_playfield.h"
-#include "screens/screen_globals.h"
-#include "screens/setup_screens.h"
 #include "sentence/vocabulary.h"
 
 namespace {
@@ -101,8 +100,8 @@ int iEngineSceneGlobale::OnResize() {
         // are hidden and take their new grid size when the grid comes back).
         Ajuste(*actif, w, h, true);
     }
-    if (modedejeu < 2 && ecrannombreitems1) {
-        FitToWindow(ecrannombreitems1->BackgroundPlayfield(), ecrannombreitems1->MainPlayfield());
+    if (auto reglages = TheScreenHandover.ecrannombreitems1(); modedejeu < 2 && reglages) {
+        FitToWindow(reglages->BackgroundPlayfield(), reglages->MainPlayfield());
     }
     FitMenuScreens();
     return 0;

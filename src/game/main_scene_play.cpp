@@ -19,7 +19,9 @@
 #include "game/main_scene.h"
 #include "game/phrase_scene.h"
 #include "gui/button_variants.h"
+#include "gui/engine_resizable.h"
 #include "gui/message_box.h"
+#include "gui/screen_handover.h"
 #include "gui/text_field.h"
 #include "platform/app.h"
 #include "platform/audio.h"
@@ -29,8 +31,6 @@
 #include "platform/random.h"
 #include "puppets/decor_playfields.h"
 #include "puppets/terrain_playfield.h"
-#include "screens/end_screen.h"
-#include "screens/hub_screen.h"
 #include "sentence/vocabulary.h"
 
 namespace {
@@ -130,7 +130,7 @@ int iEngineSceneGlobale::OnUpdate() {
     InscritPhotos();
     if (platform::KeyHits(Echap) > 0) {
         NouvelEcran = true;
-        Quitte(ecranintro, u"ecranintro");
+        Quitte(TheScreenHandover.ecranintro(), u"ecranintro");
     }
     if (platform::KeyHits(FlecheDroite) > 0) {
         TableauSuivant(true);
@@ -164,7 +164,7 @@ int iEngineSceneGlobale::OnUpdate() {
     if (platform::KeyHits(ToucheM) > 0) {
         numeroTableau = 0;
         reponsesdesuite = 0;
-        Quitte(ecranintro, u"ecranintro");
+        Quitte(TheScreenHandover.ecranintro(), u"ecranintro");
     }
     BoutonsDeLaScene();
     Boites();
@@ -391,7 +391,7 @@ void iEngineSceneGlobale::Boites() {
                     reponsesdesuite = 0;
                     platform::StopChannel(CanalGuitare);
                     platform::Print(u"ecranfin");
-                    SwitchSceneKeepRate(ecranfin);
+                    SwitchSceneKeepRate(TheScreenHandover.ecranfin());
                 }
                 return;
             }
@@ -406,7 +406,7 @@ void iEngineSceneGlobale::Boites() {
             if (modedejeu == 3) {
                 Quitte(ecranchoixdephrase, u"ecranchoixdephrase");
             } else {
-                Quitte(ecranintro, u"ecranintro");
+                Quitte(TheScreenHandover.ecranintro(), u"ecranintro");
             }
         }
     }

@@ -14,16 +14,14 @@
 #include "gui/button_variants.h"
 #include "gui/image_widget.h"
 #include "gui/message_box.h"
+#include "gui/screen_handover.h"
 #include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/diag.h"
 #include "platform/files.h"
 #include "platform/input.h"
 #include "puppets/decor_playfields.h"
-#include "screens/hub_screen.h"
-#include "screens/menu_screen.h"
-#include "screens/mode_screen.h"
-#include "screens/screen_entry.h"
+#include "puppets/screen_entry.h"
 #include "sentence/lexicon.h"
 #include "sentence/realisation.h"
 #include "sentence/vocabulary.h"
@@ -83,12 +81,12 @@ void iEnginePhraseAuChoix::FaitClignoterLeCadre() {
 void iEnginePhraseAuChoix::RetourAuChoixDuJeu() {
     // Escape and " retour " alike: the menu screen takes up the decor where this one left it
     // and catches up a resize made here. The hub, should the game-mode screen be gone.
-    if (ecranchoixdujeu) {
+    if (auto choixDuJeu = TheScreenHandover.ecranchoixdujeu()) {
         platform::Print(u"ecranchoixdujeu");
-        VaVersEcran(ecranchoixdujeu);
+        VaVersEcran(choixDuJeu);
     } else {
         platform::Print(u"ecranintro");
-        VaVersEcran(ecranintro);
+        VaVersEcran(TheScreenHandover.ecranintro());
     }
 }
 

@@ -18,7 +18,7 @@
 #include "gui/text_field.h"
 #include "platform/diag.h"
 #include "puppets/decor_playfields.h"
-#include "screens/screen_entry.h"
+#include "puppets/screen_entry.h"
 #include "sentence/vocabulary.h"
 #include "sentence/working_lists.h"
 

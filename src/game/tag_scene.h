@@ -7,8 +7,8 @@
 #include <memory>
 #include <vector>
 
-#include "game/word_tag.h"
-#include "screens/engine_resizable.h"
+#include "gui/engine_resizable.h"
+#include "gui/word_tag.h"
 #include "sentence/structure_action.h"
 
 class iPlayfield;

@@ -15,6 +15,7 @@
 #include "framework/engine.h"
 #include "framework/events.h"
 #include "framework/playfield.h"
+#include "gui/page_walks.h"
 #include "gui/skin.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
@@ -35,7 +36,11 @@ constexpr float RadiansToDegrees = 57.29578f;
 
 // --- construction, status, removal ---
 
-iGuiObject::iGuiObject() { playfield = GetDefaultPlayfield(); }
+iGuiObject::iGuiObject() {
+    // The framework walks the GUI pages through these from the first widget on.
+    InstallWidgetWalks();
+    playfield = GetDefaultPlayfield();
+}
 
 std::shared_ptr<iGuiObject> iGuiObject::New() {
     iEngineObject::New();

@@ -7,8 +7,8 @@
 #include <array>
 #include <memory>
 
+#include "gui/engine_resizable.h"
 #include "platform/text.h"
-#include "screens/engine_resizable.h"
 
 class iPlayfieldFin;
 class iPlayfieldFond;

@@ -5,9 +5,9 @@
 
 #include "framework/frame_chain.h"
 #include "framework/shared_assets.h"
-#include "game/word_tag.h"
 #include "gui/button_variants.h"
 #include "gui/text_field.h"
+#include "gui/word_tag.h"
 #include "platform/audio.h"
 #include "platform/input.h"
 #include "screens/gallery_screen.h"

@@ -11,10 +11,10 @@
 #include <memory>
 #include <vector>
 
+#include "gui/engine_resizable.h"
 #include "platform/image.h"
 #include "platform/text.h"
 #include "puppets/puppets_playfield.h"
-#include "screens/engine_resizable.h"
 
 class iBitmapFont;
 class iGuiEtiquette;

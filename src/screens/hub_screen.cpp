@@ -7,8 +7,8 @@
 #include "platform/diag.h"
 #include "platform/input.h"
 #include "puppets/decor_playfields.h"
+#include "puppets/screen_entry.h"
 #include "screens/mode_screen.h"
-#include "screens/screen_entry.h"
 #include "screens/screen_globals.h"
 
 std::shared_ptr<iEngineChoixConstituantsPersosMode> ecranintro;

@@ -9,6 +9,7 @@
 #include "gui/scroll_box.h"
 #include "platform/diag.h"
 #include "puppets/decor_playfields.h"
+#include "puppets/screen_entry.h"
 #include "screens/end_screen.h"
 #include "screens/gallery_screen.h"
 #include "screens/hub_screen.h"
@@ -16,7 +17,6 @@
 #include "screens/options1_screen.h"
 #include "screens/options2_screen.h"
 #include "screens/profiles_screen.h"
-#include "screens/screen_entry.h"
 #include "screens/setup_screens.h"
 #include "screens/title_screen.h"
 
@@ -91,14 +91,6 @@ std::shared_ptr<iGuiButton2> NouveauBouton(const std::shared_ptr<iPlayfield>& pl
 void PoseBouton(iGuiButton2& bouton) {
     bouton.baseX = bouton.x;
     bouton.baseWidth = bouton.Width();
-}
-
-void VaVersEcran(const std::shared_ptr<iScene>& ecran) {
-    if (!ecran) {
-        return;
-    }
-    NouvelEcran = true;
-    SwitchScene(ecran);
 }
 
 String NomEcran(const iScene* ecran) {

@@ -4,7 +4,7 @@
 // the furniture. The screens go back and forth through NouvelEcran and the scene switch.
 #include <memory>
 
-#include "screens/engine_resizable.h"
+#include "gui/engine_resizable.h"
 
 class iBitmapFont;
 class iGuiButton2;
@@ -50,10 +50,6 @@ std::shared_ptr<iGuiButton2> NouveauBouton(const std::shared_ptr<iPlayfield>& pl
                                            const String& texte, const CouleursBouton& couleurs);
 // The button's current place becomes its rest box.
 void PoseBouton(iGuiButton2& bouton);
-
-// Leaves for another screen: the one entered does its entry work. Nothing happens while the
-// screen does not exist.
-void VaVersEcran(const std::shared_ptr<iScene>& ecran);
 
 // The name a debug line gives a screen ("ecranintro", ...), "" for a scene of the games.
 String NomEcran(const iScene* ecran);

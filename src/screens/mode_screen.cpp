@@ -6,14 +6,14 @@
 #include "framework/shared_assets.h"
 #include "gui/button_variants.h"
 #include "gui/message_box.h"
+#include "gui/screen_handover.h"
 #include "platform/audio.h"
 #include "platform/input.h"
 #include "puppets/decor_playfields.h"
-#include "screens/game_start.h"
+#include "puppets/screen_entry.h"
 #include "screens/hub_screen.h"
 #include "screens/menu_message.h"
 #include "screens/profiles_screen.h"
-#include "screens/screen_entry.h"
 #include "screens/sentence_feasibility.h"
 #include "screens/setup_screens.h"
 #include "sentence/vocabulary.h"
@@ -123,6 +123,6 @@ void iEngineChoixDuMode::LanceJeu(int n) {
     } else {
         NouvelEcran = true;
         modedejeu = 3;
-        LancePhraseAuChoix();
+        TheScreenHandover.LancePhraseAuChoix();
     }
 }

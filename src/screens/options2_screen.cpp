@@ -11,12 +11,12 @@
 #include "platform/diag.h"
 #include "platform/input.h"
 #include "puppets/decor_playfields.h"
+#include "puppets/screen_entry.h"
 #include "screens/hub_screen.h"
 #include "screens/menu_message.h"
 #include "screens/options2_table.h"
 #include "screens/preferences.h"
 #include "screens/profiles.h"
-#include "screens/screen_entry.h"
 #include "screens/sentence_feasibility.h"
 
 std::shared_ptr<iEngineOptions2> ecranoptions2;

@@ -18,6 +18,7 @@
 #include "platform/files.h"
 #include "platform/input.h"
 #include "puppets/decor_playfields.h"
+#include "puppets/screen_entry.h"
 #include "screens/gallery_start.h"
 #include "screens/menu_message.h"
 #include "screens/menu_screen.h"

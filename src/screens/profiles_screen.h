@@ -8,8 +8,8 @@
 #include <memory>
 #include <vector>
 
+#include "gui/engine_resizable.h"
 #include "platform/text.h"
-#include "screens/engine_resizable.h"
 
 class iGuiButton2;
 class iGuiInput;

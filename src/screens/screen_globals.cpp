@@ -1,7 +1,5 @@
 #include "screens/screen_globals.h"
 
-#include "game/main_scene_globals.h"
-#include "game/phrase_scene.h"
 #include "screens/gallery_screen.h"
 #include "screens/mode_screen.h"
 #include "screens/sentence_feasibility.h"
@@ -20,6 +18,4 @@ void ResetScreenGlobals() {
     ecrannombreitems2.reset();
     ResetGroupesOptions2();
     ResetPhrasesPossibles();
-    ResetPhraseGlobals();
-    ResetMainSceneGlobals();
 }

@@ -7,5 +7,6 @@
 #include "screens/profiles_screen.h"
 #include "screens/title_screen.h"
 
-// Every screen global back to none and the menus' flags to their start values (tests).
+// Every screen global back to none and the menus' flags to their start values (tests). The
+// games' globals have their own resets (ResetMainSceneGlobals, ResetPhraseGlobals).
 void ResetScreenGlobals();

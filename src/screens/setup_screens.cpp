@@ -9,13 +9,13 @@
 #include "framework/shared_assets.h"
 #include "gui/button_variants.h"
 #include "gui/label.h"
+#include "gui/screen_handover.h"
 #include "platform/diag.h"
 #include "platform/input.h"
 #include "puppets/decor_playfields.h"
-#include "screens/game_start.h"
+#include "puppets/screen_entry.h"
 #include "screens/mode_screen.h"
 #include "screens/profiles_screen.h"
-#include "screens/screen_entry.h"
 #include "sentence/vocabulary.h"
 
 std::shared_ptr<iEngineNombreItems1> ecrannombreitems1;
@@ -215,7 +215,7 @@ int iEngineNombreItems1::OnUpdate() {
         // One animation is a game of its own: the sentences are matched to a single picture.
         modedejeu = nombredanimations == 0 ? 1 : 0;
         platform::Print(modedejeu == 1 ? u"une seule anim" : u"plusieurs anims");
-        LanceSceneGlobale();
+        TheScreenHandover.LanceSceneGlobale();
     }
     if (!Compte(*animationsUp, *animationsDown, nombredanimations, 0, NombreMax, *animationsValue,
                 1) &&
@@ -257,7 +257,7 @@ int iEngineNombreItems2::OnUpdate() {
         modedejeu = 2;
         nombredephrases = 0;
         nombredanimations = 0;
-        LanceSceneGlobale();
+        TheScreenHandover.LanceSceneGlobale();
     }
     if (!Compte(*toursUp, *toursDown, nombredetours, 1, ToursMax, *toursValue, 0)) {
         Sorties();

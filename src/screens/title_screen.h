@@ -6,8 +6,8 @@
 #include <array>
 #include <memory>
 
+#include "gui/engine_resizable.h"
 #include "platform/audio.h"
-#include "screens/engine_resizable.h"
 
 class iGuiImage;
 class Pantin;

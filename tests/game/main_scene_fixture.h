@@ -6,9 +6,11 @@
 #include <filesystem>
 #include <functional>
 
+#include "app/screen_handover_setup.h"
 #include "framework/letterbox.h"
 #include "game/animation_start.h"
 #include "game/main_scene.h"
+#include "game/phrase_scene.h"
 #include "gui/button_variants.h"
 #include "gui/gui_fixture.h"
 #include "gui/message_box.h"
@@ -32,6 +34,7 @@ class MainSceneTest : public GuiTest {
         profil = std::filesystem::path(home) / "Documents" / "MirelvanQuibs" / "_defaut";
         std::filesystem::create_directories(profil);
         InitVocabulary();
+        InstallScreenHandover();
         Stage(1134, 680);
         dossierprofil = platform::FromUtf8(profil.string() + "/");
         Assets();
@@ -39,6 +42,7 @@ class MainSceneTest : public GuiTest {
     void TearDown() override {
         scene.reset();
         ResetMainSceneGlobals();
+        ResetPhraseGlobals();
         ResetScreenGlobals();
         ResetDecorGlobals();
         ResetLetterboxGlobals();

@@ -5,8 +5,11 @@
 // the letterbox as injected pointer input.
 #include <filesystem>
 
+#include "app/screen_handover_setup.h"
 #include "framework/letterbox.h"
 #include "game/animation_start.h"
+#include "game/game_start.h"
+#include "game/main_scene_globals.h"
 #include "game/phrase_scene.h"
 #include "gui/button_variants.h"
 #include "gui/gui_fixture.h"
@@ -15,7 +18,6 @@
 #include "platform/diag.h"
 #include "platform/random.h"
 #include "puppets/decor_playfields.h"
-#include "screens/game_start.h"
 #include "screens/mode_screen.h"
 #include "screens/screen_globals.h"
 #include "sentence/sentence_debug.h"
@@ -35,6 +37,8 @@ class PhraseTest : public GuiTest {
     void TearDown() override {
         scene.reset();
         ResetScreenGlobals();
+        ResetPhraseGlobals();
+        ResetMainSceneGlobals();
         ResetDecorGlobals();
         ResetLetterboxGlobals();
         InitVocabulary();
@@ -49,6 +53,9 @@ class PhraseTest : public GuiTest {
     void Open(int w, int h) {
         scene.reset();
         ResetScreenGlobals();
+        ResetPhraseGlobals();
+        ResetMainSceneGlobals();
+        InstallScreenHandover();
         Stage(w, h);
         platform::SetPrintSink([](const String&) {});
         SilenceSentenceDebug();

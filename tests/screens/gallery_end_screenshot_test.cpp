@@ -3,7 +3,7 @@
 // game terrain (one on the whole canvas), read back into 24-bit BMP files.
 #include <fstream>
 
-#include "game/word_tag.h"
+#include "gui/word_tag.h"
 #include "puppets/clothes_choice.h"
 #include "puppets/puppets_playfield.h"
 #include "screens/end_screen.h"

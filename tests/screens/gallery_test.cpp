@@ -8,9 +8,9 @@
 
 #include "framework/bitmap_font.h"
 #include "framework/mutator.h"
-#include "game/word_tag.h"
 #include "gui/button_variants.h"
 #include "gui/text_field.h"
+#include "gui/word_tag.h"
 #include "menu_fixture.h"
 #include "screens/gallery_screen.h"
 // The board's own limit of draws has a name of its own: both headers in one file compile.

@@ -5,9 +5,12 @@
 #include <filesystem>
 
 #include "app/mon_app.h"
+#include "app/screen_handover_setup.h"
 #include "framework/letterbox.h"
 #include "framework/scene_fixture.h"
 #include "framework/shared_assets.h"
+#include "game/main_scene_globals.h"
+#include "game/phrase_scene.h"
 #include "platform/audio.h"
 #include "platform/diag.h"
 #include "platform/files.h"
@@ -24,6 +27,8 @@ class MenuTest : public SceneTest {
     void SetUp() override { Stage(1134, 680); }
     void TearDown() override {
         ResetScreenGlobals();
+        ResetPhraseGlobals();
+        ResetMainSceneGlobals();
         ResetSharedAssets();
         ResetDecorGlobals();
         ResetLetterboxGlobals();
@@ -43,6 +48,9 @@ class MenuTest : public SceneTest {
         ResetDecorGlobals();
         ResetLetterboxGlobals();
         ResetScreenGlobals();
+        ResetPhraseGlobals();
+        ResetMainSceneGlobals();
+        InstallScreenHandover();
         InitVocabulary();
         platform::SetAudioDevice(&audio);
         platform::SetPrintSink([](const String&) {});

@@ -1,13 +1,13 @@
 // The letterboxed base screen.
-#include "screens/engine_resizable.h"
+#include "gui/engine_resizable.h"
 
 #include "framework/graphics_state.h"
 #include "framework/playfield.h"
 #include "framework/shared_assets.h"
 #include "gui/button_variants.h"
 #include "gui/image_widget.h"
+#include "gui/screen_handover.h"
 #include "platform/diag.h"
-#include "screens/screen_globals.h"
 
 namespace {
 
@@ -20,11 +20,9 @@ constexpr float ButtonGap = 6;
 } // namespace
 
 void iEngineResizable::FitMenuScreens() {
-    const std::shared_ptr<iEngine> screens[] = {ecrantitre, ecranoptions1, ecranoptions2,
-                                                ecranintro, ecranprofils};
-    for (const auto& screen : screens) {
-        if (auto* resizable = dynamic_cast<iEngineResizable*>(screen.get())) {
-            FitToWindow(resizable->BackgroundPlayfield(), resizable->MainPlayfield());
+    for (const auto& screen : TheScreenHandover.ecransDurables()) {
+        if (screen) {
+            FitToWindow(screen->BackgroundPlayfield(), screen->MainPlayfield());
         }
     }
 }

@@ -30,7 +30,8 @@ class iEngineResizable : public iEngine {
     // to: a screen the child comes back to without the entry flag (the main game's way back)
     // missed the resize made while another screen was current. True when it fitted.
     static bool RefitIfWindowChanged(iPlayfield* background, iPlayfield* main);
-    // FitToWindow for the long-lived menu screens: title, options 1 and 2, hub, profiles.
+    // FitToWindow for the long-lived menu screens (title, options 1 and 2, hub, profiles), which
+    // the screen hand-over lists.
     static void FitMenuScreens();
 
     int AddLogo(const std::shared_ptr<iPlayfield>& target);

@@ -1,5 +1,5 @@
-// The hand-over from the menus to the games.
-#include "screens/game_start.h"
+// The games started from the menus.
+#include "game/game_start.h"
 
 #include "framework/frame_chain.h"
 #include "game/main_scene.h"

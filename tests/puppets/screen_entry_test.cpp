@@ -11,7 +11,7 @@
 #include "platform/diag.h"
 #include "platform/random.h"
 #include "puppets/decor_playfields.h"
-#include "screens/screen_entry.h"
+#include "puppets/screen_entry.h"
 
 namespace {
 

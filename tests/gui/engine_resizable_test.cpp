@@ -2,19 +2,17 @@
 // window skipped, and the logo and the two round buttons placed on the canvas.
 #include <filesystem>
 
-#define STB_IMAGE_WRITE_IMPLEMENTATION
-#include <stb/stb_image_write.h>
-
+#include "fixture_png.h"
 #include "framework/playfield.h"
 #include "framework/scene_fixture.h"
 #include "framework/shared_assets.h"
 #include "gui/button_variants.h"
+#include "gui/engine_resizable.h"
 #include "gui/image_widget.h"
 #include "platform/app.h"
 #include "platform/case_folder.h"
 #include "platform/diag.h"
 #include "platform/files.h"
-#include "screens/engine_resizable.h"
 
 namespace {
 
@@ -83,11 +81,8 @@ TEST_F(ResizableTest, TheCanvasIsScaledUniformlyAndCentred) {
 
 TEST_F(ResizableTest, LogoAndRoundButtonsSitOnTheCanvas) {
     const auto folder = CaseFolder("app-buttons");
-    const std::vector<std::uint8_t> white(64 * 48 * 4, 255);
-    ASSERT_TRUE(
-        stbi_write_png((folder / "boutonprofil.png").c_str(), 64, 48, 4, white.data(), 64 * 4));
-    ASSERT_TRUE(
-        stbi_write_png((folder / "boutonflecheback.png").c_str(), 48, 48, 4, white.data(), 48 * 4));
+    ASSERT_TRUE(WriteSolidPng(folder / "boutonprofil.png", 64, 48, 255, 255, 255));
+    ASSERT_TRUE(WriteSolidPng(folder / "boutonflecheback.png", 48, 48, 255, 255, 255));
     platform::SetDataFolder(platform::FromUtf8(folder.string()));
 
     ResetStage(1134, 680);

@@ -5,7 +5,7 @@
 //   slide-in and pop
 //   show, hide, copy
 //   pointer test
-#include "game/word_tag.h"
+#include "gui/word_tag.h"
 
 #include <cmath>
 

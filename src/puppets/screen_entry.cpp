@@ -1,8 +1,9 @@
 // The entry step and the decor drift shared by the menu screens.
-#include "screens/screen_entry.h"
+#include "puppets/screen_entry.h"
 
 #include <memory>
 
+#include "framework/frame_chain.h"
 #include "framework/shared_assets.h"
 #include "platform/diag.h"
 #include "puppets/decor_playfields.h"
@@ -30,6 +31,14 @@ void InstalleDecor(iPlayfieldDecore& decor, bool auHasard) {
     } else {
         decor.RestaureDecor();
     }
+}
+
+void VaVersEcran(const std::shared_ptr<iScene>& ecran) {
+    if (!ecran) {
+        return;
+    }
+    NouvelEcran = true;
+    SwitchScene(ecran);
 }
 
 void EntreeEcran(iPlayfield* fond, iPlayfieldDecore& decor, const std::function<void()>& entree) {

@@ -1,0 +1,3 @@
+#include "gui/screen_handover.h"
+
+ScreenHandover TheScreenHandover;

@@ -1,0 +1,2 @@
+#include "screens/hub_screen.h"
+#include "game/game_start.h"

@@ -1,0 +1,5 @@
+#include "framework/engine.h"
+#include "platform/graphics.h"
+#include "sentence/vocabulary.h"
+  #  include "gui/gui_object.h"
+// #include "app/mon_app.h"

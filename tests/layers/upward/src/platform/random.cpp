@@ -1,0 +1,2 @@
+#include "platform/graphics.h"
+#include "platform/text.h"

@@ -1,0 +1,2 @@
+#include "game/word_tag.h"
+#include "puppets/screen_entry.h"
