@@ -4,8 +4,9 @@
 # the game: "la dame", "regarde", "le monsieur" dragged into the frame, the full stop, the export,
 # the sentence acted out with a photo and back; "le monsieur" taken out and the explanation of
 # why it cannot be acted out; "effacer"; "la dame" "lance" "une balle" "à" "le monsieur" read
-# "au monsieur"; "retour". Then the profile's gallery shows the photo with its sentence, and the
-# profile is deleted (the question names it; "OK"): its folder goes. Escape to the title quits.
+# "au monsieur"; "retour". Then the profile's gallery shows the photo with its sentence, its back
+# button leads to the profiles screen, and the profile is deleted (the question names it; "OK"):
+# its folder goes. Escape to the title quits.
 # Each screen is looked at while the window is resized under it. Where the cards, buttons and
 # name plates stand and what the frame reads come from the game's debug lines; the export, the
 # photo and the profile are read from the game folder. Screenshots in the output folder.
@@ -151,17 +152,17 @@ click "$(awk -v x="$px" -v v="$view" 'BEGIN { printf "%d", x - v + 70 }')" \
     "$(awk -v y="$py" 'BEGIN { printf "%d", y + 19 }')"
 await "carte : La dame regarde le monsieur." 1
 look phrase_gallery_card
+# A press closes the card; the gallery's own back button leads to the profiles screen.
 click 640 740 && sleep 0.3
-key_until Escape ecranintro 4
+click_until 1248 42 ecranprofils 3
 
 # The profile deleted: the question names it, "OK", and its folder goes with its photo.
-sleep 0.3 && click_until 1240 728 ecranprofils 3
 sleep 0.3 && click 568 229 && await_re "^question : .*«.$profile.».*" 1
 look phrase_question
 click 505 504 && await_gone "$folder"
 [ -d "$games/_defaut" ] || fail "the default profile went too"
 shot phrase_profile_deleted 0.5
-sleep 0.3 && key_until Escape ecranintro 5
+sleep 0.3 && key_until Escape ecranintro 4
 quit 2
 echo "PASS: a profile made and used, the sentence built, exported, acted out with a photo," \
     "explained, cleared and read \"au monsieur\"; the photo in the gallery with its sentence," \
