@@ -36,6 +36,8 @@ export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$root/tools/lsan.supp:print_sup
 
 ctest_cmd=(ctest --test-dir "$build" --output-on-failure -j"$(nproc)" --timeout 600)
 if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "${ctest_cmd[@]}"
+    # The virtual screen holds a 1920 by 1080 window whole: the end-to-end plays look at every
+    # screen at that size.
+    exec xvfb-run -a -s "-screen 0 1920x1200x24" "${ctest_cmd[@]}"
 fi
 exec "${ctest_cmd[@]}"

@@ -2,6 +2,7 @@
 
 #include "app/screen_handover_setup.h"
 #include "framework/frame_chain.h"
+#include "framework/graphics_state.h"
 #include "platform/diag.h"
 #include "screens/profiles.h"
 #include "screens/screen_globals.h"
@@ -12,6 +13,10 @@ int MonApp::OnResize() {
 }
 
 namespace {
+
+// The window size of the last frame drawn.
+int drawnWidth = 0;
+int drawnHeight = 0;
 
 // Constructed, made current and given its create hook before the next one is made, so that
 // each screen builds its playfields and widgets while it is the current engine.
@@ -47,5 +52,13 @@ int MonApp::OnUpdate() {
 
 int MonApp::OnRender() {
     RenderCurrentScene();
+    // The first frame at a new window size is told, so that a play can wait for the refitted
+    // screen before it looks.
+    if (WindowWidth() != drawnWidth || WindowHeight() != drawnHeight) {
+        drawnWidth = WindowWidth();
+        drawnHeight = WindowHeight();
+        platform::Print(u"fenêtre " + platform::Str(drawnWidth) + u" x " +
+                        platform::Str(drawnHeight));
+    }
     return 0;
 }

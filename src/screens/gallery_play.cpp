@@ -9,6 +9,7 @@
 #include "gui/text_field.h"
 #include "gui/word_tag.h"
 #include "platform/audio.h"
+#include "platform/diag.h"
 #include "platform/input.h"
 #include "screens/gallery_screen.h"
 #include "screens/hub_screen.h"
@@ -44,6 +45,7 @@ int iEngineGalerie::OnUpdate() {
         AnnonceEcran(ecranprofils);
         SwitchScene(ecranprofils);
     }
+    const float camera = galerie->cameraX;
     Toucher();
     Defilement();
     MontreLegendeOuImage();
@@ -51,7 +53,17 @@ int iEngineGalerie::OnUpdate() {
         VaVersEcranAnnonce(ecranintro);
     }
     Clavier();
+    AnnonceCamera(camera);
     return 0;
+}
+
+void iEngineGalerie::AnnonceCamera(float avant) {
+    if (galerie->cameraX != avant) {
+        cameraEnMouvement = true;
+    } else if (cameraEnMouvement) {
+        cameraEnMouvement = false;
+        platform::Print(u"vue " + platform::Str(static_cast<int>(galerie->cameraX)));
+    }
 }
 
 int iEngineGalerie::NombreDeTableaux() const {
@@ -223,6 +235,7 @@ void iEngineGalerie::MontreLegendeOuImage() {
     texteCarte.x = carte.x;
     texteCarte.y = carte.y;
     galerie->legendeAffichee = true;
+    platform::Print(u"carte : " + phrase);
 }
 
 void iEngineGalerie::FermeTout() {

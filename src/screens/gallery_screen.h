@@ -88,6 +88,8 @@ class iEngineGalerie : public iEngineResizable {
     float compteurDefilement = 0;
     // The current press closed an enlarged picture or a sentence: it neither walks nor scrolls.
     bool pressionFermante = false;
+    // The camera moved in the previous frame: its place is told once it rests.
+    bool cameraEnMouvement = false;
 
     // Set, then OnCreate.
     std::shared_ptr<iEngineGalerie> Create();
@@ -114,6 +116,8 @@ class iEngineGalerie : public iEngineResizable {
     void Defilement();
     void MontreLegendeOuImage();
     void Clavier();
+    // Tells where the view rests once it stops, for the plays that aim at a picture.
+    void AnnonceCamera(float avant);
     void FermeTout();
     // The camera stays on the room, from its first page to its last.
     void BorneCamera();

@@ -169,8 +169,10 @@ void iEngineProfils::Lignes() {
             // The default profile stays.
             if (rowFolders[ligne] != DossierDefaut) {
                 rowToDelete = i;
-                PoseQuestion(*confirmBox, QuestionEffacer(NomQuestion(nameFields[ligne]->text)));
+                const String question = QuestionEffacer(NomQuestion(nameFields[ligne]->text));
+                PoseQuestion(*confirmBox, question);
                 MontreQuestion(*confirmBox, true);
+                platform::Print(u"question : " + question);
             }
         } else if (useButtons[ligne]->ClickedScrolled(*scrollBox)) {
             dossierprofil = CheminProfil(rowFolders[ligne]);

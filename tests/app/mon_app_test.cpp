@@ -139,4 +139,12 @@ TEST_F(MonAppTest, MinimisedWindowIsNeitherResizedNorDrawn) {
     Render();
     EXPECT_FALSE(graphics.commands.empty());
     EXPECT_EQ(platform::DeviceWidth(), 1024);
+    // The first frame at each size is told (a minimised window draws none): plays wait on it.
+    std::vector<String> tailles;
+    std::copy_if(printed.begin(), printed.end(), std::back_inserter(tailles),
+                 [](const String& l) { return l.rfind(u"fenêtre", 0) == 0; });
+    EXPECT_EQ(tailles, std::vector<String>{u"fenêtre 1024 x 700"});
+    Render();
+    EXPECT_EQ(printed.back(), u"fenêtre 1024 x 700");
+    EXPECT_EQ(std::count(printed.begin(), printed.end(), printed.back()), 1);
 }

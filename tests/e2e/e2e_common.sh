@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # What the end-to-end plays share: the real program started with a temporary home, its window
 # found by its process, presses and drags on the 1280 by 768 canvas letterboxed in the window,
-# screenshots, and waits on the debug lines the game prints. Sourced by the play scripts, which
-# set `game`, `output` and `log` first.
+# screenshots, the window resized under a screen, and waits on the debug lines the game prints.
+# Sourced by the play scripts, which set `game`, `output` and `log` first.
 #
 # Every wait is bounded, a loaded machine included: a debug line is awaited for up to
 # MQ_E2E_WAIT seconds (30 by default), each call to xdotool or import for a few seconds. A
@@ -77,7 +77,42 @@ shot() {
     sleep "$2"
     timeout 20 import -window "$window" "$output/e2e_$1.png" || fail "screenshot $1"
 }
-# Waits until the debug line has been printed n times (a line given as a pattern with -E).
+# The window's size, "width height".
+window_size() {
+    local WIDTH="" HEIGHT=""
+    eval "$(xdo getwindowgeometry --shell "$window")"
+    echo "$WIDTH $HEIGHT"
+}
+# The window resized, once the game has drawn its first frame at the new size (its line
+# "fenêtre W x H").
+resize() {
+    local n
+    [ "$(window_size)" = "$1 $2" ] && return 0
+    n=$(($(count -x -- "fenêtre $1 x $2") + 1))
+    xdo windowsize "$window" "$1" "$2" || fail "xdotool did not resize the window to $1 x $2"
+    await "fenêtre $1 x $2" "$n"
+}
+# The large size a screen is looked at: 1920 by 1080, or the display's size when it is smaller
+# (a play then still runs, its large pictures smaller).
+large_size() {
+    local WIDTH=1920 HEIGHT=1080
+    eval "$(xdo getdisplaygeometry --shell)"
+    echo "$((WIDTH < 1920 ? WIDTH : 1920)) $((HEIGHT < 1080 ? HEIGHT : 1080))"
+}
+# A screen looked at while it plays: a screenshot at the size the window has, then the window
+# resized to the large size, to a tall narrow one (bars above and below the canvas) and back,
+# with a screenshot after each refit. The letterbox and the decor must keep their places.
+look() {
+    local size
+    size="$(window_size)"
+    shot "$1_${size/ /x}" 0.2
+    # shellcheck disable=SC2046
+    resize $(large_size) && shot "$1_large" 0.2
+    resize 640 1000 && shot "$1_tall" 0.2
+    # shellcheck disable=SC2086
+    resize $size && shot "$1_back" 0.2
+}
+# How many times the game printed a debug line (grep's options and pattern).
 count() { grep -c "$@" "$log"; }
 # Waits until the whole debug line has been printed n times.
 await() {
@@ -85,6 +120,15 @@ await() {
     while [ "$(count -x -- "$1")" -lt "$2" ]; do
         kill -0 "$pid" 2>/dev/null || fail "the game ended while awaiting \"$1\" $2 time(s)"
         [ "$SECONDS" -lt "$until" ] || fail "never saw \"$1\" $2 time(s) within ${wait_limit}s"
+        sleep 0.1
+    done
+}
+# Waits until a line matching the pattern (-E) has been printed n times.
+await_re() {
+    local until=$((SECONDS + wait_limit))
+    while [ "$(count -E -- "$1")" -lt "$2" ]; do
+        kill -0 "$pid" 2>/dev/null || fail "the game ended while awaiting /$1/ $2 time(s)"
+        [ "$SECONDS" -lt "$until" ] || fail "never saw /$1/ $2 time(s) within ${wait_limit}s"
         sleep 0.1
     done
 }
@@ -106,20 +150,33 @@ board() {
     awk '/^tableau [0-9]+$/ { b = ""; on = 1 } on { b = b $0 "\n" }
          /^fin du tableau$/ { if (on) last = b; on = 0 } END { printf "%s", last }' "$log"
 }
-# Title, hub, game-mode screen, the game's set-up screen.
-to_setup() {
-    await ecrantitre "$1"
-    click_until 640 600 ecranintro "$1"
-    sleep 0.3 && click_until 640 367 ecranchoixdujeu "$1"
-    sleep 0.3 && click 640 "$2"
+# A key that the screen may not take yet (input that comes before a screen's first update is
+# dropped by the switch): pressed again every few seconds until the line it leads to has been
+# printed n times.
+key_until() {
+    local until=$((SECONDS + wait_limit)) next=0
+    while [ "$(count -x -- "$2")" -lt "$3" ]; do
+        kill -0 "$pid" 2>/dev/null || fail "the game ended while awaiting \"$2\" $3 time(s)"
+        [ "$SECONDS" -lt "$until" ] ||
+            fail "never saw \"$2\" $3 time(s) within ${wait_limit}s of pressing $1"
+        [ "$SECONDS" -ge "$next" ] && key "$1" && next=$((SECONDS + 5))
+        sleep 0.1
+    done
 }
-# Escape to the title, and Escape again quits with code 0.
+# Escape to the title (from the hub or a screen that Escape leads to the hub from), and Escape
+# on the title quits with code 0. n counts the title's lines, the first one at start included.
 quit() {
-    key Escape && await ecrantitre "$1" && sleep 0.3 && key Escape
-    for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null && sleep 0.2; done
-    kill -0 "$pid" 2>/dev/null && fail "Escape on the title did not quit within 20 s"
+    local until next=0 code
+    [ "$(count -x ecrantitre)" -ge "$1" ] || { sleep 0.3 && key_until Escape ecrantitre "$1"; }
+    sleep 0.3
+    until=$((SECONDS + wait_limit))
+    while kill -0 "$pid" 2>/dev/null; do
+        [ "$SECONDS" -lt "$until" ] || fail "Escape on the title did not quit within ${wait_limit}s"
+        [ "$SECONDS" -ge "$next" ] && xdo key Escape && next=$((SECONDS + 5))
+        sleep 0.1
+    done
     wait "$pid"
-    local code=$?
+    code=$?
     pid=""
     [ "$code" -eq 0 ] || fail "exit code $code"
 }

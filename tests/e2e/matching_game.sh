@@ -3,7 +3,9 @@
 # rounds of three sentences and two animations; a terrain enlarged and back; on the first board
 # the surplus card first let go on a terrain (it takes that place) and then below the throw-away
 # band (it goes to the bin), on the second board thrown away first, over a terrain; the others
-# dropped on the terrains that act them, OK, "Suite", the end screen and back to the hub. What
+# dropped on the terrains that act them, OK, "Suite", the end screen, back to the hub, and
+# Escape to the title quits. The game-mode and set-up screens, the board, the enlarged terrain,
+# the praise and the end screen are each looked at while the window is resized under them. What
 # the child reads (the cards and the terrains' sentences) comes from the game's debug lines.
 # Screenshots in the output folder.
 #   matching_game.sh <mirelvanquibs> <output folder>
@@ -42,19 +44,22 @@ play_board() {
     shot "matching_board$1_answered" 0.2
     click_until 708 714 "bravo : .*" "$1"
     grep -q "^etiquette [0-9] fausse$" "$log" && fail "a card was judged wrong on board $1"
-    shot "matching_board$1_praise" 0.3
+    if [ "$1" -eq 1 ]; then look matching_praise; else shot matching_board2_praise 0.3; fi
     click_until 640 504 "$3" "$4"
 }
 
 # Set-up: 2 rounds, 3 sentences, 2 animations (each counter down to its least, then up).
-to_setup 1 167 && await "entrée nombre items 1" 1
+await ecrantitre 1 && click_until 640 600 ecranintro 1
+sleep 0.3 && click_until 640 367 ecranchoixdujeu 1
+look matching_mode
+click_until 640 167 "entrée nombre items 1" 1
 for _ in $(seq 10); do click 800 240 && sleep 0.12; done
 click 800 120 && sleep 0.12
 for _ in $(seq 4); do click 800 430 && sleep 0.12 && click 800 620 && sleep 0.12; done
 click 800 310 && sleep 0.12 && click 800 310 && sleep 0.12 && click 800 500 && sleep 0.3
-shot matching_setup 0.2
+look matching_setup
 click_until 640 712 engine1 1 && await "fin du tableau" 1
-shot matching_board1 0.2
+look matching_board1
 [ "$(board | grep -c '^terrain ')" -eq 2 ] && [ "$(board | grep -c '^etiquette ')" -eq 3 ] ||
     fail "the board is not 2 terrains and 3 cards"
 
@@ -77,7 +82,7 @@ await_any() {
 tap_terrain
 [ "$(count -x "terrain agrandi 0")" -ge 1 ] || tap_terrain
 [ "$(count -x "terrain agrandi 0")" -eq 1 ] || fail "a tap did not enlarge terrain 0"
-shot matching_enlarged 0.3
+look matching_enlarged
 tap_terrain
 await "retour à la grille" 1
 
@@ -97,9 +102,9 @@ play_board 1 "300 700" "tableau suivant" 1 && await "tableau 2" 1 && await "fin 
 # Thrown away first this time, let go over terrain 1 below the band.
 read -r left1 _ < <(board | awk '/^terrain 1 / { print $3, $4 }')
 play_board 2 "$((left1 + 320)) 700" ecranfin 1
-shot matching_end 1.5
-click 640 384 && sleep 0.5 && click_until 640 367 ecranchoixdujeu 2
+look matching_end
+click_until 640 384 ecranintro 2
 shot matching_hub_again 0.3
-key Escape && sleep 1 && quit 2
+quit 2
 echo "PASS: two boards matched, the surplus card on a terrain and in the bin, the end screen," \
     "back to the hub; screenshots in $output"

@@ -18,29 +18,23 @@ folder="$home/Documents/MirelvanQuibs/$profile"
 list() {
     { echo "== $1"; (cd "$home" && find . -printf '%y %s %p\n' | sort -k3); } >>"$listing"
 }
-# Waits, bounded, until a line matching the pattern has been printed n times.
-await_re() {
-    for _ in $(seq 100); do
-        [ "$(count -E -- "$1")" -ge "$2" ] && return 0 || sleep 0.1
-    done
-    fail "never saw /$1/ $2 time(s)"
-}
 # The game must still answer: a press on the hub's first button reaches options screen 1.
 alive() { kill -0 "$pid" 2>/dev/null || fail "the game ended ($1)"; }
 
 list start
-sleep 2.2 && click 640 600 && await ecranintro 1
+await ecrantitre 1 && click_until 640 600 ecranintro 1
 shot parent_hub 0.3
-click 1240 728 && await ecranprofils 1
+sleep 0.3 && click_until 1240 728 ecranprofils 1
 
 # The name field emptied and a name typed at 20 ms a key, then "ajouter".
 click 275 172 && sleep 0.3
 # shellcheck disable=SC2046
-xdotool key --delay 20 $(printf 'BackSpace %.0s' $(seq 16))
-xdotool type --delay 20 "$profile"
+key --delay 20 $(printf 'BackSpace %.0s' $(seq 16))
+xdo type --delay 20 "$profile" || fail "xdotool did not type the name"
 sleep 0.3 && shot parent_typed 0.2
 click 568 172
-for _ in $(seq 50); do [ -d "$folder" ] && break || sleep 0.1; done
+until=$((SECONDS + wait_limit))
+while [ ! -d "$folder" ] && [ "$SECONDS" -lt "$until" ]; do sleep 0.1; done
 [ -d "$folder" ] || fail "the typed name did not make the folder \"$profile\" ($(ls "$home/Documents/MirelvanQuibs"))"
 list "profile made by typing"
 
@@ -67,50 +61,55 @@ grep -q "Pas un fichier ordinaire.*$profile/preferences" "$log" || fail "the pip
 list "profile used"
 
 # Its gallery: the empty header is no picture, the large list is read quickly.
-click 1240 728 && await ecranprofils 2
-click 1024 229 && await ecrangalerie 1
+sleep 0.3 && click_until 1240 728 ecranprofils 2
+sleep 0.3 && click 1024 229 && await ecrangalerie 1
 await_re "^plaque mirelvanquibs_capture_2024-01-01_101011 " 1
 count -q "^plaque mirelvanquibs_capture_2024-01-01_101010 " && fail "the empty BMP was hung"
-xdotool keydown Right && sleep 2.5 && xdotool keyup Right
+xdo keydown Right || fail "xdotool did not hold Right"
+await_re "^vue [0-9]+$" 1
+xdo keyup Right
 shot parent_gallery 0.3
+read -r view < <(awk '/^vue [0-9]+$/ { v = $2 } END { print v }' "$log")
 read -r px py < <(awk '/^plaque mirelvanquibs_capture_2024-01-01_101011 / { print $3, $4 }' "$log" | tail -n 1)
-click "$(awk -v x="$px" 'BEGIN { printf "%d", x - 1280 + 70 }')" "$(awk -v y="$py" 'BEGIN { printf "%d", y + 19 }')"
+click "$(awk -v x="$px" -v v="$view" 'BEGIN { printf "%d", x - v + 70 }')" "$(awk -v y="$py" 'BEGIN { printf "%d", y + 19 }')"
+await_re "^carte : La dame regarde le chat\\." 1
 shot parent_gallery_card 0.5
 click 640 740 && sleep 0.3
-xdotool key Escape && await ecranintro 3
+key_until Escape ecranintro 3
 alive "the gallery"
 list "gallery seen"
 
 # The delete question on the new profile, Escape, and back: no question, the folder stays.
-click 1240 728 && await ecranprofils 3
-click 568 229 && sleep 0.6
+sleep 0.3 && click_until 1240 728 ecranprofils 3
+sleep 0.3 && click 568 229 && await_re "^question : .*$profile" 1
 shot parent_question 0.2
-xdotool key Escape && await ecranintro 4
-click 1240 728 && await ecranprofils 4
+key_until Escape ecranintro 4
+sleep 0.3 && click_until 1240 728 ecranprofils 4
 shot parent_profiles_back 0.4
 [ -d "$folder" ] || fail "the profile went with Escape"
 list "question, Escape, back"
-xdotool key Escape && await ecranintro 5
+key_until Escape ecranintro 5
 
 # Options screen 2 scrolled to its end, then Escape: nothing written.
-click 640 267 && await ecranoptions2 1
+sleep 0.3 && click_until 640 267 ecranoptions2 1
 # shellcheck disable=SC2046
-sleep 0.3 && xdotool mousemove --window "$window" $(at 640 400) && xdotool click --repeat 160 --delay 20 5
+sleep 0.3 && xdo mousemove --window "$window" $(at 640 400) && xdo click --repeat 160 --delay 20 5 ||
+    fail "xdotool did not turn the wheel"
 shot parent_options2_end 0.5
-xdotool key Escape && await ecranintro 6
+key_until Escape ecranintro 6
 [ -p "$folder/preferences" ] || fail "Escape on options screen 2 wrote the preferences"
 list "options 2 left by Escape"
 
 # The hub and the set-up screens as the furniture drifts under their labels.
 shot parent_hub_drift1 1.5 && shot parent_hub_drift2 3
-click 640 367 && await ecranchoixdujeu 1
-sleep 0.3 && click 640 167 && await ecrannombreitems1 1
+sleep 0.3 && click_until 640 367 ecranchoixdujeu 1
+sleep 0.3 && click_until 640 167 ecrannombreitems1 1
 shot parent_setup1_a 0.5 && shot parent_setup1_b 3
-xdotool key Escape && await ecranchoixdujeu 2
-sleep 0.3 && click 640 267 && await ecrannombreitems2 1
+key_until Escape ecranchoixdujeu 2
+sleep 0.3 && click_until 640 267 ecrannombreitems2 1
 shot parent_setup2_a 0.5 && shot parent_setup2_b 3
-xdotool key Escape && await ecranchoixdujeu 3
-sleep 0.3 && xdotool key Escape && await ecranintro 7
+key_until Escape ecranchoixdujeu 3
+sleep 0.3 && key_until Escape ecranintro 7
 list "set-up screens seen"
 
 # Nothing left the game folder; the odd files are as the parent left them.

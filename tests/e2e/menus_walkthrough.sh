@@ -1,80 +1,77 @@
 #!/usr/bin/env bash
-# The first menus as a parent plays them, in the real program: the title's opening, the hub, the
-# constructions screen with three choices changed, "retour" (the default profile keeps no file),
-# at the start size and in a larger window, then the same in a profile of its own, whose folder
-# gets the preferences file; screenshots of each screen in the output folder.
+# The menus as a parent plays them, in the real program: the title's opening, the hub, options
+# screen 1 with three choices changed and "retour" (the default profile keeps no file), options
+# screen 2 and Escape; the same round again in a 1920 by 1080 window; then a profile of its own
+# ("utiliser" beside the name field), whose folder gets the preferences file from options
+# screen 1's "retour" and again, with a box unticked, from options screen 2's "retour" at the end
+# of its list. Escape to the title quits. The title, the hub and both options screens are looked
+# at while the window is resized under them. Screenshots in the output folder.
 #   menus_walkthrough.sh <mirelvanquibs> <output folder>
-set -u
-game="$1" output="$2" log="$2/e2e_menus.log" home="$(mktemp -d)"
-[ -n "${DISPLAY:-}" ] && command -v xdotool >/dev/null && command -v import >/dev/null ||
-    { echo "SKIP: no display, xdotool or import"; exit 77; }
-fail() { echo "FAIL: $* (log: $log)"; kill "$pid" 2>/dev/null; exit 1; }
-trap 'rm -rf "$home"' EXIT
-mkdir -p "$output"
-ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" env -u USERPROFILE HOME="$home" \
-    "$game" >"$log" 2>&1 &
-pid=$!
-for _ in $(seq 50); do
-    window="$(xdotool search --pid "$pid" --name '^MirelvanQuibs$' 2>/dev/null | head -n 1)"
-    [ -n "$window" ] && break || sleep 0.2
-done
-[ -n "$window" ] || fail "no window"
+game="$1" output="$2" log="$2/e2e_menus.log"
+# shellcheck source=tests/e2e/e2e_common.sh
+. "$(dirname "$0")/e2e_common.sh"
 
-# Presses a point of the 1280 by 768 canvas, scaled uniformly and centred in the window.
-click() {
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    # shellcheck disable=SC2046
-    xdotool mousemove --window "$window" $(awk -v w="$WIDTH" -v h="$HEIGHT" -v x="$1" -v y="$2" \
-        'BEGIN { s = h / w >= 0.6 ? w / 1280 : h / 768
-                 printf "%d %d", w / 2 + (x - 640) * s, h / 2 + (y - 384) * s }') mousedown 1
-    sleep 0.1 && xdotool mouseup 1
-}
-shot() { sleep "$2" && import -window "$window" "$output/e2e_$1.png" || fail "screenshot $1"; }
-# Waits until the debug line has been printed n times.
-await() {
-    for _ in $(seq 50); do
-        [ "$(grep -cx -- "$1" "$log")" -ge "$2" ] && return 0 || sleep 0.1
-    done
-    fail "never saw \"$1\" $2 time(s)"
-}
-# Title, hub, constructions screen (adjectifs, the first passive box, que), back, title. Input
-# that comes before the title's first update is dropped by the switch, hence the last pause.
-round() {
-    shot "title_$1_done" 2.2
-    click 640 600 && await ecranintro $((2 * $2 - 1)) && shot "hub_$1" 0.5
-    click 640 167 && await ecranoptions1 "$2"
+# The three choices of options screen 1: adjectifs, the first passive box, que.
+choose() {
+    # shellcheck disable=SC2086
     for point in "162 167" "699 342" "162 392"; do sleep 0.3 && click $point; done
-    shot "options1_$1" 0.5
-    click 640 568 && await ecranintro $((2 * $2)) && await " ya un répertoire defaut" "$2"
-    sleep 0.3 && xdotool key Escape && await ecrantitre $(($2 + 1)) && sleep 0.3
+}
+# Title, hub, options screen 1 (three choices), "retour", options screen 2, Escape, and Escape to
+# the title; n counts the rounds. The first round looks at each screen.
+round() {
+    local n=$2
+    click_until 640 600 ecranintro $((3 * n - 2))
+    [ "$n" -eq 1 ] && look menus_hub || shot "menus_hub_played_$1" 0.5
+    sleep 0.3 && click_until 640 167 ecranoptions1 "$n"
+    choose
+    [ "$n" -eq 1 ] && look menus_options1 || shot "menus_options1_played_$1" 0.5
+    click_until 640 568 ecranintro $((3 * n - 1)) && await " ya un répertoire defaut" "$n"
+    sleep 0.3 && click_until 640 267 ecranoptions2 "$n"
+    [ "$n" -eq 1 ] && look menus_options2 || shot "menus_options2_played_$1" 0.5
+    sleep 0.3 && key_until Escape ecranintro $((3 * n))
+    sleep 0.3 && key_until Escape ecrantitre $((n + 1))
 }
 
-xdotool windowfocus --sync "$window" 2>/dev/null
-shot title_opening 0.5 && shot title_letters 0.6 && round small 1
-[ "$(grep -c "^iGuiButton3Choix state" "$log")" -gt 20 ] || fail "the buttons did not change"
+shot menus_title_opening 0.5 && shot menus_title_letters 0.6
+await ecrantitre 1 && look menus_title
+round small 1
+[ "$(count "^iGuiButton3Choix state")" -gt 20 ] || fail "the buttons did not change"
 [ -e "$home/Documents/MirelvanQuibs/_defaut/preferences" ] && fail "the default profile was saved"
-# 1920 by 1080 when the screen holds it, else a tall window (bars above and below the canvas).
-eval "$(xdotool getdisplaygeometry --shell)"
-if [ "$WIDTH" -ge 1920 ] && [ "$HEIGHT" -ge 1080 ]; then size="1920 1080" tag=large; else size="1260 1000" tag=tall; fi
-# shellcheck disable=SC2086
-xdotool windowsize "$window" $size && round "$tag" 2
+# shellcheck disable=SC2046
+resize $(large_size) && shot menus_title_large_again 1 && round large 2
+resize 1134 680
 
-# A profile of its own ("utiliser" beside the name field makes it current), then the same three
-# choices: "retour" keeps them in that profile's folder, 71 numbers of 4 bytes.
-click 640 600 && await ecranintro 5 && sleep 0.3
-click 1240 728 && await ecranprofils 1 && sleep 0.3
-click 796 172 && await ecranintro 6 && sleep 0.3
-click 640 167 && await ecranoptions1 3
-for point in "162 167" "699 342" "162 392"; do sleep 0.3 && click $point; done
-click 640 568 && await ecranintro 7 && await "on vient d'écrire Prefs1" 1
+# A profile of its own: "utiliser" beside the name field makes the profile, which then becomes
+# current from its row (it heads the list).
+click_until 640 600 ecranintro 7
+sleep 0.3 && click_until 1240 728 ecranprofils 1
+sleep 0.3 && click 796 172 && await ecranintro 8
+profile="$(find "$home/Documents/MirelvanQuibs" -mindepth 1 -maxdepth 1 -type d ! -name _defaut)"
+[ -d "$profile" ] || fail "\"utiliser\" made no profile folder"
+used=$(($(count -x -- "$profile/ = le profil") + 1))
+sleep 0.3 && click_until 1240 728 ecranprofils 2
+sleep 0.3 && click_until 796 229 "$profile/ = le profil" "$used"
+await ecranintro 9
+# Options screen 1: "retour" keeps the three choices in that profile's folder, 71 numbers of 4
+# bytes.
+sleep 0.3 && click_until 640 167 ecranoptions1 3
+choose
+click_until 640 568 ecranintro 10 && await "on vient d'écrire Prefs1" 1
 saved="$(find "$home/Documents/MirelvanQuibs" -mindepth 2 -name preferences -not -path '*/_defaut/*')"
 [ -n "$saved" ] && [ "$(stat -c %s "$saved")" -eq 284 ] || fail "no preferences in a profile folder"
 echo "preferences written in ${saved#"$home"/}"
-sleep 0.3 && xdotool key Escape && await ecrantitre 4 && sleep 0.3
-
-xdotool key Escape
-for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null && sleep 0.2; done
-kill -0 "$pid" 2>/dev/null && fail "Escape on the title did not quit"
-wait "$pid" || fail "exit code $?"
+before="$(od -An -tx1 "$saved")"
+# Options screen 2: "dame" unticked, the list's slider dragged to its end (the wheel moves the
+# list one step a frame, as far as a slow machine's frames let it), "retour" there keeps it.
+sleep 0.3 && click_until 640 267 ecranoptions2 3
+sleep 0.5 && click 93 186 && sleep 0.3
+point 1267 120 && xdo mousedown 1 || fail "xdotool did not take the slider"
+sleep 0.5 && point 1267 400 && sleep 0.3 && point 1267 767 && sleep 0.5
+xdo mouseup 1 || fail "xdotool did not let go of the slider"
+shot menus_options2_end 0.5
+click_until 640 697 ecranintro 11
+[ "$(stat -c %s "$saved")" -eq 284 ] && [ "$(od -An -tx1 "$saved")" != "$before" ] ||
+    fail "options screen 2's retour did not keep the choice"
+quit 4
 grep -qi "error\|erreur" "$log" && fail "an error was reported"
-echo "PASS: title, hub and constructions screen at two sizes, kept in a profile; screenshots in $output"
+echo "PASS: title, hub, both options screens at two sizes, kept in a profile; screenshots in $output"

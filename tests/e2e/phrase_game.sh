@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
-# "fabriquer une phrase" played as a child plays it, in the real program: "la dame", "regarde",
-# "le monsieur" dragged into the frame, the full stop, the export, the sentence acted out with a
-# photo and back; "le monsieur" taken out and the explanation of why it cannot be acted out;
-# "effacer"; "la dame" "lance" "une balle" "à" "le monsieur" read "au monsieur"; "retour". Where
-# the cards and buttons stand and what the frame reads come from the game's debug lines; the
-# export and the photo are read from the profile's folder. Screenshots in the output folder.
+# A profile's whole life around "fabriquer une phrase", played as a parent and a child play it,
+# in the real program: a profile made by typing its name, "ajouter", and used from its row; then
+# the game: "la dame", "regarde", "le monsieur" dragged into the frame, the full stop, the export,
+# the sentence acted out with a photo and back; "le monsieur" taken out and the explanation of
+# why it cannot be acted out; "effacer"; "la dame" "lance" "une balle" "à" "le monsieur" read
+# "au monsieur"; "retour". Then the profile's gallery shows the photo with its sentence, its back
+# button leads to the profiles screen, and the profile is deleted (the question names it; "OK"):
+# its folder goes. Escape to the title quits.
+# Each screen is looked at while the window is resized under it. Where the cards, buttons and
+# name plates stand and what the frame reads come from the game's debug lines; the export, the
+# photo and the profile are read from the game folder. Screenshots in the output folder.
 #   phrase_game.sh <mirelvanquibs> <output folder>
 game="$1" output="$2" log="$2/e2e_phrase.log"
 # shellcheck source=tests/e2e/e2e_common.sh
@@ -50,7 +55,7 @@ press() {
     # shellcheck disable=SC2086
     click $at
 }
-# A file of the profile's folder, awaited.
+# A file or folder of the game folder (a pattern), awaited.
 await_file() {
     local until=$((SECONDS + wait_limit))
     while ! compgen -G "$1" >/dev/null; do
@@ -58,28 +63,52 @@ await_file() {
         sleep 0.1
     done
 }
-folder="$home/Documents/MirelvanQuibs"
+games="$home/Documents/MirelvanQuibs"
+profile="Lola"
+folder="$games/$profile"
+# A file of the game folder, awaited.
+await_gone() {
+    local until=$((SECONDS + wait_limit))
+    while [ -e "$1" ]; do
+        [ "$SECONDS" -lt "$until" ] || fail "$1 still there after ${wait_limit}s"
+        sleep 0.1
+    done
+}
 
-to_setup 1 367 && await ecranchoixdephrase 1 && await "fin de la banque" 1
+# A profile of the child's own: its name typed, "ajouter", then "charger" on its row (the new
+# row heads the list).
+await ecrantitre 1 && click_until 640 600 ecranintro 1
+sleep 0.3 && click_until 1240 728 ecranprofils 1
+sleep 0.3 && click 275 172 && sleep 0.3
+# shellcheck disable=SC2046
+key --delay 20 $(printf 'BackSpace %.0s' $(seq 16))
+xdo type --delay 40 "$profile" || fail "xdotool did not type the name"
+click 568 172 && await_file "$folder"
+look phrase_profile_made
+click_until 796 229 "$folder/ = le profil" 1 && await ecranintro 2
+
+sleep 0.3 && click_until 640 367 ecranchoixdujeu 1
+sleep 0.3 && click 640 367 && await ecranchoixdephrase 1 && await "fin de la banque" 1
 shot phrase_bank 0.3
 
 # The sentence, its full stop, the export.
 add perso_dame_f && add po_regarder && add perso_monsieur_m
 expect_reads "La dame regarde le monsieur."
-shot phrase_sentence 0.5
+look phrase_sentence
 press exporter && await "phrase exportée : La dame regarde le monsieur." 1
-grep -qx "La dame regarde le monsieur. " "$folder/mirelvanquibs_phrases.txt" ||
+grep -qx "La dame regarde le monsieur. " "$games/mirelvanquibs_phrases.txt" ||
     fail "the export file does not hold the sentence"
 
 # Acted out: the lady looks at the gentleman; a photo, and back to the frame.
 press animation && await engine1 1 && await "fin du tableau" 1
 board | grep -qx "terrain 0 [0-9-]* [0-9-]* : La dame regarde le monsieur." ||
     fail "the terrain does not act the sentence"
-shot phrase_acted 1.5
-press photo terrain_button && await_file "$folder/_defaut/*.bmp"
-await_file "$folder/_defaut/phrases.txt"
-grep -q "La dame regarde le monsieur." "$folder/_defaut/phrases.txt" ||
+look phrase_acted
+press photo terrain_button && await_file "$folder/*.bmp"
+await_file "$folder/phrases.txt"
+grep -q "|La dame regarde le monsieur.$" "$folder/phrases.txt" ||
     fail "the photo's line does not hold the sentence"
+photo="$(basename "$(compgen -G "$folder/*.bmp" | head -n 1)" .bmp)"
 press retour terrain_button && await ecranchoixdephrase 2
 shot phrase_back 0.5
 
@@ -94,7 +123,7 @@ until grep -q '^explication : .' "$log"; do
     [ "$SECONDS" -lt "$until" ] || fail "no explanation for \"La dame regarde\""
     sleep 0.1
 done
-shot phrase_explained 0.5
+look phrase_explained
 press ok && sleep 0.5
 
 # "effacer", and "à" before "le monsieur".
@@ -106,8 +135,35 @@ expect_reads "La dame lance une balle au monsieur."
 shot phrase_au_monsieur 0.5
 
 press retour && await ecranchoixdujeu 2
-# The game-mode screen says nothing when it is left: Escape, a moment, and Escape again.
-key Escape && sleep 1
+sleep 0.3 && key_until Escape ecranintro 3
+
+# The profile's gallery: the photo hangs on the second page of the room; the arrow key walks the
+# view there, and its name plate shows the sentence.
+sleep 0.3 && click_until 1240 728 ecranprofils 2
+sleep 0.3 && click 1024 229 && await ecrangalerie 1
+await_re "^plaque $photo " 1
+look phrase_gallery
+xdo keydown Right || fail "xdotool did not hold Right"
+await_re "^vue [0-9]+$" 1
+xdo keyup Right
+read -r view < <(awk '/^vue [0-9]+$/ { v = $2 } END { print v }' "$log")
+read -r px py < <(awk -v p="$photo" '$1 == "plaque" && $2 == p { print $3, $4 }' "$log" | tail -n 1)
+click "$(awk -v x="$px" -v v="$view" 'BEGIN { printf "%d", x - v + 70 }')" \
+    "$(awk -v y="$py" 'BEGIN { printf "%d", y + 19 }')"
+await "carte : La dame regarde le monsieur." 1
+look phrase_gallery_card
+# A press closes the card; the gallery's own back button leads to the profiles screen.
+click 640 740 && sleep 0.3
+click_until 1248 42 ecranprofils 3
+
+# The profile deleted: the question names it, "OK", and its folder goes with its photo.
+sleep 0.3 && click 568 229 && await_re "^question : .*«.$profile.».*" 1
+look phrase_question
+click 505 504 && await_gone "$folder"
+[ -d "$games/_defaut" ] || fail "the default profile went too"
+shot phrase_profile_deleted 0.5
+sleep 0.3 && key_until Escape ecranintro 4
 quit 2
-echo "PASS: the sentence built, exported, acted out with a photo, explained, cleared and read" \
-    "\"au monsieur\"; screenshots in $output"
+echo "PASS: a profile made and used, the sentence built, exported, acted out with a photo," \
+    "explained, cleared and read \"au monsieur\"; the photo in the gallery with its sentence," \
+    "the profile deleted; screenshots in $output"

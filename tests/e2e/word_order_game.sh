@@ -2,7 +2,9 @@
 # "remettre les mots dans l'ordre" played as a child plays it, in the real program, twice: one
 # round with the words put back in order in one row (in a tall window), then one round at the
 # start size, 1134 by 680, with the answer laid out in two rows. OK, the praise, "Suite", the end
-# screen. The words and the sentence the terrain acts come from the game's debug lines.
+# screen, the hub, and Escape to the title quits. The set-up screen, the words, the praise and
+# the end screen are looked at while the window is resized under them. The words and the
+# sentence the terrain acts come from the game's debug lines.
 #   word_order_game.sh <mirelvanquibs> <output folder>
 game="$1" output="$2" log="$2/e2e_word_order.log"
 # shellcheck source=tests/e2e/e2e_common.sh
@@ -43,21 +45,29 @@ moves() {
             }
         }'
 }
-# Starts the game (commencer) and plays it once its words are in place.
+# Starts the game (commencer) and plays it once its words are in place; the screens of the
+# game given as the fourth argument ("words", "praise", "end") are looked at.
 play() {
     local blocks
     blocks=$(($(count -x "fin du tableau") + 1))
     click_until 640 710 engine1 "$1" && await "fin du tableau" "$blocks"
-    shot "word_order_$2_words" 0.2
+    seen "$4" words "word_order_$2_words" 0.2
     local all
     all="$(moves "$3")" || fail "no order of the words spells the sentence"
     while read -r fx fy tx ty; do drag "$fx" "$fy" "$tx" "$ty"; done <<<"$all"
     shot "word_order_$2_answered" 0.3
     click_until 640 714 "bravo : .*" "$1"
-    shot "word_order_$2_praise" 0.2
+    seen "$4" praise "word_order_$2_praise" 0.2
     click_until 640 504 ecranfin "$1"
-    shot "word_order_$2_end" 1.0
-    click 640 384 && sleep 0.5
+    seen "$4" end "word_order_$2_end" 1.0
+    click_until 640 384 ecranintro "$(($1 + 2))"
+}
+# A look at the screen when the list names it, else a screenshot.
+seen() {
+    case " $1 " in
+    *" $2 "*) look "$3" ;;
+    *) shot "$3" "$4" ;;
+    esac
 }
 
 # A tall window first: bars above and below the canvas. Longer sentences: the agent always has
@@ -70,12 +80,13 @@ sleep 0.3 && click_until 640 568 ecranintro 2
 sleep 0.3 && click_until 640 367 ecranchoixdujeu 1
 sleep 0.3 && click_until 640 267 "entrée nombre items 2" 1
 for _ in $(seq 10); do click 800 449 && sleep 0.12; done
-play 1 one_row 1
+look word_order_setup
+play 1 one_row 1 words
 # Back at the start size, a second game, the answer in two rows.
 xdo windowsize "$window" 1134 680 || fail "the window was not resized"
-sleep 0.5 && click_until 640 367 ecranchoixdujeu 2
+sleep 0.3 && click_until 640 367 ecranchoixdujeu 2
 sleep 0.3 && click_until 640 267 "entrée nombre items 2" 2 && sleep 0.3
-play 2 two_rows 2
+play 2 two_rows 2 "praise end"
 grep -q "^phrase lue" "$log" || fail "no answer was read"
-key Escape && sleep 1 && quit 2
+quit 2
 echo "PASS: two word-order games, one row and two rows; screenshots in $output"

@@ -117,6 +117,14 @@ TEST_F(GalleryTest, VisitWithPicturesPlatesWalksAndScrolls) {
     EXPECT_FLOAT_EQ(galerie.scaleX, 680.0f / 768);
     EXPECT_FLOAT_EQ(galerie.x, (1134 - 1280 * 680.0f / 768) / 2);
 
+    // Where the view rests and which sentence a card shows are told once each: the plays aim
+    // at the name plates from the view and check the card by its line.
+    std::vector<String> dits;
+    platform::SetPrintSink([&dits](const String& ligne) {
+        if (ligne.rfind(u"vue ", 0) == 0 || ligne.rfind(u"carte : ", 0) == 0) {
+            dits.push_back(ligne);
+        }
+    });
     platform::Input().KeyPress(39);
     Step(400);
     EXPECT_FLOAT_EQ(galerie.cameraX, 2 * 1280);
@@ -152,6 +160,9 @@ TEST_F(GalleryTest, VisitWithPicturesPlatesWalksAndScrolls) {
             EXPECT_LE(texte.Width(), carte.Width());
         }
     }
+    EXPECT_EQ(dits,
+              (std::vector<String>{u"vue 2560", u"vue 1280", u"carte : La dame lève les bras.",
+                                   u"carte : Le garçon  court."}));
     Clic(1280 + 640, 740);
     Clic(1280 + 900, 740);
     EXPECT_EQ(perso.action1, CodeAction::Marcher);
