@@ -34,37 +34,14 @@ constexpr char16_t EscapeBase = 0xDC00;
 String FromNative(std::string_view bytes) {
     String out;
     std::size_t i = 0;
-    const auto at = [&](std::size_t k) { return static_cast<unsigned char>(bytes[k]); };
-    const auto cont = [&](std::size_t k) { return k < bytes.size() && (at(k) & 0xC0) == 0x80; };
     while (i < bytes.size()) {
-        const unsigned char b = at(i);
         char32_t cp = 0;
-        std::size_t len = 0;
-        if (b < 0x80) {
-            cp = b;
-            len = 1;
-        } else if ((b & 0xE0) == 0xC0 && cont(i + 1)) {
-            cp = ((b & 0x1Fu) << 6) | (at(i + 1) & 0x3Fu);
-            len = cp >= 0x80 ? 2 : 0;
-        } else if ((b & 0xF0) == 0xE0 && cont(i + 1) && cont(i + 2)) {
-            cp = ((b & 0x0Fu) << 12) | ((at(i + 1) & 0x3Fu) << 6) | (at(i + 2) & 0x3Fu);
-            // Surrogates written as UTF-8 would come back as other bytes.
-            len = cp >= 0x800 && (cp < 0xD800 || cp > 0xDFFF) ? 3 : 0;
-        } else if ((b & 0xF8) == 0xF0 && cont(i + 1) && cont(i + 2) && cont(i + 3)) {
-            cp = ((b & 0x07u) << 18) | ((at(i + 1) & 0x3Fu) << 12) | ((at(i + 2) & 0x3Fu) << 6) |
-                 (at(i + 3) & 0x3Fu);
-            len = cp >= 0x10000 && cp <= 0x10FFFF ? 4 : 0;
-        }
+        const std::size_t len = Utf8CharacterAt(bytes, i, cp);
         if (len == 0) {
-            out.push_back(static_cast<char16_t>(EscapeBase + b));
+            out.push_back(static_cast<char16_t>(EscapeBase + static_cast<unsigned char>(bytes[i])));
             ++i;
-        } else if (cp >= 0x10000) {
-            cp -= 0x10000;
-            out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-            out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-            i += len;
         } else {
-            out.push_back(static_cast<char16_t>(cp));
+            AppendUtf16(out, cp);
             i += len;
         }
     }

@@ -12,6 +12,40 @@ namespace platform {
 
 // ---- UTF-8 ----------------------------------------------------------------------------------
 
+std::size_t Utf8CharacterAt(std::string_view bytes, std::size_t at, char32_t& cp) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(bytes[k]); };
+    const auto cont = [&](std::size_t k) { return k < bytes.size() && (byte(k) & 0xC0) == 0x80; };
+    const unsigned char b = byte(at);
+    if (b < 0x80) {
+        cp = b;
+        return 1;
+    }
+    if ((b & 0xE0) == 0xC0 && cont(at + 1)) {
+        cp = ((b & 0x1Fu) << 6) | (byte(at + 1) & 0x3Fu);
+        return cp >= 0x80 ? 2 : 0;
+    }
+    if ((b & 0xF0) == 0xE0 && cont(at + 1) && cont(at + 2)) {
+        cp = ((b & 0x0Fu) << 12) | ((byte(at + 1) & 0x3Fu) << 6) | (byte(at + 2) & 0x3Fu);
+        return cp >= 0x800 && (cp < 0xD800 || cp > 0xDFFF) ? 3 : 0;
+    }
+    if ((b & 0xF8) == 0xF0 && cont(at + 1) && cont(at + 2) && cont(at + 3)) {
+        cp = ((b & 0x07u) << 18) | ((byte(at + 1) & 0x3Fu) << 12) | ((byte(at + 2) & 0x3Fu) << 6) |
+             (byte(at + 3) & 0x3Fu);
+        return cp >= 0x10000 && cp <= 0x10FFFF ? 4 : 0;
+    }
+    return 0;
+}
+
+void AppendUtf16(String& out, char32_t cp) {
+    if (cp >= 0x10000) {
+        cp -= 0x10000;
+        out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
+        out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+    } else {
+        out.push_back(static_cast<char16_t>(cp));
+    }
+}
+
 String FromUtf8(std::string_view in) {
     String out;
     out.reserve(in.size());
@@ -19,42 +53,16 @@ String FromUtf8(std::string_view in) {
     if (in.size() >= 3 && static_cast<unsigned char>(in[0]) == 0xEF &&
         static_cast<unsigned char>(in[1]) == 0xBB && static_cast<unsigned char>(in[2]) == 0xBF)
         i = 3;
-    auto cont = [&](std::size_t k) {
-        return k < in.size() && (static_cast<unsigned char>(in[k]) & 0xC0) == 0x80;
-    };
     while (i < in.size()) {
-        const unsigned char b = static_cast<unsigned char>(in[i]);
         char32_t cp = 0;
-        std::size_t len = 0;
-        if (b < 0x80) {
-            cp = b;
-            len = 1;
-        } else if ((b & 0xE0) == 0xC0 && cont(i + 1)) {
-            cp = ((b & 0x1Fu) << 6) | (static_cast<unsigned char>(in[i + 1]) & 0x3Fu);
-            len = cp >= 0x80 ? 2 : 0;
-        } else if ((b & 0xF0) == 0xE0 && cont(i + 1) && cont(i + 2)) {
-            cp = ((b & 0x0Fu) << 12) | ((static_cast<unsigned char>(in[i + 1]) & 0x3Fu) << 6) |
-                 (static_cast<unsigned char>(in[i + 2]) & 0x3Fu);
-            len = cp >= 0x800 ? 3 : 0;
-        } else if ((b & 0xF8) == 0xF0 && cont(i + 1) && cont(i + 2) && cont(i + 3)) {
-            cp = ((b & 0x07u) << 18) | ((static_cast<unsigned char>(in[i + 1]) & 0x3Fu) << 12) |
-                 ((static_cast<unsigned char>(in[i + 2]) & 0x3Fu) << 6) |
-                 (static_cast<unsigned char>(in[i + 3]) & 0x3Fu);
-            len = (cp >= 0x10000 && cp <= 0x10FFFF) ? 4 : 0;
-        }
+        const std::size_t len = Utf8CharacterAt(in, i, cp);
         if (len == 0) {
             // Not UTF-8: keep the byte as the Latin-1 letter it most likely was.
-            out.push_back(static_cast<char16_t>(b));
-            i += 1;
+            out.push_back(static_cast<char16_t>(static_cast<unsigned char>(in[i])));
+            ++i;
             continue;
         }
-        if (cp >= 0x10000) {
-            cp -= 0x10000;
-            out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-            out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-        } else {
-            out.push_back(static_cast<char16_t>(cp));
-        }
+        AppendUtf16(out, cp);
         i += len;
     }
     return out;

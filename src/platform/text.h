@@ -14,6 +14,11 @@ namespace platform {
 // Latin-1 unit of the same value, so old Latin-1 files stay readable.
 String FromUtf8(std::string_view utf8);
 std::string ToUtf8(const String& text);
+// One step of decoding: the length (1 to 4) of the UTF-8 character at `at` and its code point,
+// or 0 when the bytes there are none (a cut or overlong sequence, a surrogate, past U+10FFFF).
+std::size_t Utf8CharacterAt(std::string_view bytes, std::size_t at, char32_t& cp);
+// Appends a code point as one or two UTF-16 units.
+void AppendUtf16(String& out, char32_t cp);
 
 // Numbers. ToInt/ToFloat read like C atoi/atof in the "C" locale whatever the user's locale is.
 String Str(int value);
