@@ -268,23 +268,31 @@ random_moves() {
 }
 
 # ---- Steering ------------------------------------------------------------------------------
-# Back to the title by Escape (a message that holds Escape back is answered by a click or
-# two), then into the hub. False when the title or the hub never comes.
+# Back to the title by Escape, bounded; false when the title never comes. A message holds
+# Escape back until it is answered; the one on the choice of words that allows no sentence
+# comes back until the choice allows one.
 to_title() {
     local tries
     scan
-    for tries in $(seq 14); do
+    for tries in $(seq 20); do
         [ "$on_title" -eq 1 ] && return 0
         escape
         await_title_or_hub
         check_gone
-        # A message box waits for its answer.
-        [ $((tries % 3)) -eq 0 ] && for p in "640 470" "560 470" "720 470" "640 530"; do
-            # shellcheck disable=SC2086
-            tap $p && sleep 0.2
-        done
+        [ "$tries" -ge 3 ] && [ $((tries % 2)) -eq 1 ] && answer_message
     done
     return 1
+}
+# The message's button; then, with the list scrolled back to its top, the characters' or the
+# actions' group box in turn: within four answers both groups are whole again.
+answers=0
+answer_message() {
+    tap 640 516 && sleep 0.6
+    go 640 384 && xdo click --repeat 15 --delay 20 4
+    sleep 0.3
+    if [ $((answers % 2)) -eq 0 ]; then tap 90 249; else tap 90 130; fi
+    answers=$((answers + 1))
+    sleep 0.3
 }
 to_hub() {
     to_title || return 1
@@ -381,8 +389,8 @@ stray="$(cd "$home" && find . -mindepth 1 ! -path ./Documents ! -path ./Document
 [ -z "$(find "$data" -newer "$marker" | head -n 3)" ] || fail "the data folder changed"
 profiles="$(find "$home/Documents/MirelvanQuibs" -mindepth 1 -maxdepth 1 | wc -l)"
 echo "soak: seed $seed: ${elapsed}s ($((elapsed * 60)) frames at 60 Hz), $moves moves," \
-     "${#visits[@]} screens entered, $starts start(s), $titles titles, $profiles profile" \
-     "folder(s), last start used ${cpu}s of CPU, $shots screenshot(s)"
+     "${#visits[@]} screens entered, $starts start(s), $titles titles, $answers message(s)" \
+     "answered, $profiles profile folder(s), last start used ${cpu}s of CPU, $shots screenshot(s)"
 printf 'soak: screens entered:'; printf '%s\n' "${visits[@]}" | sort | uniq -c |
     awk '{ printf " %s %d", $2, $1 } END { print "" }'
 echo "PASS: random soak, seed $seed"
