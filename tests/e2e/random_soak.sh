@@ -287,6 +287,8 @@ to_title() {
         escape
         await_title_or_hub
         check_gone
+        # Not a click more once the title shows: it would leave it.
+        [ "$on_title" -eq 1 ] && return 0
         [ "$tries" -ge 3 ] && [ $((tries % 2)) -eq 1 ] && answer_message
     done
     return 1
@@ -375,18 +377,19 @@ timeout 20 import -window "$window" "$output/e2e_soak_end.png" 2>/dev/null
 xdo windowsize "$window" 1134 680 || true
 win_w=0
 sleep 0.5
-to_title || { diagnose; fail "Escape did not lead back to the title"; }
-# A key pressed while the title is still coming in is dropped with the switch (a loaded machine
-# makes that longer): Escape again, as a child would, while the title stays.
+# A key pressed while the title is still coming in is dropped with the switch, and a click of
+# the way back may land on the title once it shows: back to the title and Escape again, as a
+# child would.
 for _ in 1 2 3; do
+    to_title || { diagnose; fail "Escape did not lead back to the title"; }
     sleep 0.5
     scan
-    [ "$on_title" -eq 1 ] || break
+    [ "$on_title" -eq 1 ] || continue
     key Escape
     for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null && sleep 0.2; done
     kill -0 "$pid" 2>/dev/null || break
 done
-kill -0 "$pid" 2>/dev/null && { diagnose; fail "three Escapes on the title did not quit it"; }
+kill -0 "$pid" 2>/dev/null && { diagnose; fail "Escape on the title did not quit it"; }
 wait "$pid"
 code=$?
 pid=""
