@@ -44,7 +44,8 @@ trap 'stop_game; rm -rf "$home" "$work" "$launcher_dir"' EXIT
 
 # ---- What the game says --------------------------------------------------------------------
 # The log is read from where the last look stopped, whole lines only. The title is showing when
-# its name is the last of the two screens it leads from and to.
+# its name is the last screen named: the title is left only for the hub, which it names, and a
+# button pressed on the hub in the frame of an Escape names its own screen after the title.
 off=0 on_title=1 titles=0 hubs=0
 scan() {
     local size chunk lines t h last LC_ALL=C
@@ -56,7 +57,7 @@ scan() {
     lines="${chunk%$'\n'*}"
     off=$((off + ${#lines} + 1))
     read -r t h last < <(printf '%s\n' "$lines" | awk '
-        $0 == "ecrantitre" { t++; last = $0 } $0 == "ecranintro" { h++; last = $0 }
+        /^ecran[a-z0-9]+$/ { last = $0 } $0 == "ecrantitre" { t++ } $0 == "ecranintro" { h++ }
         END { print t + 0, h + 0, last }')
     titles=$((titles + t)) hubs=$((hubs + h))
     [ -n "$last" ] && { [ "$last" = ecrantitre ] && on_title=1 || on_title=0; }
