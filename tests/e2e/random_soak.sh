@@ -29,7 +29,7 @@ export MESA_SHADER_CACHE_DISABLE=true
 work="$(mktemp -d)" launcher_dir="$(mktemp -d)"
 launcher="$launcher_dir/launch"
 asan="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=1"
-printf '#!/bin/sh\ncd %q || exit 97\nASAN_OPTIONS=%q exec %q\n' "$work" "$asan" \
+printf '#!/usr/bin/env bash\ncd %q || exit 97\nASAN_OPTIONS=%q exec %q\n' "$work" "$asan" \
     "$(realpath "$game_binary")" >"$launcher"
 chmod +x "$launcher"
 data="$(dirname "$(realpath "$game_binary")")/data"
