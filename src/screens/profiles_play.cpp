@@ -206,13 +206,13 @@ void iEngineProfils::AjouteProfil(bool utiliser) {
         MontreEchec(u"Je n'ai pas pu créer ce profil.");
         return;
     }
-    // The new profile heads the list; the slot it needs is the one after the last row.
+    // The new profile heads the list; the rows move down one slot, a new one at the end if
+    // every slot is taken.
     if (rowCount == static_cast<int>(nameFields.size())) {
         AjouteEmplacement(true);
-    } else {
-        HabilleEmplacement(static_cast<std::size_t>(rowCount), true);
     }
     rowFolders.insert(rowFolders.begin(), nom);
+    rowAdded.insert(rowAdded.begin(), true);
     ++rowCount;
     PlaceLignes();
     nameInput->SetText(NomParDefaut);
@@ -247,6 +247,7 @@ void iEngineProfils::EffaceLigne(int ligne) {
         return;
     }
     rowFolders.erase(rowFolders.begin() + ligne);
+    rowAdded.erase(rowAdded.begin() + ligne);
     --rowCount;
     PlaceLignes();
 }

@@ -164,6 +164,7 @@ int iEngineProfils::OnCreate() {
         rowFolders.insert(rowFolders.begin(), DossierDefaut);
     }
     rowCount = static_cast<int>(rowFolders.size());
+    rowAdded.assign(rowFolders.size(), false);
     for (int i = 0; i < rowCount; ++i) {
         AjouteEmplacement(false);
     }
@@ -234,6 +235,7 @@ void iEngineProfils::PlaceLignes() {
         }
         auto& nom = *nameFields[i];
         AfficheNom(nom, legendes[i]);
+        HabilleEmplacement(i, rowAdded[i]);
         deleteButtons[i]->ghost = rowFolders[i] == DossierDefaut;
         nom.x = nameInput->x;
         nom.y = y + DecalageNom(*deleteButtons[i], nom);

@@ -39,6 +39,8 @@ class iEngineProfils : public iEngineResizable {
     // The folder each row in use stands for (the name field may show it shortened, and shows
     // the default one as "_par défaut_").
     std::vector<String> rowFolders;
+    // Beside rowFolders: whether the row was added on this screen (its "charger" look).
+    std::vector<bool> rowAdded;
     // Room below "retour", which follows it.
     std::shared_ptr<iGuiImage> bottomMargin;
     // "retour" is the inherited backButton.
@@ -63,8 +65,8 @@ class iEngineProfils : public iEngineResizable {
     void AjouteEmplacement(bool ajoute);
     // A slot of a row added on this screen says "charger" and takes another colour when pressed.
     void HabilleEmplacement(std::size_t i, bool ajoute);
-    // The texts of the rows in use from rowFolders, every widget of every row placed again,
-    // the slots past them hidden, then "retour" below the list.
+    // The texts and looks of the rows in use from rowFolders and rowAdded, every widget of
+    // every row placed again, the slots past them hidden, then "retour" below the list.
     void PlaceLignes();
     // The panel's playfield gets the window's letterbox.
     void AjusteListe();

@@ -103,7 +103,10 @@ TEST_F(ProfilesScreenTest, AddUseDeleteTheCurrentProfileAndOpenAGallery) {
     EXPECT_TRUE(fs::is_directory(game + "Max"));
     EXPECT_EQ(Shown(), (Rows{u"Max", u"_par défaut_", u"Ada", u"Bob", u"Léo", u"Zoé"}));
     EXPECT_EQ(screen->nameInput->GetText(), u"nouveau profil");
-    EXPECT_EQ(screen->useButtons.back()->text, u"charger");
+    // The new row says "charger"; the rows made at start keep "utiliser".
+    EXPECT_EQ(screen->useButtons[0]->text, u"charger");
+    EXPECT_EQ(screen->useButtons[1]->text, u"utiliser");
+    EXPECT_EQ(screen->useButtons.back()->text, u"utiliser");
     ExpectAligned();
 
     // "utiliser" beside the field: a taken name gets a free form, which becomes current.
@@ -226,7 +229,8 @@ TEST_F(ProfilesScreenTest, SixHundredProfilesScrollAndStayAlignedAfterDeletesInT
     ClickInList(*screen->addButton);
     EXPECT_EQ(screen->rowCount, 599);
     EXPECT_EQ(screen->nameFields.size(), 601u);
-    EXPECT_EQ(screen->useButtons[598]->text, u"charger");
+    EXPECT_EQ(screen->useButtons[0]->text, u"charger");
+    EXPECT_EQ(screen->useButtons[598]->text, u"utiliser");
     EXPECT_EQ(ListeProfils().size(), 599u);
     ExpectAligned();
 
