@@ -5,10 +5,11 @@
 // start their acts again once they have finished.
 #include <benchmark/benchmark.h>
 
-#include <GLFW/glfw3.h>
 #include <GL/gl.h>
 
 #include <memory>
+
+#include "hidden_gl_window.h"
 
 #include "framework/frame_chain.h"
 #include "framework/shared_assets.h"
@@ -89,17 +90,9 @@ void UneImageDuJeu(benchmark::State& state) {
 }
 
 void UneImageDuJeuOpenGl(benchmark::State& state) {
-    if (glfwInit() != GLFW_TRUE) {
-        state.SkipWithError("no display");
+    GLFWwindow* window = HiddenGlWindow(state);
+    if (window == nullptr)
         return;
-    }
-    glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
-    GLFWwindow* window = glfwCreateWindow(1134, 680, "mesure", nullptr, nullptr);
-    if (window == nullptr) {
-        state.SkipWithError("no OpenGL window");
-        return;
-    }
-    glfwMakeContextCurrent(window);
     {
         const std::unique_ptr<platform::GraphicsDevice> graphics = platform::CreateOpenGlGraphics();
         ImagesDuJeu(state, *graphics, [] { glFinish(); });

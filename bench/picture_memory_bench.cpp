@@ -5,14 +5,13 @@
 // after the drawing, in MiB, and the size of the decoded pixels.
 #include <benchmark/benchmark.h>
 
-#include <GLFW/glfw3.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "hidden_gl_window.h"
 #include "platform/gl_graphics.h"
 #include "platform/graphics.h"
 #include "platform/image.h"
@@ -40,17 +39,9 @@ std::vector<std::string> PictureFiles() {
 }
 
 void ToutesLesImagesUneFois(benchmark::State& state) {
-    if (glfwInit() != GLFW_TRUE) {
-        state.SkipWithError("no display");
+    GLFWwindow* window = HiddenGlWindow(state);
+    if (window == nullptr)
         return;
-    }
-    glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
-    GLFWwindow* window = glfwCreateWindow(1134, 680, "mesure", nullptr, nullptr);
-    if (window == nullptr) {
-        state.SkipWithError("no OpenGL window");
-        return;
-    }
-    glfwMakeContextCurrent(window);
     auto graphics = platform::CreateOpenGlGraphics();
     platform::SetGraphicsDevice(graphics.get());
     const std::vector<std::string> files = PictureFiles();

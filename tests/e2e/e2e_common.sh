@@ -32,15 +32,19 @@ ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" env -u USERPROFILE 
 pid=$!
 # xdotool itself, bounded: a --sync or a query can wait forever on a busy server.
 xdo() { timeout 10 xdotool "$@"; }
-window=""
-for _ in $(seq 100); do
-    window="$(xdo search --pid "$pid" --name '^MirelvanQuibs$' 2>/dev/null | head -n 1)"
-    [ -n "$window" ] && break
-    kill -0 "$pid" 2>/dev/null || fail "the game ended before showing its window"
-    sleep 0.2
-done
-[ -n "$window" ] || fail "no window titled MirelvanQuibs within 20 s"
-timeout 5 xdotool windowfocus --sync "$window" 2>/dev/null
+# The window of the game started as $pid, focused.
+find_window() {
+    window=""
+    for _ in $(seq 100); do
+        window="$(xdo search --pid "$pid" --name '^MirelvanQuibs$' 2>/dev/null | head -n 1)"
+        [ -n "$window" ] && break
+        kill -0 "$pid" 2>/dev/null || fail "the game ended before showing its window"
+        sleep 0.2
+    done
+    [ -n "$window" ] || fail "no window titled MirelvanQuibs within 20 s"
+    timeout 5 xdotool windowfocus --sync "$window" 2>/dev/null
+}
+find_window
 
 # The window point of a canvas point.
 at() {

@@ -91,15 +91,7 @@ restart() {
     pid=$!
     starts=$((starts + 1))
     on_title=1
-    window=""
-    for _ in $(seq 100); do
-        window="$(xdo search --pid "$pid" --name '^MirelvanQuibs$' 2>/dev/null | head -n 1)"
-        [ -n "$window" ] && break
-        kill -0 "$pid" 2>/dev/null || fail "the game ended before showing its window"
-        sleep 0.2
-    done
-    [ -n "$window" ] || fail "no window titled MirelvanQuibs within 20 s"
-    timeout 5 xdotool windowfocus --sync "$window" 2>/dev/null
+    find_window
     win_w=0
     sleep 1
 }
