@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Resident size and frame pacing of the real program, played through its menus under a virtual
 # display: at the title, after the first board of each game, after each of ten boards of the
-# matching and word-order games (the right arrow deals a new board), at the build-a-sentence
-# screen; and the frames presented per second over 20 s at the title and on a board, with 60
+# matching and word-order games (the right arrow deals a new board), after each of ten sentences
+# built and acted out in the build-a-sentence game; and the frames presented per second over 20 s at the title and on a board, with 60
 # updates a second. Frames are counted by a small library loaded before GLFW (swap_counter.c).
 #   memory_figures.sh <mirelvanquibs> [output folder]
 # Run it under xvfb-run -a -s "-screen 0 1280x1024x24" when there is no display.
@@ -19,6 +19,8 @@ cc -O2 -shared -fPIC -o "$output/swap_counter.so" "$here/swap_counter.c" -ldl ||
 export MQ_SWAP_COUNT_FILE="$counter" LD_PRELOAD="$output/swap_counter.so"
 # shellcheck source=tests/e2e/e2e_common.sh
 . "$here/../tests/e2e/e2e_common.sh"
+# shellcheck source=tests/e2e/phrase_common.sh
+. "$here/../tests/e2e/phrase_common.sh"
 unset LD_PRELOAD
 
 rss() { awk '/^VmRSS/ { printf "%.1f", $2 / 1024 }' "/proc/$pid/status"; }
@@ -43,7 +45,7 @@ ten_boards() {
     local first="$1" sizes n
     sizes="$(rss)"
     for n in $(seq $((first + 1)) $((first + 9))); do
-        xdotool key Right && await "fin du tableau" "$n" && sleep "$settle"
+        key_until Right "fin du tableau" "$n" && sleep "$settle"
         sizes="$sizes $(rss)"
     done
     say "$2 boards 1-10 MiB: $sizes"
@@ -54,23 +56,54 @@ say "first three frames presented at ms: $(first_frames)"
 say "title MiB: $(rss)"
 say "title frames/s (60 updates/s) over 20 s: $(rate 20)"
 
-to_setup 1 167 && await "entrée nombre items 1" 1 && sleep 0.3
-click 640 712 && await "fin du tableau" 1 && sleep "$settle"
+await ecrantitre 1 && click_until 640 600 ecranintro 1
+sleep 0.3 && click_until 640 367 ecranchoixdujeu 1
+sleep 0.3 && click_until 640 167 "entrée nombre items 1" 1
+sleep 0.3 && click_until 640 712 engine1 1 && await "fin du tableau" 1 && sleep "$settle"
 say "matching first board MiB: $(rss)"
 say "matching board frames/s (60 updates/s) over 20 s: $(rate 20)"
 ten_boards 1 matching
 
-xdotool key Escape && await ecranintro 2 && sleep 0.5
-click 640 367 && await ecranchoixdujeu 2 && sleep 0.3
-click 640 267 && await "entrée nombre items 2" 1 && sleep 0.3
-click 640 710 && await "fin du tableau" 11 && sleep "$settle"
+key_until Escape ecranintro 2
+sleep 0.5 && click_until 640 367 ecranchoixdujeu 2
+sleep 0.3 && click_until 640 267 "entrée nombre items 2" 1
+sleep 0.3 && click_until 640 710 engine1 2 && await "fin du tableau" 11 && sleep "$settle"
 say "word order first board MiB: $(rss)"
 ten_boards 11 "word order"
 
-xdotool key Escape && await ecranintro 3 && sleep 0.5
-click 640 367 && await ecranchoixdujeu 3 && sleep 0.3
-click 640 367 && await ecranchoixdephrase 1 && sleep "$settle"
+key_until Escape ecranintro 3
+sleep 0.5 && click_until 640 367 ecranchoixdujeu 3
+sleep 0.3 && click_until 640 367 ecranchoixdephrase 1 && await "fin de la banque" 1
+sleep "$settle"
 say "build-a-sentence screen MiB: $(rss)"
+
+# Ten sentences of the child's, each acted out on a terrain of its own, then back to the frame.
+sentences=(
+    "perso_dame_f|po_regarder|perso_monsieur_m"
+    "perso_monsieur_m|p_portersurepaules|perso_petit garcon_m"
+    "perso_petite fille_f|p_poursuivre|perso_dame_f"
+    "perso_petit garcon_m|odm_soulever|deuxmains_gateau_m"
+    "perso_dame_f|a_promener|animal_chien_m"
+    "perso_monsieur_m|oum_lancer|unemain_balle_f|à|perso_petite fille_f"
+    "perso_petite fille_f|i_jouer de la musique"
+    "perso_petit garcon_m|po_regarder|animal_elephant_m"
+    "perso_dame_f|i_cuisiner"
+    "perso_monsieur_m|i_dormir"
+)
+sizes="" n=20 back=1
+for sentence in "${sentences[@]}"; do
+    if [ -n "$(reads)" ]; then
+        c=$(($(changes) + 1))
+        press effacer && await_changes "$c" "the frame emptied"
+    fi
+    IFS='|' read -r -a words <<<"$sentence"
+    for word in "${words[@]}"; do add "$word"; done
+    n=$((n + 1)) back=$((back + 1))
+    press animation && await "fin du tableau" "$n" && sleep "$settle"
+    sizes="$sizes $(rss)"
+    press retour terrain_button && await ecranchoixdephrase "$back"
+done
+say "build-a-sentence acted sentences 1-10 MiB:$sizes"
 
 kill "$pid" 2>/dev/null
 wait "$pid" 2>/dev/null
