@@ -118,36 +118,30 @@ look() {
 }
 # How many times the game printed a debug line (grep's options and pattern).
 count() { grep -c "$@" "$log"; }
+# Waits until the game has printed a debug line n times: the whole line (-x) or a line matching
+# a pattern (-E). A command given after the count is run again every `every` seconds meanwhile,
+# for a press or a key that the screen may not take yet.
+await_count() { # -x|-E line n [every command...]
+    local how=$1 line=$2 n=$3 every=${4:-0} until=$((SECONDS + wait_limit)) next=0 what
+    shift $(($# < 4 ? $# : 4))
+    [ "$how" = -x ] && what="\"$line\"" || what="/$line/"
+    while [ "$(count "$how" -- "$line")" -lt "$n" ]; do
+        kill -0 "$pid" 2>/dev/null || fail "the game ended while awaiting $what $n time(s)"
+        [ "$SECONDS" -lt "$until" ] ||
+            fail "never saw $what $n time(s) within ${wait_limit}s${1:+ of: $*}"
+        if [ $# -gt 0 ] && [ "$SECONDS" -ge "$next" ]; then
+            "$@" && next=$((SECONDS + every))
+        fi
+        sleep 0.1
+    done
+}
 # Waits until the whole debug line has been printed n times.
-await() {
-    local until=$((SECONDS + wait_limit))
-    while [ "$(count -x -- "$1")" -lt "$2" ]; do
-        kill -0 "$pid" 2>/dev/null || fail "the game ended while awaiting \"$1\" $2 time(s)"
-        [ "$SECONDS" -lt "$until" ] || fail "never saw \"$1\" $2 time(s) within ${wait_limit}s"
-        sleep 0.1
-    done
-}
+await() { await_count -x "$1" "$2"; }
 # Waits until a line matching the pattern (-E) has been printed n times.
-await_re() {
-    local until=$((SECONDS + wait_limit))
-    while [ "$(count -E -- "$1")" -lt "$2" ]; do
-        kill -0 "$pid" 2>/dev/null || fail "the game ended while awaiting /$1/ $2 time(s)"
-        [ "$SECONDS" -lt "$until" ] || fail "never saw /$1/ $2 time(s) within ${wait_limit}s"
-        sleep 0.1
-    done
-}
+await_re() { await_count -E "$1" "$2"; }
 # A press that the screen may not take yet (a screen still coming in): pressed again every few
 # seconds until the line it leads to has been printed n times.
-click_until() {
-    local until=$((SECONDS + wait_limit)) next=0
-    while [ "$(count -x -- "$3")" -lt "$4" ]; do
-        kill -0 "$pid" 2>/dev/null || fail "the game ended while awaiting \"$3\" $4 time(s)"
-        [ "$SECONDS" -lt "$until" ] ||
-            fail "never saw \"$3\" $4 time(s) within ${wait_limit}s of pressing $1 $2"
-        [ "$SECONDS" -ge "$next" ] && click "$1" "$2" && next=$((SECONDS + 6))
-        sleep 0.1
-    done
-}
+click_until() { await_count -x "$3" "$4" 6 click "$1" "$2"; }
 # The board as the game last told it: its terrains with their sentences, and each card with
 # its centre, width, status and caption.
 board() {
@@ -157,16 +151,7 @@ board() {
 # A key that the screen may not take yet (input that comes before a screen's first update is
 # dropped by the switch): pressed again every few seconds until the line it leads to has been
 # printed n times.
-key_until() {
-    local until=$((SECONDS + wait_limit)) next=0
-    while [ "$(count -x -- "$2")" -lt "$3" ]; do
-        kill -0 "$pid" 2>/dev/null || fail "the game ended while awaiting \"$2\" $3 time(s)"
-        [ "$SECONDS" -lt "$until" ] ||
-            fail "never saw \"$2\" $3 time(s) within ${wait_limit}s of pressing $1"
-        [ "$SECONDS" -ge "$next" ] && key "$1" && next=$((SECONDS + 5))
-        sleep 0.1
-    done
-}
+key_until() { await_count -x "$2" "$3" 5 key "$1"; }
 # Escape to the title (from the hub or a screen that Escape leads to the hub from), and Escape
 # on the title quits with code 0. n counts the title's lines, the first one at start included.
 quit() {
