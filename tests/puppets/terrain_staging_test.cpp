@@ -70,6 +70,20 @@ class Staging : public ActionTest, public ::testing::WithParamInterface<int> {
         ActionTest::TearDown();
     }
 
+    // A terrain of new puppets, and the game's staging of a sentence on it.
+    static std::shared_ptr<iPlayFieldTerrainAction> TerrainNeuf() {
+        auto t = std::make_shared<iPlayFieldTerrainAction>();
+        t->New();
+        for (auto& p : t->persos) {
+            p = std::make_shared<Pantin>();
+        }
+        return t;
+    }
+    static void Met(const std::shared_ptr<iPlayFieldTerrainAction>& t, StructureAction s) {
+        HabilleLesPersos(t->persos, &s);
+        FabriqueTerrain(nullptr, 0, t, s);
+    }
+
     // One frame drawn; false when a point of it is not a number.
     bool Image(iPlayFieldTerrainAction& t, std::vector<std::size_t>& empreintes) {
         Avance(t);
@@ -293,15 +307,8 @@ TEST_F(Staging, APuppetReusedForTheNextSentenceStartsAfresh) {
         Phrase(u"perso_dame_f", u"i_lever les bras"),
     };
     for (const StructureAction& premiere : avant) {
-        auto t = std::make_shared<iPlayFieldTerrainAction>();
-        t->New();
-        for (auto& p : t->persos) {
-            p = std::make_shared<Pantin>();
-        }
-        const auto stage = [&t](StructureAction s) {
-            HabilleLesPersos(t->persos, &s);
-            FabriqueTerrain(nullptr, 0, t, s);
-        };
+        auto t = TerrainNeuf();
+        const auto stage = [&t](const StructureAction& s) { Met(t, s); };
         StructureAction s = premiere;
         s.ObjetDonneLance1 = u"unemain_balle_f";
         stage(s);
@@ -369,15 +376,8 @@ TEST_F(Staging, AnObjectOnATableStaysClearOfWhoStandsInTheRoom) {
 // A second noun group that throws at a third person stands at its own place in the room, clear
 // of the subject, even on puppets that walked out of the room in the sentence before.
 TEST_F(Staging, AThrowerOfTheSecondNounGroupStandsInTheRoomApartFromTheOthers) {
-    auto t = std::make_shared<iPlayFieldTerrainAction>();
-    t->New();
-    for (auto& p : t->persos) {
-        p = std::make_shared<Pantin>();
-    }
-    const auto stage = [&t](StructureAction s) {
-        HabilleLesPersos(t->persos, &s);
-        FabriqueTerrain(nullptr, 0, t, s);
-    };
+    auto t = TerrainNeuf();
+    const auto stage = [&t](const StructureAction& s) { Met(t, s); };
     std::mt19937 alea(20261209);
     for (int k = 0; k < 40; ++k) {
         platform::SetSeed(static_cast<std::int64_t>(alea()));

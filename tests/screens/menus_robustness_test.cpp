@@ -37,6 +37,14 @@ namespace fs = std::filesystem;
 class MenusRobustness : public MenusAppTest {
   protected:
     std::string Game() const { return platform::ToUtf8(platform::GameFolder()); }
+    // A fresh profiles screen, entered as the hub enters it.
+    std::shared_ptr<iEngineProfils> OuvreProfils() {
+        auto profils = std::make_shared<iEngineProfils>();
+        profils->Create();
+        ecranprofils = profils;
+        Entre(profils);
+        return profils;
+    }
     // The debug lines printed from now on.
     std::vector<String>& Lines() {
         platform::SetPrintSink([this](const String& line) { lines.push_back(line); });
@@ -143,10 +151,7 @@ TEST_F(MenusRobustness, OddFoldersAndFilesOfAParent) {
 // logo.
 TEST_F(MenusRobustness, ProfilesScreenAsAParentUsesIt) {
     ASSERT_TRUE(CreeProfil(u"Zoé"));
-    auto profils = std::make_shared<iEngineProfils>();
-    profils->Create();
-    ecranprofils = profils;
-    Entre(profils);
+    auto profils = OuvreProfils();
     profils->nameInput->SetText(u"");
     Click(*profils->nameInput);
     for (char16_t c : String(u"Marie-Léonie")) {
@@ -183,10 +188,7 @@ TEST_F(MenusRobustness, ProfilesScreenAsAParentUsesIt) {
     for (int i = 0; i < 30; ++i) {
         fs::create_directory(Game() + "p" + std::to_string(100 + i));
     }
-    profils = std::make_shared<iEngineProfils>();
-    profils->Create();
-    ecranprofils = profils;
-    Entre(profils);
+    profils = OuvreProfils();
     auto& glissiere = *profils->scrollBox->sliderV;
     glissiere.value = static_cast<float>(glissiere.maximum);
     Step(2);
@@ -279,10 +281,7 @@ TEST_F(MenusRobustness, EverySwitchNamesTheScreen) {
 // Every text the menus show writes a no-break space before "?", "!", ":" and ";".
 TEST_F(MenusRobustness, EveryTextHasFrenchTypography) {
     ASSERT_TRUE(CreeProfil(u"Zoé"));
-    auto profils = std::make_shared<iEngineProfils>();
-    profils->Create();
-    ecranprofils = profils;
-    Entre(profils);
+    auto profils = OuvreProfils();
     Click(*profils->deleteButtons[1], 12);
     ASSERT_TRUE(MessageAffiche(*profils->confirmBox));
     std::vector<std::shared_ptr<iEngine>> ecrans = {ecrantitre,    ecranintro,   ecranoptions1,
