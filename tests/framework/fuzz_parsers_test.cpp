@@ -1,6 +1,6 @@
 // Random mutations of settings files and font descriptions, from a fixed seed: the readers must
-// neither crash nor break their own rules on damaged input. Each run is bounded in time.
-#include <chrono>
+// neither crash nor break their own rules on damaged input. Each test makes a fixed number of
+// runs: the same texts on any machine, about a second under the sanitizers.
 #include <cstdint>
 #include <random>
 
@@ -13,8 +13,6 @@
 #include "platform/graphics.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 const char* const SkinSeed = "// skin\n"
                              "slider.image = !bar.png\n"
@@ -43,11 +41,11 @@ TEST(FuzzParsers, SettingsReaderKeepsItsRulesOnDamagedText) {
     std::vector<String> seeds = {platform::FromUtf8(SkinSeed)};
     for (const auto& file : CorpusFiles("settings"))
         seeds.push_back(platform::FromUtf8(std::string(file.begin(), file.end())));
-    const auto start = Clock::now();
-    int runs = 0;
-    for (; runs < 3000 && !RunOutOfTime(start, 1.5); ++runs) {
+    const int runs = 1000;
+    int withKeys = 0;
+    for (int run = 0; run < runs; ++run) {
         iConfig config;
-        config.Parse(mutator.Mutate(seeds[static_cast<std::size_t>(runs) % seeds.size()]));
+        config.Parse(mutator.Mutate(seeds[static_cast<std::size_t>(run) % seeds.size()]));
         for (const String& line : config.lines) {
             ASSERT_FALSE(line.empty());
             ASSERT_GT(line.front(), 32);
@@ -55,9 +53,11 @@ TEST(FuzzParsers, SettingsReaderKeepsItsRulesOnDamagedText) {
             ASSERT_EQ(line.find(u"//"), String::npos);
             ASSERT_EQ(line.find(u'\''), String::npos);
         }
+        bool anyKey = false;
         for (const String& key : Keys) {
             // What HasKey finds, the getters find, and the other way round.
             const bool has = config.HasKey(key);
+            anyKey = anyKey || has;
             const String value = config.GetString(key, u"\x01");
             if (platform::Trim(key) == key) {
                 ASSERT_EQ(has, value != u"\x01") << platform::ToUtf8(key);
@@ -71,10 +71,12 @@ TEST(FuzzParsers, SettingsReaderKeepsItsRulesOnDamagedText) {
                     ASSERT_TRUE(numbers.empty());
                 }
             }
-            config.HasKeyPrefix(key, runs % 2 == 0);
+            config.HasKeyPrefix(key, run % 2 == 0);
         }
+        withKeys += anyKey;
     }
-    EXPECT_GT(runs, 100);
+    // The damage leaves many keys readable: the getters see values, not only empty files.
+    EXPECT_GT(withKeys, runs / 4) << withKeys;
 }
 
 TEST(FuzzParsers, FontLoadersSurviveDamagedDescriptions) {
@@ -96,11 +98,11 @@ TEST(FuzzParsers, FontLoadersSurviveDamagedDescriptions) {
         everyUnit.push_back(static_cast<char16_t>(code));
 
     Mutator mutator(1234);
-    const auto start = Clock::now();
-    int runs = 0;
-    for (; runs < 600 && !RunOutOfTime(start, 3.0); ++runs) {
+    const int runs = 250;
+    int withGlyphs = 0;
+    for (int run = 0; run < runs; ++run) {
         const String description =
-            mutator.Mutate(seeds[static_cast<std::size_t>(runs) % seeds.size()]);
+            mutator.Mutate(seeds[static_cast<std::size_t>(run) % seeds.size()]);
         fixture::WriteText(folder / "fonts_z.txt", platform::ToUtf8(description));
         const auto font = iBitmapFont::New(path);
 
@@ -127,7 +129,9 @@ TEST(FuzzParsers, FontLoadersSurviveDamagedDescriptions) {
         font->DrawText(everyUnit, 5, 5, 0.5f, 2.0f);
         platform::Flush();
         ASSERT_EQ(static_cast<int>(graphics.commands.size()), withImage);
+        withGlyphs += withImage > 0;
     }
     platform::SetGraphicsDevice(nullptr);
-    EXPECT_GT(runs, 50);
+    // The damage leaves many descriptions readable: glyphs are cut and drawn, not only refused.
+    EXPECT_GT(withGlyphs, runs / 4) << withGlyphs;
 }

@@ -3,7 +3,6 @@
 // readers of outside data: each run must neither crash nor break the reader's own rules. The
 // seeds are the real files kept in tests/fuzz/corpus, which the libFuzzer targets start from too.
 #include <algorithm>
-#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -120,10 +119,4 @@ inline std::vector<std::vector<std::uint8_t>> CorpusFiles(const std::string& rea
         files.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
     return files;
-}
-
-// True once the run has lasted longer than seconds.
-inline bool RunOutOfTime(std::chrono::steady_clock::time_point start, double seconds) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() >
-           seconds;
 }

@@ -275,7 +275,7 @@ TEST_F(GalleryTest, TheCardTextShrinksOnlyAsMuchAsItMust) {
 
 // Damaged copies of the kept "phrases.txt", from a fixed seed, read as the gallery reads them:
 // each name's sentence is one line, and its card holds it whole, at a size that still reads.
-// Bounded in time, so it stays quick under the sanitizers.
+// A fixed number of runs: the same lists on any machine.
 TEST_F(GalleryTest, DamagedSentenceListsKeepEveryCardWhole) {
     iPlayFieldGalerie& galerie = Ouvre();
     iGuiTextField& champ = *galerie.legende->legende;
@@ -285,10 +285,10 @@ TEST_F(GalleryTest, DamagedSentenceListsKeepEveryCardWhole) {
     ASSERT_FALSE(seeds.empty());
     const std::string fichier = platform::ToUtf8(dossierprofil) + "phrases.txt";
     Mutator mutator(20261206);
-    const auto start = std::chrono::steady_clock::now();
-    int runs = 0, found = 0;
-    for (; runs < 1000 && !RunOutOfTime(start, 2.0); ++runs) {
-        const auto octets = mutator.MutateBytes(seeds[static_cast<std::size_t>(runs) % seeds.size()]);
+    const int runs = 300;
+    int found = 0;
+    for (int run = 0; run < runs; ++run) {
+        const auto octets = mutator.MutateBytes(seeds[static_cast<std::size_t>(run) % seeds.size()]);
         Ecrit("phrases.txt", -1, std::string(octets.begin(), octets.end()));
         const String texte = LitListeDesPhrases(dossierprofil);
         for (const String& ligne : platform::Split(texte, u"\n")) {
@@ -310,6 +310,5 @@ TEST_F(GalleryTest, DamagedSentenceListsKeepEveryCardWhole) {
             }
         }
     }
-    EXPECT_GT(runs, 50);
-    EXPECT_GT(found, runs);
+    EXPECT_GT(found, runs) << found;
 }
