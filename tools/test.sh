@@ -23,13 +23,12 @@ if ! locale -a 2>/dev/null | grep -qiE '^fr_FR\.utf-?8$' && command -v localedef
 fi
 
 export ALSOFT_DRIVERS=null
-# Mesa's software renderer keeps rasteriser threads alive at exit; LeakSanitizer's end-of-run
-# check sometimes crashes on them under load. Rendering on the calling thread avoids that.
-export LP_NUM_THREADS=${LP_NUM_THREADS:-0}
-# Its shader cache writes from a thread of its own, which LeakSanitizer's end-of-run check, under
-# load, now and then crashes on; the tests gain nothing from the cache.
-export MESA_SHADER_CACHE_DISABLE=${MESA_SHADER_CACHE_DISABLE:-true}
-export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
+# GCC 12's sanitizer runtime intercepts __tls_get_addr and takes some of the thread-local blocks
+# that shared libraries (the OpenGL driver among them) allocate for a header of an old C library
+# layout; LeakSanitizer's end-of-run check then reads a bogus range and dies ("Tracer caught
+# signal 11") after the test itself passed. Without that interception the leak check still
+# covers everything else. Options a caller sets come after ours, so they win.
+export ASAN_OPTIONS="detect_leaks=1:intercept_tls_get_addr=0${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 # The system's GL and X libraries keep a few allocations until exit; ours must not.
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$root/tools/lsan.supp:print_suppressions=0}
