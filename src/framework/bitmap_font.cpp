@@ -34,7 +34,68 @@ String FolderPrefix(const String& path) {
     return slash == String::npos ? String() : path.substr(0, slash) + u"/";
 }
 
+// The characters beyond Latin-1 that the fonts hold, at their Windows-1252 places.
+struct ExtraGlyph {
+    char16_t unit;
+    int code;
+    const char16_t* standIn;
+};
+constexpr ExtraGlyph ExtraGlyphs[] = {{u'\u2019', 0x92, u"'"},
+                                      {u'\u0152', 0x8C, u"OE"},
+                                      {u'\u0153', 0x9C, u"oe"},
+                                      {u'\u2026', 0x85, u"..."}};
+
+const ExtraGlyph* FindExtra(char16_t unit) {
+    for (const ExtraGlyph& extra : ExtraGlyphs)
+        if (extra.unit == unit)
+            return &extra;
+    return nullptr;
+}
+
 } // namespace
+
+int iBitmapFont::GlyphCode(char16_t unit) {
+    if (unit < GlyphCount)
+        return unit;
+    const ExtraGlyph* extra = FindExtra(unit);
+    return extra ? extra->code : -1;
+}
+
+const char16_t* iBitmapFont::StandIn(char16_t unit) {
+    const ExtraGlyph* extra = FindExtra(unit);
+    return extra ? extra->standIn : nullptr;
+}
+
+bool iBitmapFont::Missing(int code) const { return !images[static_cast<std::size_t>(code)]; }
+
+bool iBitmapFont::HasGlyph(char16_t unit) const {
+    const int code = GlyphCode(unit);
+    if (code < 0)
+        return false;
+    const char16_t* standIn = StandIn(unit);
+    if (standIn && Missing(code)) {
+        for (const char16_t* c = standIn; *c; ++c)
+            if (!images[static_cast<std::size_t>(*c)])
+                return false;
+        return true;
+    }
+    return images[static_cast<std::size_t>(code)] != nullptr;
+}
+
+template <class Step> void iBitmapFont::ForEachGlyph(const String& text, Step step) const {
+    for (const char16_t unit : text) {
+        const int code = GlyphCode(unit);
+        if (code < 0)
+            continue;
+        const char16_t* standIn = StandIn(unit);
+        if (standIn && Missing(code)) {
+            for (const char16_t* c = standIn; *c; ++c)
+                step(static_cast<std::size_t>(*c));
+        } else {
+            step(static_cast<std::size_t>(code));
+        }
+    }
+}
 
 std::shared_ptr<iBitmapFont> iBitmapFont::New(const String& path) {
     auto font = std::make_shared<iBitmapFont>();
@@ -123,26 +184,22 @@ void iBitmapFont::LoadChars(const String& path, const iConfig& config) {
 
 void iBitmapFont::DrawText(const String& text, float x, float y, float scaleX, float scaleY) const {
     float pen = x;
-    for (const char16_t unit : text) {
-        if (unit >= GlyphCount)
-            continue;
-        const std::size_t code = unit;
+    ForEachGlyph(text, [&](std::size_t code) {
         if (images[code]) {
             platform::DrawImageTransformed(
                 images[code], pen + static_cast<float>(xOffset[code]) * scaleX,
                 y + static_cast<float>(yOffset[code]) * scaleY, 0.0f, scaleX, scaleY, 0);
         }
         pen += static_cast<float>(static_cast<std::int64_t>(advance[code]) + spacing) * scaleX;
-    }
+    });
 }
 
 float iBitmapFont::TextWidth(const String& text, float scale) const {
     // Summed as an integer like the pen's steps; wide enough that no description overflows it.
     std::int64_t width = 0;
-    for (const char16_t unit : text) {
-        if (unit < GlyphCount)
-            width += static_cast<std::int64_t>(advance[unit]) + spacing;
-    }
+    ForEachGlyph(text, [&](std::size_t code) {
+        width += static_cast<std::int64_t>(advance[code]) + spacing;
+    });
     return static_cast<float>(width) * scale;
 }
 

@@ -92,10 +92,11 @@ bool iGuiInput::Focused() const {
 }
 
 bool iGuiInput::Accepts(int c) const {
-    if (c < 32 || c > LastCode) {
+    // Beyond Latin-1, what the font can draw too ("œ", the typographic apostrophe).
+    if (c < 32 || c > 0xFFFF) {
         return false;
     }
-    if (c != 32 && !font->images[static_cast<std::size_t>(c)]) {
+    if (c != 32 && !font->HasGlyph(static_cast<char16_t>(c))) {
         return false;
     }
     if (maxChar != 0) {

@@ -34,6 +34,28 @@ StringList WordWrap(const iBitmapFont* font, int maxWidth, const String& text) {
     return result;
 }
 
+String CutWithEllipsis(const iBitmapFont* font, float maxWidth, const String& text) {
+    if (!font || font->TextWidth(text) < maxWidth) {
+        return text;
+    }
+    const String ellipsis = u"\u2026";
+    std::size_t kept = text.size();
+    String cut;
+    do {
+        --kept;
+        // A character written as two units stays whole.
+        if (kept > 0 && text[kept] >= 0xDC00 && text[kept] < 0xE000) {
+            --kept;
+        }
+        cut = text.substr(0, kept);
+        while (!cut.empty() && (cut.back() == u' ' || cut.back() == u'\u00A0')) {
+            cut.pop_back();
+        }
+        cut += ellipsis;
+    } while (kept > 0 && font->TextWidth(cut) >= maxWidth);
+    return cut;
+}
+
 int iGuiTextField::OnCreate() {
     exclusive = false;
     return 0;

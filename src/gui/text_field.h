@@ -16,6 +16,9 @@ using StringList = std::vector<String>;
 // feeds. Lines ended by the width keep one trailing space; lines ended by a line feed are
 // trimmed. A word wider than maxWidth stands alone on its line. Never empty for an empty text.
 StringList WordWrap(const iBitmapFont* font, int maxWidth, const String& text);
+// The text whole when it is narrower than maxWidth, else its longest start that is, with "…"
+// after it. Without a font the text is whole.
+String CutWithEllipsis(const iBitmapFont* font, float maxWidth, const String& text);
 
 class iGuiTextField : public iGuiObject {
   public:

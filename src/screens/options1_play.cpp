@@ -80,8 +80,7 @@ void iEngineOptions1::Quitte() {
         platform::Print(u"on vient d'écrire Prefs1");
     } else {
         platform::Warn(u"Impossible d'écrire " + dossierprofil + u"preferences");
-        MontreMessage(*MessageEchec, u"Je n'ai pas pu enregistrer les choix de ce profil. Ils "
-                                     u"restent valables jusqu'à la fin de la partie.\n");
+        MontreMessage(*MessageEchec, MessageEchecEnregistrement);
         return;
     }
     RetourAuHub();

@@ -28,6 +28,13 @@ constexpr int EcartLignes = 20;
 // Wrapping width of the example sentence, less when it would run past the canvas' right edge.
 constexpr float LargeurExemple = 1000;
 constexpr float MargeDroite = 12;
+// The relatives' row, whose heading is the widest beside a column of boxes, and the least
+// room kept between a heading and that column.
+constexpr char16_t TitreQue[] =
+    u"relatives en «\u00A0que\u00A0» / «\u00A0sur lequel/laquelle\u00A0»";
+constexpr float BoutonQueX = 52;
+constexpr int EcartTitreQue = 28;
+constexpr float EcartColonne = 20;
 
 constexpr CouleursBouton CouleursTroisEtats = {{43, 66, 97}, {240, 250, 230}, {240, 250, 230}};
 constexpr CouleursBouton CouleursExemple = {{247, 194, 92}, {240, 250, 230}, {240, 250, 230}};
@@ -109,20 +116,26 @@ int iEngineOptions1::OnCreate() {
     TexteRenversableGN2 = titre(u"complément du patient renversable", 28);
     BoutonPassive = troisEtats(passiveok, 44, 0);
     TextePassive = titre(u"phrases passives et assimilées", 28);
-    CasePassiveEnchassee = caseACocher(120, nullptr, 0);
-    TextePassiveEnchassee = titre(u"passive enchâssée", 4);
-    // The second column of boxes keeps 40 clear of the widest label of the first column, not
-    // only of the first row's.
     const auto largeur = [](const char16_t* texte) {
         return fontoregano30 ? fontoregano30->TextWidth(texte, 1.0f) : 0.0f;
     };
+    // The first column of boxes stands 120 right of this heading, and clear of the longer
+    // heading of the relatives' row, whose guillemets take room.
+    const float finQue = BoutonQueX + BoutonPassive->Width() + EcartTitreQue + largeur(TitreQue);
+    const float colonne = TextePassive->x + TextePassive->Width() + 120;
+    CasePassiveEnchassee = caseACocher(
+        120 + static_cast<int>(std::ceil(std::max(0.0f, finQue + EcartColonne - colonne))), nullptr,
+        0);
+    TextePassiveEnchassee = titre(u"passive enchâssée", 4);
+    // The second column of boxes keeps 40 clear of the widest label of the first column, not
+    // only of the first row's.
     const float debord = std::max({largeur(u"passive enchâssée"), largeur(u"ordre = verbe-sujet"),
                                    largeur(u"accent mis sur l'agent")}) -
                          largeur(u"passive enchâssée");
     CasePassiveFin = caseACocher(40 + static_cast<int>(std::ceil(debord)), nullptr, 0);
     TextePassiveFin = titre(u"passive en fin de phrase", 4);
-    BoutonQue = troisEtats(queok, 52, 0);
-    TexteQue = titre(u"relatives en  ''que'' / ''sur lequel/laquelle''", 28);
+    BoutonQue = troisEtats(queok, BoutonQueX, 0);
+    TexteQue = titre(TitreQue, EcartTitreQue);
     CaseOrdreVerbeSujet = caseACocher(0, CasePassiveEnchassee.get(), BoutonQue->y);
     TexteOrdreVerbeSujet = titre(u"ordre = verbe-sujet", 4);
     CaseOrdreSujetVerbe = caseACocher(0, CasePassiveFin.get(), BoutonQue->y);

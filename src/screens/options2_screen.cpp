@@ -75,7 +75,7 @@ void iEngineOptions2::BasculeCases() {
     }
 }
 
-void iEngineOptions2::Quitte(bool garde) {
+void iEngineOptions2::Quitte(bool enregistre) {
     const PhrasesPossibles possibles = VerifiePhrasesPossibles();
     if (!possibles.phrases) {
         platform::Print(u"aucune phrase possible");
@@ -85,13 +85,19 @@ void iEngineOptions2::Quitte(bool garde) {
     }
     // A choice that allows sentences is kept, with or without variations. The default profile
     // starts from the game's own choices every time, so it keeps nothing.
-    if (garde && !ProfilParDefautCourant() && !EcritPreferences()) {
+    const bool garde = !enregistre || ProfilParDefautCourant() || EcritPreferences();
+    if (!garde) {
         platform::Warn(u"erreur : impossible d'écrire " + dossierprofil + u"preferences");
     }
+    // Both are told when both happen: the hub follows either.
+    String message = garde ? u"" : MessageEchecEnregistrement;
     if (!possibles.variations) {
         platform::Print(u"pas de variations possibles");
+        message += garde ? MessagePasDeVariation : u"\n" + String(MessagePasDeVariation);
+    }
+    if (!message.empty()) {
         leaveAfterMessage = true;
-        MontreMessage(*messageBox, MessagePasDeVariation);
+        MontreMessage(*messageBox, message);
         return;
     }
     VaVersEcranAnnonce(ecranintro);

@@ -93,9 +93,9 @@ class iEngineOptions2 : public iEngineMenuDecore {
     // its whole group).
     void BasculeCases();
     // "retour" or Escape: the choice is checked, and the screen left when it allows a game;
-    // otherwise the message says why. "retour" keeps the choice in the profile (garde), Escape
-    // leaves it in memory only.
-    void Quitte(bool garde);
+    // otherwise the message says why. "retour" keeps the choice in the profile (enregistre),
+    // Escape leaves it in memory only; a choice that could not be kept is told before the hub.
+    void Quitte(bool enregistre);
 };
 
 // Whether each group's box is on; not saved.

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "framework/bitmap_font.h"
 #include "framework/frame_chain.h"
 #include "platform/diag.h"
 #include "platform/files.h"
@@ -47,6 +48,16 @@ bool NomDeDossierSur(const String& nom) {
         return false;
     }
     return std::none_of(nom.begin(), nom.end(), EstInterdit);
+}
+
+// The text as the stand-ins of the glyphs beyond Latin-1 spell it.
+String CommeLatin1(const String& texte) {
+    String lu;
+    for (const char16_t c : texte) {
+        const char16_t* remplacant = iBitmapFont::StandIn(c);
+        lu += remplacant ? String(remplacant) : String(1, c);
+    }
+    return lu;
 }
 
 // The row text of the default profile stands for its folder.
@@ -140,7 +151,8 @@ String NomAfficheProfil(const String& dossier) {
     // fonts cannot draw, and spaces at either end.
     String affiche = dossier;
     for (char16_t& c : affiche) {
-        const bool visible = c >= 0x20 && c <= 0xFF && !EstControle(c) && c != 0xA0 && c != 0xAD;
+        const bool visible =
+            !EstControle(c) && iBitmapFont::GlyphCode(c) >= 0 && c != 0xA0 && c != 0xAD;
         if (!visible) {
             c = u'?';
         }
@@ -156,15 +168,18 @@ String NomAfficheProfil(const String& dossier) {
 
 std::vector<String> LegendesProfils(const std::vector<String>& dossiers) {
     std::vector<String> legendes;
+    // Compared as a font without the glyphs beyond Latin-1 draws them: "l’école" may then read
+    // "l'école".
+    std::vector<String> lus;
     for (const String& dossier : dossiers) {
         const String legende = NomAfficheProfil(dossier);
         String unique = legende;
         // Two folders that still look alike are numbered in the order of the list.
-        for (int n = 2; std::find(legendes.begin(), legendes.end(), unique) != legendes.end();
-             ++n) {
+        for (int n = 2; std::find(lus.begin(), lus.end(), CommeLatin1(unique)) != lus.end(); ++n) {
             unique = legende + u" (" + platform::Str(n) + u")";
         }
         legendes.push_back(unique);
+        lus.push_back(CommeLatin1(unique));
     }
     return legendes;
 }

@@ -52,32 +52,47 @@ void MontreQuestion(MessageBox& boite, bool montree) {
 // The question keeps clear of the panel's rounded sides, between the title band and the buttons.
 constexpr float MargeQuestion = 60;
 constexpr float HautQuestion = 130;
+// The smallest scale at which the question still reads.
 constexpr float EchelleQuestionMin = 0.6f;
-// A longer name is cut in the question: the row beside it shows it whole.
-constexpr std::size_t NomQuestionMax = 60;
 
-// The row's caption.
-String NomQuestion(const String& nom) {
-    return nom.size() > NomQuestionMax ? nom.substr(0, NomQuestionMax) + u"..." : nom;
-}
-
-// The question wrapped within the panel, made smaller while it does not fit
-// above the buttons.
-void PoseQuestion(MessageBox& boite, const String& question) {
+// The question about the profile shown as nom, wrapped within the panel and made smaller while
+// it does not fit above the buttons; a name that does not fit even then is cut, with "…".
+void PoseQuestion(MessageBox& boite, const String& nom) {
     iGuiTextField& message = *boite.message;
-    message.SetText(question);
-    message.SetCentred(false);
+    const iBitmapFont* police = message.font.get();
     const float largeur = boite.Width() - 2 * MargeQuestion;
     const auto& bouton = *boite.bouton1;
     const float place = bouton.y - static_cast<float>(bouton.handleY) * bouton.scaleY - 20 -
                         (boite.y + HautQuestion);
+    // Every line within the width, and all of them above the buttons.
+    const auto tient = [&](const String& question, float echelle) {
+        if (!police) {
+            return true;
+        }
+        const float ligneMax = std::floor(largeur / echelle);
+        const StringList lignes = WordWrap(police, static_cast<int>(ligneMax), question);
+        for (const String& ligne : lignes) {
+            if (police->TextWidth(platform::Trim(ligne)) >= ligneMax) {
+                return false;
+            }
+        }
+        return static_cast<float>(lignes.size()) * police->height * echelle <= place;
+    };
+    String question = QuestionEffacer(nom);
     float echelle = 1.0f;
-    std::size_t lignes = WordWrap(message.font.get(), static_cast<int>(largeur), question).size();
-    while (message.font && static_cast<float>(lignes) * message.font->height * echelle > place &&
-           echelle > EchelleQuestionMin) {
-        echelle -= 0.05f;
-        lignes = WordWrap(message.font.get(), static_cast<int>(largeur / echelle), question).size();
+    while (!tient(question, echelle) && echelle > EchelleQuestionMin) {
+        echelle = std::max(EchelleQuestionMin, echelle - 0.05f);
     }
+    for (std::size_t garde = nom.size(); !tient(question, echelle) && garde > 0;) {
+        --garde;
+        // A character written as two units stays whole.
+        if (garde > 0 && nom[garde] >= 0xDC00 && nom[garde] < 0xE000) {
+            --garde;
+        }
+        question = QuestionEffacer(platform::Trim(nom.substr(0, garde)) + u"\u2026");
+    }
+    message.SetText(question);
+    message.SetCentred(false);
     message.scaleX = echelle;
     message.scaleY = echelle;
     message.SetWidth(std::floor(largeur / echelle));
@@ -85,7 +100,9 @@ void PoseQuestion(MessageBox& boite, const String& question) {
     message.SetHandle(0, 0);
     message.x = boite.x + MargeQuestion;
     const float hauteur =
-        message.font ? static_cast<float>(lignes) * message.font->height * echelle : 0.0f;
+        police ? static_cast<float>(WordWrap(police, message.width, question).size()) *
+                     police->height * echelle
+               : 0.0f;
     message.y = boite.y + HautQuestion + std::max(0.0f, (place - hauteur) / 2);
 }
 
@@ -169,10 +186,9 @@ void iEngineProfils::Lignes() {
             // The default profile stays.
             if (rowFolders[ligne] != DossierDefaut) {
                 rowToDelete = i;
-                const String question = QuestionEffacer(NomQuestion(nameFields[ligne]->text));
-                PoseQuestion(*confirmBox, question);
+                PoseQuestion(*confirmBox, LegendesProfils(rowFolders)[ligne]);
                 MontreQuestion(*confirmBox, true);
-                platform::Print(u"question : " + question);
+                platform::Print(u"question : " + confirmBox->message->text);
             }
         } else if (useButtons[ligne]->ClickedScrolled(*scrollBox)) {
             dossierprofil = CheminProfil(rowFolders[ligne]);
@@ -203,7 +219,7 @@ void iEngineProfils::AjouteProfil(bool utiliser) {
     const String nom = ProposeNomProfil(nameInput->GetText());
     if (!CreeProfil(nom)) {
         platform::Warn(u"erreur : impossible de créer le dossier " + platform::GameFolder() + nom);
-        MontreEchec(u"Je n'ai pas pu créer ce profil.");
+        MontreEchec(MessageEchecCreation);
         return;
     }
     // The new profile heads the list; the rows move down one slot, a new one at the end if
@@ -243,7 +259,7 @@ void iEngineProfils::EffaceLigne(int ligne) {
     if (!efface && platform::IsRealFolder(platform::GameFolder() + dossier)) {
         platform::Warn(u"erreur : impossible d'effacer le dossier " + platform::GameFolder() +
                        dossier);
-        MontreEchec(u"Je n'ai pas pu effacer ce profil.");
+        MontreEchec(MessageEchecEffacement);
         return;
     }
     rowFolders.erase(rowFolders.begin() + ligne);

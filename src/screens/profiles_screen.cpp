@@ -30,6 +30,10 @@ constexpr float SaisieY = 150;
 constexpr float LargeurNom = 350;
 constexpr int EcartBoutons = 8;
 constexpr float EcartLignes = 24;
+// A row is never closer than this to the buttons of the row above, however small its name.
+constexpr float EcartBoutonsMin = 4;
+// The smallest scale at which a name still reads.
+constexpr float EchelleNomMin = 0.7f;
 // "retour" sits this far below the top of the last row, or this far above the panel's bottom.
 constexpr float RetourSousLaLigne = 72;
 constexpr float RetourMarge = 16;
@@ -71,20 +75,27 @@ void Place(iGuiButton2& bouton, float x, float y) {
 }
 
 // A name wraps at spaces within the field; a word too wide for it (a folder named outside the
-// game) shrinks the whole name until that word fits, rather than run under the buttons.
+// game) shrinks the whole name until that word fits, rather than run under the buttons, but
+// never below a size that still reads: a word still too wide is cut there, with "…".
 void AfficheNom(iGuiTextField& champ, const String& nom) {
-    champ.SetText(nom);
-    champ.lines.reset();
+    const std::vector<String> mots = platform::Split(nom, u" ");
     float mot = 0;
     if (champ.font) {
-        for (const String& morceau : platform::Split(nom, u" ")) {
+        for (const String& morceau : mots) {
             mot = std::max(mot, champ.font->TextWidth(morceau, 1.0f));
         }
     }
-    const float echelle = mot > LargeurNom ? LargeurNom / mot : 1.0f;
+    const float echelle = mot > LargeurNom ? std::max(EchelleNomMin, LargeurNom / mot) : 1.0f;
+    const float largeur = std::floor(LargeurNom / echelle);
+    std::vector<String> coupes;
+    for (const String& morceau : mots) {
+        coupes.push_back(CutWithEllipsis(champ.font.get(), largeur, morceau));
+    }
+    champ.SetText(platform::Join(coupes, u" "));
+    champ.lines.reset();
     champ.scaleX = echelle;
     champ.scaleY = echelle;
-    champ.SetWidth(std::ceil(LargeurNom / echelle));
+    champ.SetWidth(largeur);
 }
 
 float HauteurAffichee(const iGuiTextField& champ) { return champ.Height() * champ.scaleY; }
@@ -242,7 +253,8 @@ void iEngineProfils::PlaceLignes() {
         Place(*deleteButtons[i], addButton->x, y);
         Place(*useButtons[i], useNewButton->x, y);
         Place(*galleryButtons[i], useButtons[i]->x + useButtons[i]->Width() + EcartBoutons, y);
-        y += HauteurAffichee(nom) + EcartLignes;
+        y += std::max(HauteurAffichee(nom) + EcartLignes,
+                      deleteButtons[i]->Height() + EcartBoutonsMin);
     }
     PlaceSousLaListe();
 }

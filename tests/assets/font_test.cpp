@@ -1,7 +1,7 @@
 // The generated bitmap fonts, read by the game's own loader (which drops every broken record):
-// every printable Latin-1 code has its glyph, every glyph picture lies on the one page without
-// bleeding into a neighbour, and the screens built around these fonts keep their texts inside
-// their boxes.
+// every printable Latin-1 code and the French characters beyond it have their glyphs, every glyph
+// picture lies on the one page without bleeding into a neighbour, and the screens built around
+// these fonts keep their texts inside their boxes.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -20,7 +20,13 @@ std::shared_ptr<iBitmapFont> LoadFont(const std::string& name) {
     return iBitmapFont::New(platform::FromUtf8((DataFolder() / (name + ".txt")).string()));
 }
 
-bool Printable(int code) { return (code >= 32 && code <= 126) || (code >= 160 && code <= 255); }
+// Latin-1's printable codes, and the places of the French characters beyond Latin-1.
+bool Printable(int code) {
+    for (const char16_t beyond : std::u16string(u"\u2019\u0153\u0152\u2026"))
+        if (iBitmapFont::GlyphCode(beyond) == code)
+            return true;
+    return (code >= 32 && code <= 126) || (code >= 160 && code <= 255);
+}
 
 class FontTest : public ::testing::TestWithParam<const char*> {
   protected:

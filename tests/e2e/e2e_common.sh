@@ -2,7 +2,8 @@
 # What the end-to-end plays share: the real program started with a temporary home, its window
 # found by its process, presses and drags on the 1280 by 768 canvas letterboxed in the window,
 # screenshots, the window resized under a screen, and waits on the debug lines the game prints.
-# Sourced by the play scripts, which set `game`, `output` and `log` first.
+# Sourced by the play scripts, which set `game`, `output` and `log` first (and may define
+# `prepare_home`, run in the new home before the game starts).
 #
 # Every wait is bounded, a loaded machine included: a debug line is awaited for up to
 # MQ_E2E_WAIT seconds (30 by default), each call to xdotool or import for a few seconds. A
@@ -27,6 +28,8 @@ fail() {
 trap 'stop_game; rm -rf "$home"' EXIT
 trap 'echo "FAIL: stopped from outside (after ${SECONDS}s)"; exit 1' TERM INT
 mkdir -p "$output"
+# A play may fill the home first, as a parent would by hand before starting the game.
+if declare -F prepare_home >/dev/null; then prepare_home || fail "could not prepare the home"; fi
 ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" env -u USERPROFILE HOME="$home" \
     "$game" >"$log" 2>&1 &
 pid=$!

@@ -1,6 +1,7 @@
 // Bitmap fonts: both loaders and their file naming, broken records, measuring and drawing
-// (through the recording graphics device). That spaces and units above 255 draw nothing and
-// that the width is the sum of the advances is the damaged-description runs' business.
+// (through the recording graphics device), the characters beyond Latin-1. That spaces and other
+// units above 255 draw nothing and that the width is the sum of the advances is the
+// damaged-description runs' business.
 #include <gtest/gtest.h>
 
 #include "fixture_files.h"
@@ -160,4 +161,43 @@ TEST_F(BitmapFontTest, ADescriptionWithoutFolderFindsItsPagesInTheDataFolder) {
     const auto font = iBitmapFont::New(u"fonts_r.txt");
     ASSERT_TRUE(font->images[65]);
     EXPECT_FLOAT_EQ(font->height, 9.0f);
+}
+
+// The few characters beyond Latin-1 that French needs draw from the control codes' places
+// (Windows-1252's), or, in a font without them, as their Latin-1 stand-ins.
+TEST_F(BitmapFontTest, FrenchCharactersBeyondLatinOneDrawFromTheirPlacesOrAsStandIns) {
+    fixture::WritePng(folder / "fonts_f_0.png", 64, 16, {{0, 0, 4, 10}, {10, 0, 6, 10}});
+    const String with = Description("fonts_f.txt", "loader=bitmap\nbitmaps=1\n"
+                                                   "39,0,0,3,0,0,0,4,10\n"   // '
+                                                   "111,0,0,5,0,10,0,6,10\n" // o
+                                                   "101,0,0,4,0,10,0,6,10\n" // e
+                                                   "146,0,0,2,0,0,0,4,10\n"  // ’
+                                                   "156,0,0,9,0,10,0,6,10\n" // œ
+                                                   "32,0,0,3\n");
+    const auto font = iBitmapFont::New(with);
+    EXPECT_FLOAT_EQ(font->TextWidth(u"l\u2019\u0153"), 11.0f);
+    EXPECT_TRUE(font->HasGlyph(u'\u2019') && font->HasGlyph(u'\u0153'));
+    // Not "?", not nothing: the typographic apostrophe is drawn with its own glyph.
+    font->DrawText(u"\u2019\u0153", 0, 0);
+    platform::Flush();
+    ASSERT_EQ(graphics.commands.size(), 2u);
+    EXPECT_FLOAT_EQ(graphics.commands[1].points[0], 2.0f);
+    EXPECT_EQ(iBitmapFont::GlyphCode(u'\u0153'), 0x9C);
+    EXPECT_EQ(iBitmapFont::GlyphCode(u'\u0152'), 0x8C);
+    EXPECT_EQ(iBitmapFont::GlyphCode(u'\u2026'), 0x85);
+    EXPECT_EQ(iBitmapFont::GlyphCode(u'\u20AC'), -1);
+
+    // Without them: "'" and "oe"; "OE" and "..." have no glyphs here, so draw nothing.
+    fixture::WritePng(folder / "fonts_g_0.png", 64, 16, {{0, 0, 4, 10}, {10, 0, 6, 10}});
+    const auto plain = iBitmapFont::New(Description("fonts_g.txt", "loader=bitmap\nbitmaps=1\n"
+                                                                   "39,0,0,3,0,0,0,4,10\n"
+                                                                   "111,0,0,5,0,10,0,6,10\n"
+                                                                   "101,0,0,4,0,10,0,6,10\n"));
+    EXPECT_FLOAT_EQ(plain->TextWidth(u"\u2019\u0153"), plain->TextWidth(u"'oe"));
+    EXPECT_TRUE(plain->HasGlyph(u'\u2019') && plain->HasGlyph(u'\u0153'));
+    EXPECT_FALSE(plain->HasGlyph(u'\u0152') || plain->HasGlyph(u'\u2026'));
+    graphics.commands.clear();
+    plain->DrawText(u"\u0153", 0, 0);
+    platform::Flush();
+    EXPECT_EQ(graphics.commands.size(), 2u);
 }

@@ -90,6 +90,12 @@ TEST_F(InputTest, OnlyCodesTheFontCanDrawAreTaken) {
     font->images[233] = Solid(10, 20, u"glyphe");
     Type(233);
     EXPECT_EQ(input->GetText(), u" é");
+    // "œ" in a font that draws it only as "oe", then "’" with a glyph of its own: both kept as
+    // typed. ("Œ" above had neither glyph nor "O" and "E".)
+    Type(0x0153);
+    font->images[0x92] = Solid(4, 20, u"glyphe");
+    Type(0x2019);
+    EXPECT_EQ(input->GetText(), u" é\u0153\u2019");
 }
 
 TEST_F(InputTest, CursorBlinksTwentyShownTwentyOneHidden) {

@@ -59,6 +59,8 @@ class MenusRobustness : public MenusAppTest {
             out.push_back(field->text);
         } else if (auto* button = dynamic_cast<iGuiButton*>(&widget)) {
             out.push_back(button->text);
+        } else if (auto* input = dynamic_cast<iGuiInput*>(&widget)) {
+            out.push_back(input->text);
         }
         if (iList4* children = widget.ChildList()) {
             for (int i = 0; i < children->Count(); ++i) {
@@ -145,10 +147,10 @@ TEST_F(MenusRobustness, OddFoldersAndFilesOfAParent) {
     EXPECT_EQ(espaces, platform::Trim(espaces));
 }
 
-// Typed in one go, a name keeps every letter; the question names the profile, greys nothing
-// but the default profile's "effacer", and is answered "Annuler" when the screen is left, so the
-// next visit starts without it. The list's end shows "retour" whole, the slider clear of the
-// logo.
+// Typed in one go, a name keeps every letter, "œ" and "’" too; the question names the profile,
+// greys nothing but the default profile's "effacer", and is answered "Annuler" when the screen is
+// left, so the next visit starts without it. The list's end shows "retour" whole, the slider clear
+// of the logo.
 TEST_F(MenusRobustness, ProfilesScreenAsAParentUsesIt) {
     ASSERT_TRUE(CreeProfil(u"Zoé"));
     auto profils = OuvreProfils();
@@ -161,6 +163,14 @@ TEST_F(MenusRobustness, ProfilesScreenAsAParentUsesIt) {
     EXPECT_EQ(profils->nameInput->GetText(), u"Marie-Léonie");
     Click(*profils->addButton, 12);
     EXPECT_TRUE(fs::is_directory(Game() + "Marie-Léonie"));
+    // The ligature and the typographic apostrophe are kept as typed, in the folder's name too.
+    profils->nameInput->SetText(u"");
+    for (char16_t c : String(u"C\u0153ur d\u2019Œdipe")) {
+        platform::Input().Type(c);
+    }
+    Step();
+    Click(*profils->addButton, 12);
+    EXPECT_TRUE(fs::is_directory(Game() + "Cœur d’Œdipe"));
 
     for (int i = 0; i < profils->rowCount; ++i) {
         const auto ligne = static_cast<std::size_t>(i);
@@ -278,7 +288,9 @@ TEST_F(MenusRobustness, EverySwitchNamesTheScreen) {
     attend(u"ecranintro");
 }
 
-// Every text the menus show writes a no-break space before "?", "!", ":" and ";".
+// Every text the menus show, their messages included, in French typography: a no-break space
+// before "?", "!", ":" and ";" and inside « », which are the only quotes; no doubled space; a
+// comma before "donc".
 TEST_F(MenusRobustness, EveryTextHasFrenchTypography) {
     ASSERT_TRUE(CreeProfil(u"Zoé"));
     auto profils = OuvreProfils();
@@ -290,17 +302,37 @@ TEST_F(MenusRobustness, EveryTextHasFrenchTypography) {
     ecrans.push_back(Open<iEngineNombreItems1>());
     ecrans.push_back(Open<iEngineNombreItems2>());
     ecrans.push_back(Open<iEngineGalerie>());
-    std::vector<String> textes = {MessagePasDePhrase, MessagePasDeVariation};
+    std::vector<String> textes = {MessagePasDePhrase,         MessagePasDeVariation,
+                                  MessageEchecEnregistrement, MessageEchecCreation,
+                                  MessageEchecEffacement,     QuestionEffacer(u"Zoé")};
+    for (int etat = 0; etat < 3; ++etat) {
+        ecranoptions1->BoutonCod->SetState(etat);
+        textes.push_back(ecranoptions1->BoutonCod->text);
+    }
     for (const auto& ecran : ecrans) {
         const auto t = Texts(*ecran);
         textes.insert(textes.end(), t.begin(), t.end());
     }
     EXPECT_GT(textes.size(), 100u);
     for (const String& texte : textes) {
+        SCOPED_TRACE(platform::ToUtf8(texte));
         for (std::size_t i = 0; i < texte.size(); ++i) {
-            if (String(u"?!:;").find(texte[i]) != String::npos) {
-                EXPECT_TRUE(i > 0 && texte[i - 1] == u'\u00A0') << platform::ToUtf8(texte);
+            const char16_t c = texte[i];
+            const bool avant = i > 0 && texte[i - 1] == u'\u00A0';
+            const bool apres = i + 1 < texte.size() && texte[i + 1] == u'\u00A0';
+            if (String(u"?!:;»").find(c) != String::npos) {
+                EXPECT_TRUE(avant) << "no no-break space before unit " << i;
             }
+            if (c == u'«') {
+                EXPECT_TRUE(apres) << "no no-break space after unit " << i;
+            }
+            EXPECT_EQ(String(u"\"\u201C\u201D").find(c), String::npos) << "a quote at " << i;
+        }
+        EXPECT_EQ(texte.find(u"''"), String::npos) << "doubled apostrophes";
+        EXPECT_EQ(texte.find(u"  "), String::npos) << "a doubled space";
+        for (auto donc = texte.find(u" donc "); donc != String::npos;
+             donc = texte.find(u" donc ", donc + 1)) {
+            EXPECT_TRUE(donc > 0 && texte[donc - 1] == u',') << "no comma before \"donc\"";
         }
     }
 }

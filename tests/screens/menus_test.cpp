@@ -221,6 +221,41 @@ TEST_F(Menus, LeavingOptionsTwoChecksTheWordsAndKeepsThemInTheProfile) {
     EXPECT_FALSE(std::filesystem::exists(platform::ToUtf8(dossierprofil) + "preferences"));
 }
 
+// A profile whose choices cannot be kept (a folder named "preferences" in the way, the profile's
+// folder removed): "retour" says so, as options screen 1 does, and the hub comes after
+// "D'accord" with the choices still in memory; without variations either, both are said.
+TEST_F(Menus, OptionsTwoTellsChoicesItCouldNotKeep) {
+    options = Open<iEngineOptions2>();
+    ASSERT_TRUE(CreeProfil(u"Léa"));
+    dossierprofil = CheminProfil(u"Léa");
+    const std::string dossier = platform::ToUtf8(dossierprofil);
+    std::filesystem::create_directory(dossier + "preferences");
+    ClicListe(*options->couleursBoxes[0]);
+    ClicListe(*options->backButton, 12);
+    ExpectMessage(*options->messageBox, MessageEchecEnregistrement);
+    EXPECT_EQ(CurrentScene, options);
+    Click(*options->messageBox->bouton1, 12);
+    EXPECT_EQ(CurrentScene, ecranintro);
+    EXPECT_FALSE(CouleursCoches[0]);
+    EXPECT_TRUE(std::filesystem::is_directory(dossier + "preferences"));
+
+    NouvelEcran = true;
+    SwitchScene(options);
+    Step();
+    std::filesystem::remove_all(dossier);
+    ClicListe(*options->persosGroupBox);
+    ClicListe(*options->persosBoxes[2]);
+    ClicListe(*options->actionsGroupBox);
+    ClicListe(*options->intransitifsBoxes[6]);
+    ClicListe(*options->backButton, 12);
+    const String lesDeux = MessageEchecEnregistrement + (u"\n" + String(MessagePasDeVariation));
+    ExpectMessage(*options->messageBox, lesDeux.c_str());
+    EXPECT_FALSE(variationspossibles);
+    Click(*options->messageBox->bouton1, 12);
+    EXPECT_EQ(CurrentScene, ecranintro);
+    EXPECT_FALSE(std::filesystem::exists(dossier));
+}
+
 TEST_F(Menus, TheGameModeScreenStartsOnlyTheGamesTheWordsAllow) {
     auto mode = Open<iEngineChoixDuMode>();
     const auto presse = [&](iGuiButton2& bouton) {

@@ -44,10 +44,24 @@ TEST_F(Options1Test, EachEntryShowsTheOptionGlobalsAndEverythingFitsTheCanvas) {
     for (const auto& [box, oui] : ecran().Cases) {
         EXPECT_EQ(box->checkState, 1);
     }
+    std::vector<iGuiObject*> montres;
     for (auto w = ecran().decor->CurrentPageList()->First(); w;
          w = ecran().decor->CurrentPageList()->Next()) {
         EXPECT_TRUE(w->status != 1 || (w->Left() >= 0 && w->Left() + w->Width() <= 1280 &&
                                        w->Top() + w->Height() <= 768));
+        if (w->status == 1) {
+            montres.push_back(w.get());
+        }
+    }
+    // No heading runs into the boxes beside it, whatever its quotes.
+    for (std::size_t i = 0; i < montres.size(); ++i) {
+        for (std::size_t j = i + 1; j < montres.size(); ++j) {
+            const iGuiObject& a = *montres[i];
+            const iGuiObject& b = *montres[j];
+            EXPECT_TRUE(a.Left() + a.Width() <= b.Left() || b.Left() + b.Width() <= a.Left() ||
+                        a.Top() + a.Height() <= b.Top() || b.Top() + b.Height() <= a.Top())
+                << i << " meets " << j;
+        }
     }
 
     // Another profile's values, whatever the widgets showed before.

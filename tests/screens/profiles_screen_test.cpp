@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "framework/bitmap_font.h"
 #include "gui/button_variants.h"
 #include "gui/input.h"
 #include "gui/message_box.h"
@@ -63,6 +64,9 @@ class ProfilesScreenTest : public MenuTest {
         return static_cast<std::size_t>(std::find(rows.begin(), rows.end(), text) - rows.begin());
     }
     static bool Asks(const MessageBox& box) { return box.status == 1 && box.bouton1->status == 1; }
+    // A widget's top and bottom edges as drawn, in the coordinates of its list.
+    static float Top(const iGuiObject& w) { return w.y - static_cast<float>(w.handleY) * w.scaleY; }
+    static float Bottom(const iGuiObject& w) { return Top(w) + w.Height(); }
 
     // Every row in use under the one above it, its four widgets on one line (a short name on
     // the line of the captions), the free slots hidden, "retour" below the last row.
@@ -83,7 +87,7 @@ class ProfilesScreenTest : public MenuTest {
                 ASSERT_TRUE(name.x == s.nameInput->x && buttons[0]->x == s.addButton->x &&
                             buttons[1]->x == s.useNewButton->x &&
                             buttons[2]->x == buttons[1]->x + buttons[1]->Width() + 8);
-                y += name.Height() * name.scaleY + 24;
+                y += std::max(name.Height() * name.scaleY + 24, buttons[0]->Height() + 4);
             }
         }
         EXPECT_GE(s.backButton->y, s.deleteButtons[s.rowCount - 1]->y + 72);
@@ -198,6 +202,72 @@ TEST_F(ProfilesScreenTest, AReadOnlyGameFolderLosesNothingAndEachFailureSaysSo) 
     Click(*screen->confirmBox->bouton1, 12);
     EXPECT_FALSE(fs::exists(game + "Zoé"));
     EXPECT_EQ(std::distance(fs::directory_iterator(game), {}), 1);
+}
+
+// Long one-word names of folders made outside the game: every row keeps its name inside its
+// 350 pixels at a size that reads, cut with "…" where even that is too wide, and starts below
+// the buttons of the row above; the delete question stays inside its panel, above its buttons,
+// the name cut where it would not.
+TEST_F(ProfilesScreenTest, LongOneWordNamesStayInsideTheirRowsAndTheDeleteQuestion) {
+    std::string accents;
+    for (int i = 0; i < 127; ++i) {
+        accents += "é";
+    }
+    const std::string prenoms = "Marie-Ève-Éléonore-Hélène-Gaëlle-Bénédicte-Clémentine-Françoise-"
+                                "Geneviève-Anne-Sophie";
+    // "ôtre" comes after the "é"s in the listing: their row is not the last.
+    Start(0, {accents, prenoms, "Zoé", "Jean Hippolyte Maximilien de la Tour d'Auvergne-Lauraguais",
+              "ôtre"});
+    const auto& s = *screen;
+    ASSERT_EQ(s.rowCount, 6);
+    ASSERT_EQ(s.rowFolders[5], u"ôtre");
+    for (std::size_t i = 0; i < 6; ++i) {
+        const auto& name = *s.nameFields[i];
+        const iBitmapFont& font = *name.font;
+        SCOPED_TRACE(platform::ToUtf8(name.text));
+        EXPECT_GE(name.scaleY, 0.7f);
+        const StringList lines = WordWrap(&font, name.width, name.text);
+        for (const String& line : lines) {
+            EXPECT_LE(font.TextWidth(platform::Trim(line), name.scaleX), 350.0f);
+        }
+        const float bottom =
+            std::max(name.y + static_cast<float>(lines.size()) * font.height * name.scaleY,
+                     Bottom(*s.deleteButtons[i]));
+        if (i + 1 < 6) {
+            EXPECT_GE(Top(*s.deleteButtons[i + 1]), bottom);
+            EXPECT_GE(s.nameFields[i + 1]->y, bottom);
+        }
+    }
+    const auto rowOf = [&s](const std::string& folder) {
+        const auto at =
+            std::find(s.rowFolders.begin(), s.rowFolders.end(), platform::FromUtf8(folder));
+        return static_cast<std::size_t>(at - s.rowFolders.begin());
+    };
+    EXPECT_TRUE(platform::EndsWith(s.nameFields[rowOf(accents)]->text, u"\u2026"));
+    EXPECT_EQ(s.nameFields[rowOf("Zoé")]->scaleY, 1.0f);
+
+    for (const std::string& folder : {accents, prenoms}) {
+        ClickInList(*s.deleteButtons[rowOf(folder)]);
+        ASSERT_TRUE(Asks(*s.confirmBox));
+        const MessageBox& box = *s.confirmBox;
+        const iGuiTextField& question = *box.message;
+        SCOPED_TRACE(platform::ToUtf8(question.text));
+        EXPECT_TRUE(platform::StartsWith(question.text,
+                                         u"Souhaitez-vous vraiment effacer le profil «\u00A0"));
+        EXPECT_TRUE(platform::EndsWith(question.text, u"\u00A0»\u00A0?"));
+        EXPECT_GE(question.scaleY, 0.6f);
+        const StringList lines = WordWrap(question.font.get(), question.width, question.text);
+        for (const String& line : lines) {
+            EXPECT_GE(question.x, box.x);
+            EXPECT_LE(question.x + question.font->TextWidth(platform::Trim(line), question.scaleX),
+                      box.x + box.Width());
+        }
+        EXPECT_LE(question.y +
+                      static_cast<float>(lines.size()) * question.font->height * question.scaleY,
+                  Top(*box.bouton1));
+        Click(*box.bouton2, 12);
+    }
+    EXPECT_EQ(ListeProfils().size(), 6u);
 }
 
 TEST_F(ProfilesScreenTest, SixHundredProfilesScrollAndStayAlignedAfterDeletesInTheMiddle) {

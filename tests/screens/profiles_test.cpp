@@ -61,3 +61,33 @@ TEST_F(Profiles, ProposedNamesAreFreeAndNeverRepeat) {
                            ProposeNomProfil(u"nouveau profil")));
     EXPECT_NE(ProposeNomProfil(NomAfficheDefaut), NomAfficheDefaut);
 }
+
+// Folders named outside the game with the typographic apostrophe or the oe ligature keep their
+// names, are shown with those characters (not "?"), and never read like another folder's name,
+// even in a font that draws them as "'" and "oe".
+TEST_F(Profiles, TypographicApostropheAndLigaturesShowAsWritten) {
+    for (const char* nom : {"l'\xC3\xA9"
+                            "cole",
+                            "l\xE2\x80\x99\xC3\xA9"
+                            "cole",
+                            "C\xC5\x93ur", "\xC5\x92uvre", "Coeur"}) {
+        fs::create_directory(game + nom);
+    }
+    const std::vector<String> dossiers = ListeProfils();
+    ASSERT_EQ(dossiers.size(), 6u);
+    std::set<String> vus;
+    for (const String& legende : LegendesProfils(dossiers)) {
+        std::string lu = platform::ToUtf8(legende);
+        EXPECT_EQ(lu.find('?'), std::string::npos) << lu;
+        for (const auto& [mot, remplacant] :
+             {std::pair{"\xE2\x80\x99", "'"}, {"\xC5\x93", "oe"}, {"\xC5\x92", "OE"}}) {
+            for (auto at = lu.find(mot); at != std::string::npos; at = lu.find(mot)) {
+                lu.replace(at, std::string(mot).size(), remplacant);
+            }
+        }
+        EXPECT_TRUE(vus.insert(platform::FromUtf8(lu)).second) << lu;
+    }
+    EXPECT_EQ(NomAfficheProfil(u"l\u2019école"), u"l\u2019école");
+    EXPECT_EQ(NomAfficheProfil(u"C\u0153ur"), u"C\u0153ur");
+    EXPECT_EQ(CheminProfil(u"C\u0153ur"), platform::GameFolder() + u"C\u0153ur/");
+}

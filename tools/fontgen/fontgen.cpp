@@ -1,6 +1,6 @@
-// Bitmap-font generator: rasterises every printable Latin-1 glyph of a font file with FreeType
-// onto one page picture (white, coverage in alpha) and writes the description file the game's
-// bitmap-font loader reads.
+// Bitmap-font generator: rasterises every printable Latin-1 glyph of a font file, and the few
+// French characters beyond it (see ExtraCodes), with FreeType onto one page picture (white,
+// coverage in alpha) and writes the description file the game's bitmap-font loader reads.
 //
 //   mq_fontgen --font FILE --size PX --name NAME --out DIR --page WxH [--layout big|small]
 //              [--fallback FILE]
@@ -93,14 +93,32 @@ Options ParseArguments(int argc, char** argv) {
 // ---------------------------------------------------------------------------------------------
 // Rasterising
 
-// The printable Latin-1 codes: 32-126 and 160-255 (191 codes).
+// The characters beyond Latin-1 that French texts and typed names need, at the places
+// Windows-1252 gives them among the control codes 128-159 (the game's loader maps them there).
+struct ExtraCode {
+    int code;
+    unsigned long character;
+};
+constexpr ExtraCode ExtraCodes[] = {{0x85, 0x2026}, {0x8C, 0x152}, {0x92, 0x2019}, {0x9C, 0x153}};
+
+// The printable Latin-1 codes, 32-126 and 160-255, and the extra ones (195 codes).
 std::vector<int> PrintableCodes() {
     std::vector<int> codes;
     for (int c = 32; c <= 126; ++c)
         codes.push_back(c);
+    for (const ExtraCode& extra : ExtraCodes)
+        codes.push_back(extra.code);
     for (int c = 160; c <= 255; ++c)
         codes.push_back(c);
     return codes;
+}
+
+// The character a glyph code stands for.
+unsigned long CharacterOf(int code) {
+    for (const ExtraCode& extra : ExtraCodes)
+        if (extra.code == code)
+            return extra.character;
+    return static_cast<unsigned long>(code);
 }
 
 struct Glyph {
@@ -149,13 +167,13 @@ Face Rasterise(const std::string& path, int size, const std::string& fallbackPat
     Face result;
     for (int code : PrintableCodes()) {
         FT_Face face = main;
-        FT_UInt index = FT_Get_Char_Index(face, static_cast<FT_ULong>(code));
+        FT_UInt index = FT_Get_Char_Index(face, CharacterOf(code));
         // The no-break space may be missing from a font: it is a space all the same.
         if (index == 0 && code == 160)
             index = FT_Get_Char_Index(face, 32);
         if (index == 0 && fallback) {
             face = fallback;
-            index = FT_Get_Char_Index(face, static_cast<FT_ULong>(code));
+            index = FT_Get_Char_Index(face, CharacterOf(code));
         }
         if (index == 0)
             Fail("font " + path + " has no glyph for code " + std::to_string(code));
@@ -475,8 +493,8 @@ void WriteDescription(const Face& face, const Options& options, const std::strin
 // The numbers the game relies on: every code present, spaces without pictures, every
 // rectangle one full cell high, on the page, not overlapping another.
 void Verify(const Face& face, int pageWidth, int pageHeight) {
-    if (face.glyphs.size() != 191)
-        Fail("expected 191 glyphs");
+    if (face.glyphs.size() != PrintableCodes().size())
+        Fail("expected " + std::to_string(PrintableCodes().size()) + " glyphs");
     for (const Glyph& g : face.glyphs) {
         // Only the spaces and the soft hyphen may be blank.
         bool space = g.code == 32 || g.code == 160;
