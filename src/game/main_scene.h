@@ -147,6 +147,9 @@ class iEngineSceneGlobale : public iEngineEtiq, public PuppetStagingHost, public
 
     // --- Building a board (main_scene_board.cpp) ---
     void FabriqueTableau();
+    // Every sentence card of the board in one print size: the largest in which each of their
+    // sentences fits its card.
+    void EcritLesCartesEnUneTaille();
 
     // --- The word-order game (main_scene_word_order.cpp) ---
 

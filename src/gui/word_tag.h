@@ -72,9 +72,8 @@ class iGuiEtiquette : public iGuiImage {
     // changed its form ("à" read as "au") keeps its card's margins.
     void AjusteALaLegende();
 
-    // A caption whose lines, `largeur` wide, run taller than `hauteur` is written in the
-    // smaller font instead; the card keeps its size.
-    void AjusteLegendeA(float largeur, float hauteur, const std::shared_ptr<iBitmapFont>& petite);
+    // The caption written in another font, wrapped again at its width; the card keeps its size.
+    void EcritLegendeEn(const std::shared_ptr<iBitmapFont>& font);
 
     // Width at the resting scale (echelle), whatever pop or drag is under way.
     float LargeurAuRepos() const;
@@ -92,3 +91,10 @@ class iGuiEtiquette : public iGuiImage {
 
 // A list of cards as the scenes keep them: a slot may be empty until the scene fills it.
 using ListeEtiquettes = std::vector<std::shared_ptr<iGuiEtiquette>>;
+
+// The first of the fonts (largest first) in which every text, wrapped `largeur` wide, keeps its
+// lines within `largeur` and `hauteur`; the last one when none does. Fonts that did not load
+// (no line height) are passed over; none when no font loaded.
+std::shared_ptr<iBitmapFont> PoliceCommune(const std::vector<std::shared_ptr<iBitmapFont>>& polices,
+                                           const std::vector<String>& textes, float largeur,
+                                           float hauteur);
