@@ -1,6 +1,7 @@
 // The build-a-sentence game played with injected drags and clicks: the frame, the caption forms,
 // the next-word offers under several option sets, "voir l'animation", the export, and a resize
 // made while another screen was current.
+#include <algorithm>
 #include <fstream>
 
 #include "framework/bitmap_font.h"
@@ -268,11 +269,19 @@ TEST_F(PhraseTest, LongSentencesWrapAndEveryWordStaysInReach) {
     dansLeCadre();
     // Longer still: a second row, read after the first.
     Append({u"qui", u"ouodm_tenir", u"deuxmains_paquet-cadeau_m", u"rouge"});
-    EXPECT_EQ(std::tuple(Slot(0).y, Slot(16).y), std::tuple(44.0f, 112.0f));
+    EXPECT_EQ(std::tuple(Slot(0).y, Slot(16).y),
+              std::tuple(iEngineEtiq::RangeeHauteY, iEngineEtiq::RangeeBasseY));
     dansLeCadre();
+    // Both rows start at one x.
+    int premierBas = 0;
+    while (Slot(premierBas).y == iEngineEtiq::RangeeHauteY) {
+        ++premierBas;
+    }
+    EXPECT_FLOAT_EQ(Slot(premierBas).x - Slot(premierBas).LargeurAuRepos() / 2,
+                    Slot(0).x - Slot(0).LargeurAuRepos() / 2);
     // Let go right of the upper row, a word ends that row; taken out again, the rows close up.
     int dernierHaut = 0;
-    while (Slot(dernierHaut + 1).y == 44.0f) {
+    while (Slot(dernierHaut + 1).y == iEngineEtiq::RangeeHauteY) {
         ++dernierHaut;
     }
     Drag(Bank(u"jaune").x, Bank(u"jaune").y, 1270, 40);
@@ -298,6 +307,89 @@ TEST_F(PhraseTest, LongSentencesWrapAndEveryWordStaysInReach) {
     const iGuiEtiquette& dernier = Slot(18);
     DragSlot(18, 640, 400);
     EXPECT_EQ(scene->nombrePlacees, 18) << dernier.x;
+}
+
+// Nineteen of the widest words with the narrowest among them: the two rows start at one x inside
+// the frame's border, every card keeps at least half of itself in sight (the narrow one all of
+// itself, caption included), and a press on the middle of what shows of a card takes that card.
+TEST_F(PhraseTest, ACrowdedFrameKeepsEveryCardInSightAndWithinReach) {
+    for (int i = 0; i < 19; ++i) {
+        Append({i == 11 ? u"à" : u"i_jouer de la musique"});
+    }
+    ASSERT_EQ(scene->nombrePlacees, 19);
+    // The last word's pop over.
+    Step(30);
+    const iList4& page = *scene->decor->guiPages[0];
+    struct Vue {
+        float gauche, droite;
+    };
+    std::vector<Vue> enVue;
+    for (int k = 0; k < 19; ++k) {
+        const iGuiEtiquette& mot = Slot(k);
+        const float w = mot.LargeurAuRepos();
+        const float haut = mot.y - mot.Height() / 2;
+        // Inside the frame's border (its dashed line runs at y 26 and 150, x 18 and 1262).
+        EXPECT_TRUE(haut >= 26 && haut + mot.Height() <= 150 && mot.x - w / 2 >= 18 &&
+                    mot.x + w / 2 <= 1262)
+            << k << " at " << mot.x << ", " << mot.y;
+        EXPECT_TRUE(mot.y == iEngineEtiq::RangeeHauteY || mot.y == iEngineEtiq::RangeeBasseY);
+        // What the cards drawn over it leave of it: the widest stretch in sight.
+        std::vector<Vue> dessus;
+        for (int j = 0; j < 19; ++j) {
+            const iGuiEtiquette& autre = Slot(j);
+            if (j != k && autre.y == mot.y && page.IndexOf(&autre) > page.IndexOf(&mot)) {
+                dessus.push_back({autre.x - autre.LargeurAuRepos() / 2,
+                                  autre.x + autre.LargeurAuRepos() / 2});
+            }
+            // Each caption drawn over its own card.
+            if (j == k) {
+                EXPECT_GT(page.IndexOf(autre.legende.get()), page.IndexOf(&autre));
+            }
+        }
+        std::sort(dessus.begin(), dessus.end(),
+                  [](const Vue& a, const Vue& b) { return a.gauche < b.gauche; });
+        Vue meilleure{0, 0};
+        float depuis = mot.x - w / 2;
+        for (const Vue& d : dessus) {
+            if (d.gauche - depuis > meilleure.droite - meilleure.gauche) {
+                meilleure = {depuis, std::min(d.gauche, mot.x + w / 2)};
+            }
+            depuis = std::max(depuis, d.droite);
+        }
+        if (mot.x + w / 2 - depuis > meilleure.droite - meilleure.gauche) {
+            meilleure = {depuis, mot.x + w / 2};
+        }
+        const float vue = meilleure.droite - meilleure.gauche;
+        EXPECT_GE(vue, w / 2) << k;
+        if (mot.texte == u"à") {
+            EXPECT_FLOAT_EQ(vue, w);
+        }
+        enVue.push_back(meilleure);
+    }
+    // Rows start at one x.
+    for (int k = 1; k < 19; ++k) {
+        if (Slot(k).y != Slot(k - 1).y) {
+            EXPECT_FLOAT_EQ(Slot(k).x - Slot(k).LargeurAuRepos() / 2,
+                            Slot(0).x - Slot(0).LargeurAuRepos() / 2);
+        }
+    }
+    // A press in the middle of what shows of a card is on that card, before any other.
+    for (int k = 0; k < 19; ++k) {
+        PointOnCanvas((enVue[k].gauche + enVue[k].droite) / 2, Slot(k).y);
+        int prise = -1;
+        for (int j = 0; j < 19 && prise < 0; ++j) {
+            prise = Slot(j).EstTouchee() ? j : -1;
+        }
+        EXPECT_EQ(prise, k);
+    }
+    // So the narrow word is taken out by what shows of it.
+    int a = 0;
+    while (Slot(a).texte != u"à") {
+        ++a;
+    }
+    Drag((enVue[a].gauche + enVue[a].droite) / 2, Slot(a).y, 640, 400);
+    EXPECT_EQ(scene->nombrePlacees, 18);
+    EXPECT_EQ(Reads(true).find(u"à"), String::npos);
 }
 
 // The markers that tell a toy elephant from a real one stay on the bank's cards; the sentence
