@@ -231,6 +231,10 @@ void iEngineSceneGlobale::FabriqueTableau() {
         tag.verrouillee = false;
     }
     nombreetiqact = np;
+    // Joins the scene's playfields, over all the others, only while its box shows.
+    playfieldEchec->DisableClear();
+    boiteEchec->Create(Toile, ToileH, false, playfieldEchec, u"message.png", fontoregano48,
+                       TitreBoites, u"OK", u"");
     for (MessageBox* box : {boiteBravo.get(), boiteQuitter.get(), boiteChangerTableau.get()}) {
         const bool deux = box != boiteBravo.get();
         box->Create(Toile, ToileH, deux, playfieldPrincipal, u"message.png", fontoregano48,

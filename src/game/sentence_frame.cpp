@@ -197,6 +197,17 @@ String iEngineEtiq::AnalyseCadre() {
     return AnalysePhrase(count - 1, codes, structurePhrase);
 }
 
+String iEngineEtiq::TexteDuCadre() const {
+    const int n = std::min(nombrePlacees, static_cast<int>(etiquettesMots.size()));
+    String lue;
+    for (int i = 0; i < n; ++i) {
+        if (etiquettesMots[i]) {
+            lue += (lue.empty() ? u"" : u" ") + Legende(*etiquettesMots[i]);
+        }
+    }
+    return lue;
+}
+
 // --- CopieEtiquette ---
 
 void iEngineEtiq::CopieEtiquette() {

@@ -121,6 +121,8 @@ class iEngineEtiq : public iEngineResizable {
     int MotsAvant(float x, float y, int sauf) const;
     // The analysis of the words in the frame into structurePhrase; its remarks.
     String AnalyseCadre();
+    // The frame's captions as the child reads them, one space apart.
+    String TexteDuCadre() const;
 
     // --- The check of the child's sentence (sentence_verdict.cpp) ---
 

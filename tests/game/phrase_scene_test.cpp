@@ -226,16 +226,58 @@ TEST_F(PhraseTest, ExportAppendsTheSentenceAndAFailureSaysSoInOneLine) {
     std::string errors = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
     EXPECT_EQ(std::filesystem::file_size(file), before);
+    // The adult reads it in the message box too, until its button closes it.
+    EXPECT_EQ(scene->boiteMessage->status, 1);
+    Click(*scene->boiteMessage->bouton1);
+    EXPECT_EQ(scene->boiteMessage->status, 0);
     std::filesystem::remove_all(folder);
     ::testing::internal::CaptureStderr();
     Click(*scene->boutonExporter);
     errors = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
     EXPECT_FALSE(std::filesystem::exists(folder));
+    Click(*scene->boiteMessage->bouton1);
 
     // " retour ": the game-mode screen.
     Click(*scene->boutonRetour);
     EXPECT_EQ(CurrentScene, ecranchoixdujeu);
+}
+
+// The export writes the sentence as the frame shows it, a refused one without the full stop it
+// does not have; an export that cannot be written is told in the scene's message box, once, with
+// its own title, and the explanation of a refused sentence keeps its title.
+TEST_F(PhraseTest, TheExportWritesWhatTheFrameShowsAndAFailureIsToldOnScreen) {
+    const auto folder = std::filesystem::path(home) / "Documents" / "MirelvanQuibs";
+    const auto file = folder / "mirelvanquibs_phrases.txt";
+    std::filesystem::create_directories(folder);
+    Append({u"perso_dame_f", u"oum_lancer", u"perso_petit garcon_m"});
+    ASSERT_EQ(Reads(), u"La dame lance le petit garçon");
+    Click(*scene->boutonExporter);
+    EXPECT_EQ(scene->boiteMessage->status, 0);
+    std::ifstream in(file, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
+              "La dame lance le petit garçon \n");
+    in.close();
+
+    // A folder where the file should be.
+    std::filesystem::remove(file);
+    std::filesystem::create_directory(file);
+    ::testing::internal::CaptureStderr();
+    Click(*scene->boutonExporter);
+    const std::string errors = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
+    const MessageBox& boite = *scene->boiteMessage;
+    EXPECT_EQ(std::tuple(boite.status, boite.titre->status, boite.message->status,
+                         boite.titre->GetText(), boite.message->GetText()),
+              std::tuple(1, 1, 1, String(iEnginePhraseAuChoix::TitreExport),
+                         String(iEnginePhraseAuChoix::MessageExport)));
+    // Told once: closed, it stays closed.
+    Click(*boite.bouton1);
+    Step(30);
+    EXPECT_EQ(boite.status, 0);
+    Click(*scene->boutonAnimation);
+    EXPECT_EQ(std::tuple(boite.status, boite.titre->GetText()),
+              std::tuple(1, String(iEnginePhraseAuChoix::TitreExplication)));
 }
 
 // The frame as a child fills it: a long sentence wraps into a second row and each word stays
