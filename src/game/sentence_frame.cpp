@@ -8,6 +8,7 @@
 //   DecomposePhrase    captions of a sentence
 #include <algorithm>
 
+#include "framework/bitmap_font.h"
 #include "framework/playfield.h"
 #include "game/tag_scene.h"
 #include "gui/text_field.h"
@@ -23,6 +24,10 @@ namespace {
 
 // The words keep this far from the canvas's left and right edges: inside the frame's border.
 constexpr float MargeDuCadre = 30;
+// Of the 10 blank pixels before a word card's caption, what the card before it may cover.
+constexpr float MargeLegende = 8;
+// A shrunk caption keeps this far from the edges of the part of its card in sight.
+constexpr float MargeVisible = 5;
 
 String Legende(const iGuiEtiquette& tag) { return tag.legende ? tag.legende->GetText() : String(); }
 
@@ -95,17 +100,18 @@ std::vector<iEngineEtiq::PlaceDeMot> iEngineEtiq::PlacesDesMots() const {
     // word too wide to stand there inside the frame.
     const float gauche = std::max(RangeeGauche - largeurs[0] / 2, MargeDuCadre);
     const float droite = static_cast<float>(CanvasWidth) - MargeDuCadre;
-    // The words laid in at most `rangees` rows, each after the first of its row taking at most
-    // `pas` of the row's length (the rest of it under the card before); false when they do not
-    // all fit.
-    const auto pose = [&](float pas, int rangees, float y0, float dy) {
+    // The words laid in at most `rangees` rows, each after the first of its row `serrage`
+    // closer to the card before than the 4-pixel gap would put it, and taking at most `pas` of
+    // the row's length (the rest of it under the card before); false when they do not all fit.
+    const auto pose = [&](float serrage, float pas, int rangees, float y0, float dy) {
         int rangee = 0;
         float bout = 0;
         for (int i = 0; i < n; ++i) {
             const float w = largeurs[static_cast<std::size_t>(i)];
             bool premier = i == 0;
             float fin = premier ? gauche + w
-                                : std::max(bout + std::min(w + RangeeEcart, pas), gauche + w);
+                                : std::max(bout + std::min(w + RangeeEcart - serrage, pas),
+                                           gauche + w);
             if (!premier && fin > droite) {
                 if (++rangee == rangees) {
                     return false;
@@ -123,17 +129,27 @@ std::vector<iEngineEtiq::PlaceDeMot> iEngineEtiq::PlacesDesMots() const {
         return true;
     };
     const float pleinPas = *std::max_element(largeurs.begin(), largeurs.end()) + RangeeEcart;
-    if (pose(pleinPas, 1, RangeeUniqueY, 0)) {
+    if (pose(0, pleinPas, 1, RangeeUniqueY, 0)) {
         return places;
     }
-    // Two rows; a crowded frame narrows the part of each card in sight, the wide ones first,
-    // until the last word is inside the frame and within reach.
-    for (float pas = pleinPas; pas > 1; pas -= 1) {
-        if (pose(pas, 2, RangeeHauteY, RangeeBasseY - RangeeHauteY)) {
+    const auto deuxRangees = [&](float serrage, float pas) {
+        return pose(serrage, pas, 2, RangeeHauteY, RangeeBasseY - RangeeHauteY);
+    };
+    // Two rows. A crowded frame first closes the gaps and lays each card over the blank margin
+    // before the next card's caption, which every caption keeps whole; then it narrows the part
+    // in sight of the widest cards, until the last word is inside the frame and within reach.
+    constexpr float SerrageLibre = RangeeEcart + MargeLegende;
+    for (float serrage = 0; serrage <= SerrageLibre; serrage += 1) {
+        if (deuxRangees(serrage, pleinPas)) {
             return places;
         }
     }
-    pose(1, 2, RangeeHauteY, RangeeBasseY - RangeeHauteY);
+    for (float pas = pleinPas; pas > 1; pas -= 1) {
+        if (deuxRangees(SerrageLibre, pas)) {
+            return places;
+        }
+    }
+    deuxRangees(SerrageLibre, 1);
     return places;
 }
 
@@ -145,12 +161,26 @@ void iEngineEtiq::PlaceDansLeCadre(int i) {
     tag.MontreAvecLegende();
     const auto places = PlacesDesMots();
     if (i < static_cast<int>(places.size())) {
-        tag.origineX = places[static_cast<std::size_t>(i)].x;
-        tag.origineY = places[static_cast<std::size_t>(i)].y;
+        const PlaceDeMot& place = places[static_cast<std::size_t>(i)];
+        tag.origineX = place.x;
+        tag.origineY = place.y;
+        // A caption that the card before would cover shrinks into the part in sight, whole.
+        const float ecrit = tag.legende && tag.legende->font
+                                ? tag.legende->font->TextWidth(Legende(tag))
+                                : 0.0f;
+        const float enVue = place.droite - place.gaucheVisible - 2 * MargeVisible;
+        const bool couverte = place.gaucheVisible + MargeVisible > place.x - ecrit / 2;
+        tag.echelleLegende = couverte && ecrit > enVue && ecrit > 0 ? enVue / ecrit : 1.0f;
+        tag.decalageX = couverte ? (place.gaucheVisible + place.droite) / 2 - place.x : 0.0f;
+        if (tag.legende) {
+            tag.legende->SetScale(tag.echelleLegende);
+        }
     }
     tag.x = tag.origineX;
     tag.y = tag.origineY;
     tag.PlaceLegende();
+    // Where the end of a pop puts it, shrunk or not.
+    tag.LegendeAuDessus();
 }
 
 void iEngineEtiq::DisposeLeCadre() {

@@ -132,6 +132,7 @@ std::shared_ptr<iBitmapFont> PoliceCommune(const std::vector<std::shared_ptr<iBi
 void iGuiEtiquette::LegendeAuDessus() {
     if (legende) {
         legende->SetPositionRelative(0, CaptionAbovePercent, *this);
+        legende->x += decalageX;
         legende->SetCentred(true);
     }
 }
@@ -177,7 +178,7 @@ void iGuiEtiquette::Grossit() {
     if (etatZoom == 2 && s <= 1.0f) {
         scaleX = echelle;
         scaleY = 1.0f;
-        LegendeEchelle(1.0f);
+        LegendeEchelle(echelleLegende);
         PlaceLegende();
         LegendeAuDessus();
         etatZoom = 0;
@@ -259,6 +260,7 @@ void iGuiEtiquette::EcritTexte(const iGuiEtiquette& source, bool keepColour) {
     scaleX = source.scaleX;
     scaleY = source.scaleY;
     echelle = source.echelle;
+    echelleLegende = source.echelleLegende;
     texte = source.texte;
     if (!legende || !source.legende) {
         return;

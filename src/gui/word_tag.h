@@ -31,6 +31,9 @@ class iGuiEtiquette : public iGuiImage {
     String texte;
     // Horizontal scale at rest: the card body is stretched to its caption.
     float echelle = 0;
+    // Scale of the caption at rest: below 1 only on a card partly covered in a crowded row,
+    // whose caption then shrinks into the part in sight (decalageX moves it there).
+    float echelleLegende = 1;
     bool saisie = false;
     // Offered as a possible next word of the child's sentence.
     bool proposee = false;
@@ -82,11 +85,13 @@ class iGuiEtiquette : public iGuiImage {
     void MontreAvecLegende();
     void CacheAvecLegende();
 
+    // Caption centred on the card (moved along it by decalageX), 15 % of the card's height
+    // above its middle, as a pop leaves it, whatever the caption's scale.
+    void LegendeAuDessus();
+
   private:
     void ImageAuCentre();
     void LegendeEchelle(float scale);
-    // Caption centred on the card, 15 % of the card's height above its middle.
-    void LegendeAuDessus();
 };
 
 // A list of cards as the scenes keep them: a slot may be empty until the scene fills it.

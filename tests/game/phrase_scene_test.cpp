@@ -346,14 +346,23 @@ TEST_F(PhraseTest, LongSentencesWrapAndEveryWordStaysInReach) {
     }
     EXPECT_EQ(scene->nombrePlacees, 19);
     dansLeCadre();
+    // Drawn closer, but no card covers the writing of the one after it.
+    for (int i = 1; i < 19; ++i) {
+        const iGuiEtiquette& avant = Slot(i - 1);
+        const iGuiEtiquette& mot = Slot(i);
+        const float ecrit = mot.legende->font->TextWidth(mot.legende->GetText());
+        EXPECT_TRUE(avant.y != mot.y || avant.x + avant.LargeurAuRepos() / 2 <= mot.x - ecrit / 2)
+            << i;
+    }
     const iGuiEtiquette& dernier = Slot(18);
     DragSlot(18, 640, 400);
     EXPECT_EQ(scene->nombrePlacees, 18) << dernier.x;
 }
 
 // Nineteen of the widest words with the narrowest among them: the two rows start at one x inside
-// the frame's border, every card keeps at least half of itself in sight (the narrow one all of
-// itself, caption included), and a press on the middle of what shows of a card takes that card.
+// the frame's border, every card keeps at least half of itself in sight with the whole of its
+// caption (the wide ones a little smaller), and a press on the middle of what shows of a card
+// takes that card; lifted, a card's caption is back to its size and its middle.
 TEST_F(PhraseTest, ACrowdedFrameKeepsEveryCardInSightAndWithinReach) {
     for (int i = 0; i < 19; ++i) {
         Append({i == 11 ? u"à" : u"i_jouer de la musique"});
@@ -403,9 +412,14 @@ TEST_F(PhraseTest, ACrowdedFrameKeepsEveryCardInSightAndWithinReach) {
         }
         const float vue = meilleure.droite - meilleure.gauche;
         EXPECT_GE(vue, w / 2) << k;
-        if (mot.texte == u"à") {
-            EXPECT_FLOAT_EQ(vue, w);
-        }
+        // Its writing shows whole in that stretch, at its full size or not much smaller; the
+        // narrow word's at its full size.
+        const iGuiTextField& legende = *mot.legende;
+        const float ecrit = legende.font->TextWidth(legende.GetText(), legende.scaleX);
+        const float milieu = legende.Left() + legende.Width() / 2;
+        EXPECT_TRUE(meilleure.gauche <= milieu - ecrit / 2 && milieu + ecrit / 2 <= meilleure.droite)
+            << k << ": " << milieu << " " << ecrit;
+        EXPECT_GE(legende.scaleX, mot.texte == u"à" ? 1.0f : 0.6f) << k;
         enVue.push_back(meilleure);
     }
     // Rows start at one x.
@@ -424,6 +438,15 @@ TEST_F(PhraseTest, ACrowdedFrameKeepsEveryCardInSightAndWithinReach) {
         }
         EXPECT_EQ(prise, k);
     }
+    // Lifted, a covered card shows its caption whole and in the middle.
+    PointOnCanvas((enVue[5].gauche + enVue[5].droite) / 2, Slot(5).y);
+    Press();
+    Step(3);
+    EXPECT_NEAR(Slot(5).legende->Left() + Slot(5).legende->Width() / 2, Slot(5).x, 4.0f);
+    EXPECT_GT(Slot(5).legende->scaleX, 0.9f);
+    Release();
+    Step(2);
+    EXPECT_EQ(Slot(5).x, Slot(5).origineX);
     // So the narrow word is taken out by what shows of it.
     int a = 0;
     while (Slot(a).texte != u"à") {
