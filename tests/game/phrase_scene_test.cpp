@@ -371,63 +371,39 @@ TEST_F(PhraseTest, ACrowdedFrameKeepsEveryCardInSightAndWithinReach) {
     // The last word's pop over.
     Step(30);
     const iList4& page = *scene->decor->guiPages[0];
+    // What shows of each card: the cards before it in its row are drawn over it.
     struct Vue {
         float gauche, droite;
     };
     std::vector<Vue> enVue;
+    float couvert = 0;
     for (int k = 0; k < 19; ++k) {
         const iGuiEtiquette& mot = Slot(k);
         const float w = mot.LargeurAuRepos();
-        const float haut = mot.y - mot.Height() / 2;
         // Inside the frame's border (its dashed line runs at y 26 and 150, x 18 and 1262).
-        EXPECT_TRUE(haut >= 26 && haut + mot.Height() <= 150 && mot.x - w / 2 >= 18 &&
+        EXPECT_TRUE(mot.y - mot.Height() / 2 >= 26 && mot.y + mot.Height() / 2 <= 150 &&
+                    mot.x - w / 2 >= 18 &&
                     mot.x + w / 2 <= 1262)
             << k << " at " << mot.x << ", " << mot.y;
-        EXPECT_TRUE(mot.y == iEngineEtiq::RangeeHauteY || mot.y == iEngineEtiq::RangeeBasseY);
-        // What the cards drawn over it leave of it: the widest stretch in sight.
-        std::vector<Vue> dessus;
-        for (int j = 0; j < 19; ++j) {
-            const iGuiEtiquette& autre = Slot(j);
-            if (j != k && autre.y == mot.y && page.IndexOf(&autre) > page.IndexOf(&mot)) {
-                dessus.push_back({autre.x - autre.LargeurAuRepos() / 2,
-                                  autre.x + autre.LargeurAuRepos() / 2});
-            }
-            // Each caption drawn over its own card.
-            if (j == k) {
-                EXPECT_GT(page.IndexOf(autre.legende.get()), page.IndexOf(&autre));
-            }
+        if (k == 0 || mot.y != Slot(k - 1).y) {
+            // A row starts where the first one does.
+            EXPECT_FLOAT_EQ(mot.x - w / 2, Slot(0).x - Slot(0).LargeurAuRepos() / 2);
+            couvert = 0;
+        } else {
+            EXPECT_LT(page.IndexOf(&mot), page.IndexOf(&Slot(k - 1))) << k;
         }
-        std::sort(dessus.begin(), dessus.end(),
-                  [](const Vue& a, const Vue& b) { return a.gauche < b.gauche; });
-        Vue meilleure{0, 0};
-        float depuis = mot.x - w / 2;
-        for (const Vue& d : dessus) {
-            if (d.gauche - depuis > meilleure.droite - meilleure.gauche) {
-                meilleure = {depuis, std::min(d.gauche, mot.x + w / 2)};
-            }
-            depuis = std::max(depuis, d.droite);
-        }
-        if (mot.x + w / 2 - depuis > meilleure.droite - meilleure.gauche) {
-            meilleure = {depuis, mot.x + w / 2};
-        }
-        const float vue = meilleure.droite - meilleure.gauche;
-        EXPECT_GE(vue, w / 2) << k;
-        // Its writing shows whole in that stretch, at its full size or not much smaller; the
-        // narrow word's at its full size.
+        EXPECT_GT(page.IndexOf(mot.legende.get()), page.IndexOf(&mot)) << k;
+        const Vue vue{std::max(mot.x - w / 2, couvert), mot.x + w / 2};
+        couvert = std::max(couvert, vue.droite);
+        EXPECT_GE(vue.droite - vue.gauche, w / 2) << k;
+        // Its writing shows whole there, at its full size or not much smaller; the narrow
+        // word's at its full size.
         const iGuiTextField& legende = *mot.legende;
         const float ecrit = legende.font->TextWidth(legende.GetText(), legende.scaleX);
         const float milieu = legende.Left() + legende.Width() / 2;
-        EXPECT_TRUE(meilleure.gauche <= milieu - ecrit / 2 && milieu + ecrit / 2 <= meilleure.droite)
-            << k << ": " << milieu << " " << ecrit;
+        EXPECT_TRUE(vue.gauche <= milieu - ecrit / 2 && milieu + ecrit / 2 <= vue.droite) << k;
         EXPECT_GE(legende.scaleX, mot.texte == u"à" ? 1.0f : 0.6f) << k;
-        enVue.push_back(meilleure);
-    }
-    // Rows start at one x.
-    for (int k = 1; k < 19; ++k) {
-        if (Slot(k).y != Slot(k - 1).y) {
-            EXPECT_FLOAT_EQ(Slot(k).x - Slot(k).LargeurAuRepos() / 2,
-                            Slot(0).x - Slot(0).LargeurAuRepos() / 2);
-        }
+        enVue.push_back(vue);
     }
     // A press in the middle of what shows of a card is on that card, before any other.
     for (int k = 0; k < 19; ++k) {
