@@ -22,6 +22,7 @@ platform::ImagePtr imgboutonnopic;
 std::shared_ptr<iBitmapFont> fontoregano48;
 std::shared_ptr<iBitmapFont> fontoregano30;
 std::shared_ptr<iBitmapFont> fontyesteryear21;
+std::vector<std::shared_ptr<iBitmapFont>> policesDesCartes;
 
 platform::SoundPtr sonpop1;
 platform::SoundPtr sonclic1;
@@ -122,6 +123,13 @@ void LoadSharedAssets() {
     fontoregano48 = iBitmapFont::New(u"fonts_oregano_48.txt");
     fontoregano30 = iBitmapFont::New(u"fonts_oregano_30.txt");
     fontyesteryear21 = iBitmapFont::New(u"fonts_yesteryear_21.txt");
+    policesDesCartes = {fontoregano48};
+    for (const char16_t* step : {u"fonts_oregano_45.txt", u"fonts_oregano_42.txt",
+                                 u"fonts_oregano_39.txt", u"fonts_oregano_36.txt",
+                                 u"fonts_oregano_33.txt"}) {
+        policesDesCartes.push_back(iBitmapFont::New(step));
+    }
+    policesDesCartes.push_back(fontoregano30);
 
     const SoundSlot sounds[] = {{&sonpop1, u"pop1.wav"},
                                 {&sonclic1, u"clic1.wav"},
@@ -191,6 +199,7 @@ void ResetSharedAssets() {
     fontoregano48.reset();
     fontoregano30.reset();
     fontyesteryear21.reset();
+    policesDesCartes.clear();
     for (auto* sound :
          {&sonpop1,    &sonclic1,   &sonclicclac,  &sonpfiou1,    &sonpfiou2,  &sonhit1,
           &sonhit2,    &sonhit3,    &sonhit4,      &sonstep1a,    &sonstep1b,  &sonstep2a,

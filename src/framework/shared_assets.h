@@ -3,6 +3,7 @@
 // hook into these globals and only read afterwards. Each is none until then.
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "platform/audio.h"
 #include "platform/image.h"
@@ -24,6 +25,9 @@ extern platform::ImagePtr imgboutonnopic;
 extern std::shared_ptr<iBitmapFont> fontoregano48;
 extern std::shared_ptr<iBitmapFont> fontoregano30;
 extern std::shared_ptr<iBitmapFont> fontyesteryear21;
+// The print sizes of the sentence cards, largest first: fontoregano48, the steps between, then
+// fontoregano30. A board writes all of its cards in the first one in which they all fit.
+extern std::vector<std::shared_ptr<iBitmapFont>> policesDesCartes;
 
 extern platform::SoundPtr sonpop1;
 extern platform::SoundPtr sonclic1;

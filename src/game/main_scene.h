@@ -40,6 +40,9 @@ class iEngineSceneGlobale : public iEngineEtiq, public PuppetStagingHost, public
   public:
     // Terrains, structures and card places of a board at most.
     static constexpr int Quatre = 4;
+    // What the failure box tells the adult: one line each, in the box's print.
+    static constexpr const char16_t* EchecPhoto = u"Je n'ai pas pu enregistrer la photo.";
+    static constexpr const char16_t* EchecExport = u"Je n'ai pas pu exporter les phrases.";
 
     std::shared_ptr<iPlayfieldFond> fond;
     // Window position (device pixels) of each place of the grid.
@@ -70,6 +73,11 @@ class iEngineSceneGlobale : public iEngineEtiq, public PuppetStagingHost, public
     std::shared_ptr<MessageBox> boiteBravo;
     std::shared_ptr<MessageBox> boiteQuitter;
     std::shared_ptr<MessageBox> boiteChangerTableau;
+    // Tells the adult that a photo or an export could not be written, on a playfield of its own
+    // over everything (the canvas is hidden while one terrain of the grid is enlarged), shown
+    // only with the box: nothing beneath takes the press on its button.
+    std::shared_ptr<MessageBox> boiteEchec;
+    std::shared_ptr<iPlayfield> playfieldEchec;
     // Made with each board; the terrains write their captures with their own.
     std::shared_ptr<BmpFile> capture;
     // The whole grid is in view: every terrain plays, not only numter.
@@ -147,6 +155,9 @@ class iEngineSceneGlobale : public iEngineEtiq, public PuppetStagingHost, public
 
     // --- Building a board (main_scene_board.cpp) ---
     void FabriqueTableau();
+    // Every sentence card of the board in one print size: the largest in which each of their
+    // sentences fits its card.
+    void EcritLesCartesEnUneTaille();
 
     // --- The word-order game (main_scene_word_order.cpp) ---
 
@@ -204,6 +215,8 @@ class iEngineSceneGlobale : public iEngineEtiq, public PuppetStagingHost, public
     // The praise after a right answer, with the streak in words now and then.
     void MontreBravo();
     void Boites();
+    // A file that could not be written, told in its box: once for each failure.
+    void SignaleEchec(const String& message);
     // The control bar of terrain i, or a tap on it; false when nothing fired.
     bool BarreDeControle(int i);
     void TapeSurTerrain(int i);

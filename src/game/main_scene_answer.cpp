@@ -166,6 +166,7 @@ int iEngineSceneGlobale::TableauSuivant(bool changement) {
         partants.push_back(Terrain(t));
     }
     partants.push_back(playfieldPrincipal.get());
+    partants.push_back(playfieldEchec.get());
     partants.push_back(fond.get());
     for (iPlayfield* playfield : partants) {
         if (playfield) {

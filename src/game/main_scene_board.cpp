@@ -29,7 +29,7 @@ constexpr float ToileH = 768;
 constexpr float BoutonsY = ToileH - 54;
 constexpr float EcartAnnuler = 68;
 constexpr float LargeurLegende = 595;
-// Three lines of the sentence font: what the card holds at full size.
+// The writing of a sentence card, inside its rim: three lines of the largest print size.
 constexpr float HauteurLegende = 155;
 // The throw-away band across the foot of the canvas: a surplus card let go below its top goes
 // to the bin. (Named apart from the sentence frame's row, which the scene inherits.)
@@ -227,16 +227,14 @@ void iEngineSceneGlobale::FabriqueTableau() {
         tag.legende->SetPlayfield(playfieldPrincipal);
         tag.PrepareLegende(fontoregano48, phrases[static_cast<std::size_t>(s)], 0, 0,
                            LargeurLegende);
-        // A sentence of four lines or more is written smaller, inside its card.
-        tag.AjusteLegendeA(LargeurLegende, HauteurLegende, fontoregano30);
-        // Centred on the card from the start, as every later move keeps it.
-        tag.legende->MidHandle();
-        tag.PlaceLegende();
-        tag.legende->SetPositionRelative(0, 0, tag);
         tag.CacheAvecLegende();
         tag.verrouillee = false;
     }
     nombreetiqact = np;
+    // Joins the scene's playfields, over all the others, only while its box shows.
+    playfieldEchec->DisableClear();
+    boiteEchec->Create(Toile, ToileH, false, playfieldEchec, u"message.png", fontoregano48,
+                       TitreBoites, u"OK", u"");
     for (MessageBox* box : {boiteBravo.get(), boiteQuitter.get(), boiteChangerTableau.get()}) {
         const bool deux = box != boiteBravo.get();
         box->Create(Toile, ToileH, deux, playfieldPrincipal, u"message.png", fontoregano48,
@@ -259,6 +257,7 @@ void iEngineSceneGlobale::FabriqueTableau() {
     if (modedejeu == 2) {
         PrepareMotsEnVrac();
     }
+    EcritLesCartesEnUneTaille();
     for (int t = 0; t <= na; ++t) {
         const int s = ordreTerrains[static_cast<std::size_t>(t)];
         const iGuiEtiquette* tag = Etiquette(s);
@@ -274,5 +273,29 @@ void iEngineSceneGlobale::FabriqueTableau() {
     rectangleSelection->Deactivate();
     if (modedejeu != 0) {
         AnimeTerrains(0);
+    }
+}
+
+void iEngineSceneGlobale::EcritLesCartesEnUneTaille() {
+    std::vector<String> textes;
+    for (int p = 0; p <= nombredephrases; ++p) {
+        if (const iGuiEtiquette* tag = Etiquette(p)) {
+            textes.push_back(tag->legende->GetText());
+        }
+    }
+    // One print size for the whole board: a card in smaller print would stand out from the
+    // others, and give its answer away.
+    const auto police =
+        PoliceCommune(policesDesCartes.empty() ? std::vector{fontoregano48, fontoregano30}
+                                               : policesDesCartes,
+                      textes, LargeurLegende, HauteurLegende);
+    for (int p = 0; p <= nombredephrases; ++p) {
+        if (iGuiEtiquette* tag = Etiquette(p)) {
+            tag->EcritLegendeEn(police);
+            // Centred on the card from the start, as every later move keeps it.
+            tag->legende->MidHandle();
+            tag->PlaceLegende();
+            tag->legende->SetPositionRelative(0, 0, *tag);
+        }
     }
 }

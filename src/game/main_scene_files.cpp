@@ -2,8 +2,8 @@
 // the export file of the game folder, and each photo of a terrain saved as a picture in the
 // profile folder with its sentence in the captures list "phrases.txt".
 //
-// A file that cannot be written is reported on the error output; the game goes on and writes
-// nothing else for it.
+// A file that cannot be written is reported on the error output, and on the screen for the
+// adult who pressed the button; the game goes on and writes nothing else for it.
 #include "framework/frame_chain.h"
 #include "game/main_scene.h"
 #include "gui/text_field.h"
@@ -54,6 +54,7 @@ void iEngineSceneGlobale::PrendPhoto(int i) {
     // Without a profile folder the picture would land wherever the game runs.
     if (dossierprofil.empty()) {
         platform::Warn(u"erreur : pas de dossier de profil pour la photo");
+        SignaleEchec(EchecPhoto);
         return;
     }
     const std::array<int, 7> d = platform::GetDate();
@@ -78,7 +79,8 @@ void iEngineSceneGlobale::PrendPhoto(int i) {
 }
 
 void iEngineSceneGlobale::InscritPhotos() {
-    std::erase_if(photosEnAttente, [](const PhotoEnAttente& photo) {
+    bool echec = false;
+    std::erase_if(photosEnAttente, [&echec](const PhotoEnAttente& photo) {
         const auto terrain = photo.terrain.lock();
         if (!terrain) {
             // The board went before its terrain was drawn again: no picture, no line.
@@ -89,9 +91,16 @@ void iEngineSceneGlobale::InscritPhotos() {
         }
         if (!terrain->captureReussie) {
             platform::Warn(u"erreur : la photo " + photo.nom + u" n'a pas pu être enregistrée");
+            echec = true;
         } else {
-            Ajoute(dossierprofil + ListeDesPhotos, photo.nom + u"|" + photo.legende + u"\n");
+            // Without its line the gallery cannot show the picture with its sentence.
+            echec = !Ajoute(dossierprofil + ListeDesPhotos,
+                            photo.nom + u"|" + photo.legende + u"\n") ||
+                    echec;
         }
         return true;
     });
+    if (echec) {
+        SignaleEchec(EchecPhoto);
+    }
 }

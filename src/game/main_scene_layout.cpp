@@ -77,6 +77,7 @@ int iEngineSceneGlobale::OnResize() {
     const int w = platform::DeviceWidth();
     const int h = platform::DeviceHeight();
     FitToWindow(fond.get(), playfieldPrincipal.get());
+    FitToWindow(nullptr, playfieldEchec.get());
     DisposeTerrains();
     String etat = platform::Str(numter);
     for (int t = 0; t <= nombredanimations; ++t) {

@@ -169,7 +169,8 @@ int iEngineSceneGlobale::OnUpdate() {
     BoutonsDeLaScene();
     Boites();
     SelectionneEtiquette();
-    if (!boutonPresse) {
+    // While the failure box shows, a press anywhere is for the box alone.
+    if (!boutonPresse && !(boiteEchec && boiteEchec->status == 1)) {
         DeplaceLesEtiquettes();
         if (modedejeu == 3 && terrains[0] && terrains[0]->boutonRecharge &&
             terrains[0]->boutonRecharge->Clicked(false)) {
@@ -417,6 +418,23 @@ void iEngineSceneGlobale::Boites() {
             TableauSuivant(true);
         }
     }
+    if (boiteEchec && boiteEchec->status == 1 &&
+        Presse(boiteEchec->bouton1.get(), true, boutonPresse)) {
+        CacheBoite(*boiteEchec);
+        playfieldEchec->Remove();
+    }
+}
+
+void iEngineSceneGlobale::SignaleEchec(const String& message) {
+    if (!boiteEchec || !playfieldEchec) {
+        return;
+    }
+    if (playfields.IndexOf(playfieldEchec.get()) < 0) {
+        playfieldEchec->AddToEngine(*this);
+    }
+    FitToWindow(nullptr, playfieldEchec.get());
+    playfieldEchec->SetStatus(1);
+    MontreBoite(*boiteEchec, message);
 }
 
 // --- the control bars and the taps ---
@@ -483,7 +501,9 @@ bool iEngineSceneGlobale::BarreDeControle(int i) {
     } else if (clic(t.boutonCache, false) && actif) {
         BasculeEtiquettes(false);
     } else if (clic(t.boutonClip, false) && t.boutonClip->status == 1) {
-        ExporteTableau();
+        if (!ExporteTableau()) {
+            SignaleEchec(EchecExport);
+        }
     } else if (clic(t.bouton, false) && actif) {
         if (t.avecGuitare) {
             platform::StopChannel(CanalGuitare);

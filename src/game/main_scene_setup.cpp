@@ -7,6 +7,7 @@
 //   the objects of one board
 //   lookups
 #include "framework/frame_chain.h"
+#include "framework/playfield.h"
 #include "game/main_scene.h"
 #include "gui/button_variants.h"
 #include "gui/image_widget.h"
@@ -153,6 +154,9 @@ int iEngineSceneGlobale::AlloueObjets() {
     boiteBravo = NouvelleBoite(false);
     boiteQuitter = NouvelleBoite(true);
     boiteChangerTableau = NouvelleBoite(true);
+    boiteEchec = NouvelleBoite(false);
+    playfieldEchec = std::make_shared<iPlayfield>();
+    playfieldEchec->New();
     capture = std::make_shared<BmpFile>();
     return 0;
 }

@@ -46,6 +46,14 @@ class iEnginePhraseAuChoix : public iEngineEtiq {
     // The bank's cards were told on the debug output.
     bool banqueAnnoncee = false;
 
+    // Titles of the message box: why the sentence cannot be acted out, why it was not exported.
+    static constexpr const char16_t* TitreExplication =
+        u"Je n'arrive pas à fabriquer une animation avec cette phrase\u00a0:";
+    static constexpr const char16_t* TitreExport = u"Je n'arrive pas à exporter cette phrase\u00a0:";
+    static constexpr const char16_t* MessageExport =
+        u"Je n'ai pas pu l'écrire dans le fichier «\u00a0mirelvanquibs_phrases.txt\u00a0» du "
+        u"dossier MirelvanQuibs.";
+
     // Set, then OnCreate.
     std::shared_ptr<iEnginePhraseAuChoix> Create();
     int OnCreate() override;
@@ -66,8 +74,11 @@ class iEnginePhraseAuChoix : public iEngineEtiq {
     void ReagitAuxBoutons();
     void VoirLAnimation();
     void Efface();
-    // Appends the sentence, a space and a line feed to the export file of the game folder.
+    // Appends the sentence as the frame shows it, a space and a line feed to the export file of
+    // the game folder; a file that cannot take it is told in the message box.
     void ExportePhrase();
+    // The message box shown with its title and message.
+    void MontreMessage(const String& titre, const String& message);
     // Every frame card whose pop is under way.
     void FaitGrossirLesMots();
     // For whoever follows the game on the debug output: the bank's cards once, with their

@@ -72,16 +72,24 @@ void iEnginePhraseAuChoix::DeplaceMot() {
     const int k = indiceSaisie;
     const int n = nombrePlacees;
     iGuiEtiquette& card = *etiquettesMots[static_cast<std::size_t>(k)];
-    auto demiLargeur = [this](int i) {
-        return etiquettesMots[static_cast<std::size_t>(i)]->LargeurAuRepos() / 2;
+    // A small drag, within the card's part in sight and half of each neighbour's, puts the card
+    // back.
+    const auto places = PlacesDesMots();
+    const auto enVue = [&places](int i) {
+        const PlaceDeMot& p = places[static_cast<std::size_t>(i)];
+        return p.droite - p.gaucheVisible;
     };
-    // A small drag, within the card and half of each neighbour, puts the card back.
-    const float w = card.LargeurAuRepos();
-    const float gauche = k > 0 ? demiLargeur(k - 1) : 0;
-    const float droite = k < n - 1 ? demiLargeur(k + 1) : 0;
-    const bool memeRangee = std::abs(card.y - card.origineY) < (RangeeBasseY - RangeeHauteY) / 2;
-    if (memeRangee && card.origineX - w / 2 - gauche < card.x &&
-        card.x < card.origineX + w / 2 + droite) {
+    const bool surSaPlace = [&] {
+        if (k >= static_cast<int>(places.size())) {
+            return false;
+        }
+        const PlaceDeMot& ici = places[static_cast<std::size_t>(k)];
+        const float gauche = ici.gaucheVisible - (k > 0 ? enVue(k - 1) / 2 : 0);
+        const float droite = ici.droite + (k < n - 1 ? enVue(k + 1) / 2 : 0);
+        return std::abs(card.y - card.origineY) < (RangeeBasseY - RangeeHauteY) / 2 &&
+               gauche < card.x && card.x < droite;
+    }();
+    if (surSaPlace) {
         card.x = card.origineX;
         card.y = card.origineY;
         card.PlaceLegende();

@@ -140,12 +140,17 @@ void iEnginePhraseAuChoix::VoirLAnimation() {
         LanceAnimationPhrase();
         return;
     }
+    MontreMessage(TitreExplication, message);
+    platform::Print(u"explication : " + platform::Replace(message, u"\n", u" "));
+}
+
+void iEnginePhraseAuChoix::MontreMessage(const String& titre, const String& message) {
     boiteMessage->SetStatus(1);
     boiteMessage->bouton1->SetStatus(1);
     boiteMessage->titre->SetStatus(1);
     boiteMessage->message->SetStatus(1);
+    boiteMessage->titre->SetText(titre);
     boiteMessage->message->SetText(message);
-    platform::Print(u"explication : " + platform::Replace(message, u"\n", u" "));
     const iGuiButton2& ok = *boiteMessage->bouton1;
     platform::Print(
         u"bouton ok " +
@@ -167,21 +172,21 @@ void iEnginePhraseAuChoix::Efface() {
 }
 
 void iEnginePhraseAuChoix::ExportePhrase() {
-    phraseChoisie = SansReperesElephants(PhraseDeStructure(false, structurePhrase, false));
-    // An empty frame writes "." alone: that is no sentence.
-    if (nombrePlacees == 0 || platform::Trim(phraseChoisie) == u"." ||
-        platform::Trim(phraseChoisie).empty()) {
+    // What the child reads in the frame, full stop or none: the check may refuse the sentence.
+    const String phrase = TexteDuCadre();
+    if (platform::Trim(phrase).empty()) {
         return;
     }
-    // A game folder that is missing, read-only or full gets one line on the error output; the
-    // game goes on.
+    // A game folder that is missing, read-only or full: one line on the error output, and the
+    // adult who asked for the export reads it on the screen.
     const String chemin = platform::GameFolder() + FichierDesPhrases;
     auto stream = platform::FileStream::Open(chemin, u"a");
-    if (!stream || !stream->WriteString(phraseChoisie + u" \n") || !stream->Close()) {
+    if (!stream || !stream->WriteString(phrase + u" \n") || !stream->Close()) {
         platform::Warn(u"erreur : impossible d'écrire dans " + chemin);
+        MontreMessage(TitreExport, MessageExport);
         return;
     }
-    platform::Print(u"phrase exportée : " + phraseChoisie);
+    platform::Print(u"phrase exportée : " + phrase);
 }
 
 // --- the pops ---
@@ -222,14 +227,12 @@ void iEnginePhraseAuChoix::AnnonceBanque() {
 }
 
 void iEnginePhraseAuChoix::AnnonceCadre() {
-    String lue;
     for (int i = 0; i < nombrePlacees; ++i) {
         const iGuiEtiquette& mot = *etiquettesMots[static_cast<std::size_t>(i)];
         platform::Print(u"cadre " + platform::Str(i) + u" " +
                         platform::Str(static_cast<int>(mot.origineX)) + u" " +
                         platform::Str(static_cast<int>(mot.origineY)) + u" : " +
                         mot.legende->GetText());
-        lue += (i > 0 ? u" " : u"") + mot.legende->GetText();
     }
-    platform::Print(u"le cadre lit : " + lue);
+    platform::Print(u"le cadre lit : " + TexteDuCadre());
 }

@@ -68,8 +68,6 @@ constexpr float HautTitre = 22;
 constexpr float LargeurMessage = 900;
 constexpr float HauteMessage = 142;
 
-const char16_t* const TitreBoite = u"Je n'arrive pas à fabriquer une animation avec cette phrase\u00a0:";
-
 std::shared_ptr<iGuiImage> Image(const platform::ImagePtr& picture,
                                  const std::shared_ptr<iPlayfield>& target) {
     auto widget = std::make_shared<iGuiImage>();
@@ -214,7 +212,7 @@ int iEnginePhraseAuChoix::OnCreate() {
     boiteMessage = std::make_shared<MessageBox>();
     boiteMessage->New();
     boiteMessage->Create(CanvasWidth, CanvasHeight, false, decor, u"message_large.png",
-                         fontoregano30, TitreBoite, u"D'accord", u"");
+                         fontoregano30, TitreExplication, u"D'accord", u"");
     boiteMessage->titre->SetWidth(LargeurTitre);
     boiteMessage->titre->y = boiteMessage->y + HautTitre;
     auto& message = *boiteMessage->message;

@@ -8,6 +8,8 @@
 //   DecomposePhrase    captions of a sentence
 #include <algorithm>
 
+#include "framework/bitmap_font.h"
+#include "framework/playfield.h"
 #include "game/tag_scene.h"
 #include "gui/text_field.h"
 #include "sentence/agreement.h"
@@ -20,8 +22,12 @@ using platform::StartsWith;
 
 namespace {
 
-// The words keep this far from the canvas's left and right edges.
-constexpr float MargeDuCadre = 16;
+// The words keep this far from the canvas's left and right edges: inside the frame's border.
+constexpr float MargeDuCadre = 30;
+// Of the 10 blank pixels before a word card's caption, what the card before it may cover.
+constexpr float MargeLegende = 8;
+// A shrunk caption keeps this far from the edges of the part of its card in sight.
+constexpr float MargeVisible = 5;
 
 String Legende(const iGuiEtiquette& tag) { return tag.legende ? tag.legende->GetText() : String(); }
 
@@ -44,54 +50,106 @@ bool CouleurQuiSAccorde(const String& code) {
            code == u"blanc";
 }
 
+// The frame's cards drawn in reverse reading order, each caption over its own card: a card
+// that lies partly under the one before it is drawn first, as the press on it is taken by the
+// card before (the lowest index under the pointer), so what the child sees is what it takes.
+void EmpileLeCadre(iPlayfield* playfield, const ListeEtiquettes& cartes) {
+    if (!playfield) {
+        return;
+    }
+    for (const auto& page : playfield->guiPages) {
+        if (!page) {
+            continue;
+        }
+        std::vector<std::shared_ptr<iGuiObject>> ordre;
+        for (auto carte = cartes.rbegin(); carte != cartes.rend(); ++carte) {
+            if (*carte && page->IndexOf(carte->get()) >= 0) {
+                ordre.push_back(*carte);
+                if ((*carte)->legende && page->IndexOf((*carte)->legende.get()) >= 0) {
+                    ordre.push_back((*carte)->legende);
+                }
+            }
+        }
+        std::vector<int> rangs;
+        for (const auto& widget : ordre) {
+            rangs.push_back(page->IndexOf(widget.get()));
+        }
+        std::sort(rangs.begin(), rangs.end());
+        for (std::size_t k = 0; k < rangs.size(); ++k) {
+            page->array[static_cast<std::size_t>(rangs[k])] = ordre[k];
+        }
+    }
+}
+
 } // namespace
 
 // --- the rows: layout and analysis ---
 
-std::vector<std::pair<float, float>> iEngineEtiq::PlacesDesMots() const {
+std::vector<iEngineEtiq::PlaceDeMot> iEngineEtiq::PlacesDesMots() const {
     const int n = std::min(nombrePlacees, static_cast<int>(etiquettesMots.size()));
     std::vector<float> largeurs;
     for (int i = 0; i < n; ++i) {
         // Resting widths: a word may still be popping.
         largeurs.push_back(etiquettesMots[i] ? etiquettesMots[i]->LargeurAuRepos() : 0.0f);
     }
-    const float droite = static_cast<float>(CanvasWidth) - MargeDuCadre;
-    // The centres of the words from `debut` on, on a row that starts at x 100 (further right
-    // for a word wider than 200), each next one 4 pixels after the one before.
-    const auto rangee = [&](int debut, int fin) {
-        std::vector<float> centres;
-        for (int i = debut; i < fin; ++i) {
-            const float w = largeurs[static_cast<std::size_t>(i)];
-            centres.push_back(i == debut ? std::max(RangeeGauche, w / 2 + MargeDuCadre)
-                                         : centres.back() + largeurs[i - 1] / 2 + w / 2 +
-                                               RangeeEcart);
-        }
-        return centres;
-    };
-    const std::vector<float> toutes = rangee(0, n);
-    // The first row takes every word that fits; the second row the rest.
-    int coupure = 0;
-    while (coupure < n && toutes[coupure] + largeurs[coupure] / 2 <= droite) {
-        ++coupure;
-    }
-    std::vector<std::pair<float, float>> places;
-    for (int i = 0; i < coupure; ++i) {
-        places.emplace_back(toutes[i], coupure == n ? RangeeUniqueY : RangeeHauteY);
-    }
-    if (coupure == n) {
+    std::vector<PlaceDeMot> places(static_cast<std::size_t>(n));
+    if (n == 0) {
         return places;
     }
-    // A second row too long for the canvas draws its words closer, overlapping if need be,
-    // so that the last one stays inside and within reach.
-    const std::vector<float> seconde = rangee(coupure, n);
-    const float premier = seconde.front();
-    const float dernier = seconde.back();
-    const float butee = droite - largeurs.back() / 2;
-    const float serrement =
-        dernier > butee && dernier > premier ? (butee - premier) / (dernier - premier) : 1.0f;
-    for (const float centre : seconde) {
-        places.emplace_back(premier + (centre - premier) * serrement, RangeeBasseY);
+    // Every row starts where the first word starts: centred at x 100, or further right for a
+    // word too wide to stand there inside the frame.
+    const float gauche = std::max(RangeeGauche - largeurs[0] / 2, MargeDuCadre);
+    const float droite = static_cast<float>(CanvasWidth) - MargeDuCadre;
+    // The words laid in at most `rangees` rows, each after the first of its row `serrage`
+    // closer to the card before than the 4-pixel gap would put it, and taking at most `pas` of
+    // the row's length (the rest of it under the card before); false when they do not all fit.
+    const auto pose = [&](float serrage, float pas, int rangees, float y0, float dy) {
+        int rangee = 0;
+        float bout = 0;
+        for (int i = 0; i < n; ++i) {
+            const float w = largeurs[static_cast<std::size_t>(i)];
+            bool premier = i == 0;
+            float fin = premier ? gauche + w
+                                : std::max(bout + std::min(w + RangeeEcart - serrage, pas),
+                                           gauche + w);
+            if (!premier && fin > droite) {
+                if (++rangee == rangees) {
+                    return false;
+                }
+                premier = true;
+                fin = gauche + w;
+            }
+            PlaceDeMot& place = places[static_cast<std::size_t>(i)];
+            place.x = fin - w / 2;
+            place.y = y0 + dy * static_cast<float>(rangee);
+            place.gaucheVisible = premier ? gauche : std::max(fin - w, bout);
+            place.droite = fin;
+            bout = fin;
+        }
+        return true;
+    };
+    const float pleinPas = *std::max_element(largeurs.begin(), largeurs.end()) + RangeeEcart;
+    if (pose(0, pleinPas, 1, RangeeUniqueY, 0)) {
+        return places;
     }
+    const auto deuxRangees = [&](float serrage, float pas) {
+        return pose(serrage, pas, 2, RangeeHauteY, RangeeBasseY - RangeeHauteY);
+    };
+    // Two rows. A crowded frame first closes the gaps and lays each card over the blank margin
+    // before the next card's caption, which every caption keeps whole; then it narrows the part
+    // in sight of the widest cards, until the last word is inside the frame and within reach.
+    constexpr float SerrageLibre = RangeeEcart + MargeLegende;
+    for (float serrage = 0; serrage <= SerrageLibre; serrage += 1) {
+        if (deuxRangees(serrage, pleinPas)) {
+            return places;
+        }
+    }
+    for (float pas = pleinPas; pas > 1; pas -= 1) {
+        if (deuxRangees(SerrageLibre, pas)) {
+            return places;
+        }
+    }
+    deuxRangees(SerrageLibre, 1);
     return places;
 }
 
@@ -103,12 +161,26 @@ void iEngineEtiq::PlaceDansLeCadre(int i) {
     tag.MontreAvecLegende();
     const auto places = PlacesDesMots();
     if (i < static_cast<int>(places.size())) {
-        tag.origineX = places[static_cast<std::size_t>(i)].first;
-        tag.origineY = places[static_cast<std::size_t>(i)].second;
+        const PlaceDeMot& place = places[static_cast<std::size_t>(i)];
+        tag.origineX = place.x;
+        tag.origineY = place.y;
+        // A caption that the card before would cover shrinks into the part in sight, whole.
+        const float ecrit = tag.legende && tag.legende->font
+                                ? tag.legende->font->TextWidth(Legende(tag))
+                                : 0.0f;
+        const float enVue = place.droite - place.gaucheVisible - 2 * MargeVisible;
+        const bool couverte = place.gaucheVisible + MargeVisible > place.x - ecrit / 2;
+        tag.echelleLegende = couverte && ecrit > enVue && ecrit > 0 ? enVue / ecrit : 1.0f;
+        tag.decalageX = couverte ? (place.gaucheVisible + place.droite) / 2 - place.x : 0.0f;
+        if (tag.legende) {
+            tag.legende->SetScale(tag.echelleLegende);
+        }
     }
     tag.x = tag.origineX;
     tag.y = tag.origineY;
     tag.PlaceLegende();
+    // Where the end of a pop puts it, shrunk or not.
+    tag.LegendeAuDessus();
 }
 
 void iEngineEtiq::DisposeLeCadre() {
@@ -121,12 +193,13 @@ void iEngineEtiq::DisposeLeCadre() {
     for (int i = 0; i < n; ++i) {
         PlaceDansLeCadre(i);
     }
+    EmpileLeCadre(playfieldPrincipal.get(), etiquettesMots);
 }
 
 int iEngineEtiq::MotsAvant(float x, float y, int sauf) const {
-    const int n = std::min(nombrePlacees, static_cast<int>(etiquettesMots.size()));
-    const bool deuxRangees = n > 0 && etiquettesMots[n - 1] &&
-                             etiquettesMots[n - 1]->origineY == RangeeBasseY;
+    const auto places = PlacesDesMots();
+    const int n = static_cast<int>(places.size());
+    const bool deuxRangees = n > 0 && places.back().y == RangeeBasseY;
     // With two rows, the lower half of the frame is the second row.
     const auto rangee = [&](float py) {
         return deuxRangees && py > (RangeeHauteY + RangeeBasseY) / 2 ? 1 : 0;
@@ -136,9 +209,9 @@ int iEngineEtiq::MotsAvant(float x, float y, int sauf) const {
         if (i == sauf || !etiquettesMots[i]) {
             continue;
         }
-        const iGuiEtiquette& mot = *etiquettesMots[i];
-        const int r = rangee(mot.origineY);
-        avant += r < rangee(y) || (r == rangee(y) && mot.origineX < x);
+        const PlaceDeMot& mot = places[static_cast<std::size_t>(i)];
+        const int r = rangee(mot.y);
+        avant += r < rangee(y) || (r == rangee(y) && (mot.gaucheVisible + mot.droite) / 2 < x);
     }
     return avant;
 }
@@ -152,6 +225,17 @@ String iEngineEtiq::AnalyseCadre() {
     }
     // An empty frame has no last word: the analysis then only resets the structure.
     return AnalysePhrase(count - 1, codes, structurePhrase);
+}
+
+String iEngineEtiq::TexteDuCadre() const {
+    const int n = std::min(nombrePlacees, static_cast<int>(etiquettesMots.size()));
+    String lue;
+    for (int i = 0; i < n; ++i) {
+        if (etiquettesMots[i]) {
+            lue += (lue.empty() ? u"" : u" ") + Legende(*etiquettesMots[i]);
+        }
+    }
+    return lue;
 }
 
 // --- CopieEtiquette ---

@@ -22,13 +22,14 @@ class iEngineEtiq : public iEngineResizable {
     // The sentence frame keeps one slot free after the last word: at most 19 words.
     static constexpr int MotsDuCadre = PlacesDuCadre - 1;
     // The frame's words: the first centred at x 100, the others 4 pixels apart, on one row at
-    // y 75 while they fit the canvas's width, else on two rows at y 44 and 112, each starting
-    // at x 100. (Named apart from the constants of the scenes' own files, which they would hide.)
+    // y 75 while they fit inside the frame, else on two rows at y 60 and 116, both starting where
+    // the first word starts. (Named apart from the constants of the scenes' own files, which they
+    // would hide.)
     static constexpr float RangeeGauche = 100;
     static constexpr float RangeeEcart = 4;
     static constexpr float RangeeUniqueY = 75;
-    static constexpr float RangeeHauteY = 44;
-    static constexpr float RangeeBasseY = 112;
+    static constexpr float RangeeHauteY = 60;
+    static constexpr float RangeeBasseY = 116;
 
     // The 1280 by 768 canvas: the cards and their captions are on its GUI page, and the drag
     // maps the pointer into it.
@@ -104,13 +105,24 @@ class iEngineEtiq : public iEngineResizable {
     void PlaceDansLeCadre(int i);
     // Every word of the frame on its place, each card fitted to its caption first.
     void DisposeLeCadre();
-    // The home of each of the frame's words, in reading order.
-    std::vector<std::pair<float, float>> PlacesDesMots() const;
+    // Where a word of the frame stands: its centre (its home), and the span of it in sight.
+    // In a frame too crowded for two rows, each card of a row but the first lies partly under
+    // the one before it (drawn over it), showing at least the same width as its wide neighbours.
+    struct PlaceDeMot {
+        float x = 0;
+        float y = 0;
+        float gaucheVisible = 0;
+        float droite = 0;
+    };
+    // The place of each of the frame's words, in reading order.
+    std::vector<PlaceDeMot> PlacesDesMots() const;
     // How many of the frame's words, `sauf` left out, a child reads before a point of the
-    // frame: those of an upper row, and those of its row whose centre lies left of it.
+    // frame: those of an upper row, and those of its row whose part in sight lies left of it.
     int MotsAvant(float x, float y, int sauf) const;
     // The analysis of the words in the frame into structurePhrase; its remarks.
     String AnalyseCadre();
+    // The frame's captions as the child reads them, one space apart.
+    String TexteDuCadre() const;
 
     // --- The check of the child's sentence (sentence_verdict.cpp) ---
 

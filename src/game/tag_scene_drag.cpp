@@ -102,6 +102,9 @@ bool iEngineEtiq::SaisitEtiquette(ListeEtiquettes& list, int listNumber) {
         }
         platform::Print(u" <boucleetiq = un test = cliquetiquette > " + platform::Str(i));
         if (tag->scaleY > HeldScale) {
+            // Lifted, a card shows all of itself: a caption moved into the part of it in sight
+            // comes back to its middle (the frame places it again when it is let go).
+            tag->decalageX = 0;
             const float s = tag->scaleY;
             tag->scaleY = s - HeldStep;
             tag->scaleX = tag->echelle * s - HeldStep;
@@ -147,7 +150,7 @@ bool iEngineEtiq::LacheEtiquette(ListeEtiquettes& list) {
         tag->scaleX = tag->echelle;
         tag->scaleY = 1.0f;
         if (tag->legende) {
-            tag->legende->SetScale(1.0f);
+            tag->legende->SetScale(tag->echelleLegende);
         }
         CentreHandles(*tag);
         tag->PlaceLegende();

@@ -7,6 +7,7 @@
 //   pointer test
 #include "gui/word_tag.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "framework/bitmap_font.h"
@@ -94,25 +95,44 @@ void iGuiEtiquette::LegendeEchelle(float scale) {
     }
 }
 
-void iGuiEtiquette::AjusteLegendeA(float largeur, float hauteur,
-                                   const std::shared_ptr<iBitmapFont>& petite) {
-    if (!legende || !legende->font || !petite) {
-        return;
+void iGuiEtiquette::EcritLegendeEn(const std::shared_ptr<iBitmapFont>& font) {
+    if (legende && font) {
+        legende->SetFont(font);
+        // Lines wrapped in the former font would stay otherwise.
+        legende->lines.reset();
     }
-    const auto hauteurEn = [&](const iBitmapFont& police) {
-        const std::size_t lignes =
-            WordWrap(&police, platform::TruncToInt(largeur), legende->GetText()).size();
-        return static_cast<float>(lignes) * police.height;
+}
+
+std::shared_ptr<iBitmapFont> PoliceCommune(const std::vector<std::shared_ptr<iBitmapFont>>& polices,
+                                           const std::vector<String>& textes, float largeur,
+                                           float hauteur) {
+    const auto tient = [&](const iBitmapFont& police) {
+        return std::all_of(textes.begin(), textes.end(), [&](const String& texte) {
+            const StringList lignes = WordWrap(&police, platform::TruncToInt(largeur), texte);
+            const bool etroites =
+                std::all_of(lignes.begin(), lignes.end(), [&](const String& ligne) {
+                    return police.TextWidth(platform::Trim(ligne)) <= largeur;
+                });
+            return etroites && static_cast<float>(lignes.size()) * police.height <= hauteur;
+        });
     };
-    if (hauteurEn(*legende->font) > hauteur) {
-        legende->SetFont(petite);
-        legende->SetWidth(largeur);
+    std::shared_ptr<iBitmapFont> derniere;
+    for (const auto& police : polices) {
+        if (!police || police->height <= 0) {
+            continue;
+        }
+        if (tient(*police)) {
+            return police;
+        }
+        derniere = police;
     }
+    return derniere;
 }
 
 void iGuiEtiquette::LegendeAuDessus() {
     if (legende) {
         legende->SetPositionRelative(0, CaptionAbovePercent, *this);
+        legende->x += decalageX;
         legende->SetCentred(true);
     }
 }
@@ -158,7 +178,7 @@ void iGuiEtiquette::Grossit() {
     if (etatZoom == 2 && s <= 1.0f) {
         scaleX = echelle;
         scaleY = 1.0f;
-        LegendeEchelle(1.0f);
+        LegendeEchelle(echelleLegende);
         PlaceLegende();
         LegendeAuDessus();
         etatZoom = 0;
@@ -240,6 +260,7 @@ void iGuiEtiquette::EcritTexte(const iGuiEtiquette& source, bool keepColour) {
     scaleX = source.scaleX;
     scaleY = source.scaleY;
     echelle = source.echelle;
+    echelleLegende = source.echelleLegende;
     texte = source.texte;
     if (!legende || !source.legende) {
         return;

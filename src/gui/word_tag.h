@@ -31,6 +31,9 @@ class iGuiEtiquette : public iGuiImage {
     String texte;
     // Horizontal scale at rest: the card body is stretched to its caption.
     float echelle = 0;
+    // Scale of the caption at rest: below 1 only on a card partly covered in a crowded row,
+    // whose caption then shrinks into the part in sight (decalageX moves it there).
+    float echelleLegende = 1;
     bool saisie = false;
     // Offered as a possible next word of the child's sentence.
     bool proposee = false;
@@ -72,9 +75,8 @@ class iGuiEtiquette : public iGuiImage {
     // changed its form ("à" read as "au") keeps its card's margins.
     void AjusteALaLegende();
 
-    // A caption whose lines, `largeur` wide, run taller than `hauteur` is written in the
-    // smaller font instead; the card keeps its size.
-    void AjusteLegendeA(float largeur, float hauteur, const std::shared_ptr<iBitmapFont>& petite);
+    // The caption written in another font, wrapped again at its width; the card keeps its size.
+    void EcritLegendeEn(const std::shared_ptr<iBitmapFont>& font);
 
     // Width at the resting scale (echelle), whatever pop or drag is under way.
     float LargeurAuRepos() const;
@@ -83,12 +85,21 @@ class iGuiEtiquette : public iGuiImage {
     void MontreAvecLegende();
     void CacheAvecLegende();
 
+    // Caption centred on the card (moved along it by decalageX), 15 % of the card's height
+    // above its middle, as a pop leaves it, whatever the caption's scale.
+    void LegendeAuDessus();
+
   private:
     void ImageAuCentre();
     void LegendeEchelle(float scale);
-    // Caption centred on the card, 15 % of the card's height above its middle.
-    void LegendeAuDessus();
 };
 
 // A list of cards as the scenes keep them: a slot may be empty until the scene fills it.
 using ListeEtiquettes = std::vector<std::shared_ptr<iGuiEtiquette>>;
+
+// The first of the fonts (largest first) in which every text, wrapped `largeur` wide, keeps its
+// lines within `largeur` and `hauteur`; the last one when none does. Fonts that did not load
+// (no line height) are passed over; none when no font loaded.
+std::shared_ptr<iBitmapFont> PoliceCommune(const std::vector<std::shared_ptr<iBitmapFont>>& polices,
+                                           const std::vector<String>& textes, float largeur,
+                                           float hauteur);

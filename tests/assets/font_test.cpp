@@ -114,8 +114,33 @@ TEST_P(FontTest, GlyphsAreFullLineHeightWhiteAndApartOnOnePage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(DataFolder, FontTest,
-                         ::testing::Values("fonts_oregano_48", "fonts_oregano_30",
-                                           "fonts_yesteryear_21"));
+                         ::testing::Values("fonts_oregano_48", "fonts_oregano_45",
+                                           "fonts_oregano_42", "fonts_oregano_39",
+                                           "fonts_oregano_36", "fonts_oregano_33",
+                                           "fonts_oregano_30", "fonts_yesteryear_21"));
+
+// The sentence cards step down through these sizes until every sentence of a board fits: each
+// step must be smaller than the one before, or a board would stay in a size that does not fit
+// or skip one that does.
+TEST(CardFonts, EachStepIsSmallerThanTheOneBefore) {
+    if (!DataBuilt())
+        GTEST_SKIP() << assets_test::NotBuilt;
+    const char* const steps[] = {"fonts_oregano_48", "fonts_oregano_45", "fonts_oregano_42",
+                                 "fonts_oregano_39", "fonts_oregano_36", "fonts_oregano_33",
+                                 "fonts_oregano_30"};
+    std::shared_ptr<iBitmapFont> before;
+    for (const char* step : steps) {
+        SCOPED_TRACE(step);
+        auto font = LoadFont(step);
+        ASSERT_GT(font->height, 0.0f);
+        if (before) {
+            const String sample = u"La petite fille qui promène un éléphant regarde le monsieur.";
+            EXPECT_LT(font->height, before->height);
+            EXPECT_LT(font->TextWidth(sample), before->TextWidth(sample));
+        }
+        before = font;
+    }
+}
 
 // -------------------------------------------------------------------------------------------
 // Layouts built around the two fonts the child reads

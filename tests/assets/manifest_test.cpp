@@ -158,6 +158,11 @@ std::vector<PictureSpec> Pictures() {
     // Font pages and widgets.
     p.push_back(One("fonts_oregano_48_0.png", 1024, 512));
     p.push_back(One("fonts_oregano_30_0.png", 512, 512));
+    // The sentence cards' print sizes between 48 and 30.
+    p.push_back(One("fonts_oregano_45_0.png", 1024, 512));
+    p.push_back(One("fonts_oregano_42_0.png", 1024, 512));
+    for (const char* step : {"39", "36", "33"})
+        p.push_back(One(std::string("fonts_oregano_") + step + "_0.png", 512, 512));
     p.push_back(One("fonts_yesteryear_21_0.png", 512, 256));
     p.push_back(One("petitbouton1a.png", 220, 44));
     p.push_back(One("grosbouton1a.png", 720, 80));
@@ -234,8 +239,10 @@ std::vector<SoundSpec> Sounds() {
     return s;
 }
 
-const std::vector<std::string> TextFiles = {"fonts_oregano_48.txt", "fonts_oregano_30.txt",
-                                            "fonts_yesteryear_21.txt", "sliderv.txt"};
+const std::vector<std::string> TextFiles = {
+    "fonts_oregano_48.txt", "fonts_oregano_45.txt", "fonts_oregano_42.txt",
+    "fonts_oregano_39.txt", "fonts_oregano_36.txt", "fonts_oregano_33.txt",
+    "fonts_oregano_30.txt", "fonts_yesteryear_21.txt", "sliderv.txt"};
 
 std::string Path(const std::string& name) { return (DataFolder() / name).string(); }
 
@@ -438,7 +445,7 @@ TEST(ManifestTable, AgreesWithTheImageGeneratorList) {
         EXPECT_EQ(frameWidth, spec.frameWidth);
         EXPECT_EQ(frameHeight, spec.frameHeight);
     }
-    // The generator draws every picture except the three font pages.
+    // The generator draws every picture except the font pages.
     for (const PictureSpec& p : Pictures()) {
         if (p.name.rfind("fonts_", 0) == 0)
             continue;

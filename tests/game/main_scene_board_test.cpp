@@ -2,8 +2,11 @@
 // the terrain staged with its structure, everything on the canvas, a word-order board solvable
 // from its own words and never accepting a pronoun that does not suit the next word; the
 // shuffles.
+#include <numeric>
 #include <random>
 
+#include "framework/bitmap_font.h"
+#include "framework/shared_assets.h"
 #include "main_scene_fixture.h"
 #include "sentence/agreement.h"
 #include "sentence/generation.h"
@@ -217,4 +220,45 @@ TEST_F(BoardTest, ShufflesDrawOneStepPerElement) {
         }
         EXPECT_EQ(apres, platform::GetSeed()) << n;
     }
+}
+
+// With every extension on, the sentences of one board differ widely in length: the board is
+// written in one print size all the same, the largest in which each sentence keeps to its card
+// (a sentence in smaller print than its neighbours would give it away).
+TEST_F(BoardTest, EveryCardOfABoardInOnePrintSize) {
+    for (int* niveau : {&queok, &passiveok, &emphatiqueok, &adjectifsok, &expansiongn1ok,
+                        &expansiongn2ok, &codok}) {
+        *niveau = 2;
+    }
+    ASSERT_EQ(policesDesCartes.size(), 7u);
+    const auto tient = [](const iBitmapFont& police, const String& texte) {
+        return static_cast<float>(WordWrap(&police, 595, texte).size()) * police.height <= 155;
+    };
+    std::vector<int> tailles(policesDesCartes.size());
+    for (std::uint32_t seed = 1; seed <= 24; ++seed) {
+        Open(seed % 2, 3, 3, 3, 1134, 680, seed);
+        for (int board = 0; board < 2; ++board) {
+            SCOPED_TRACE("seed " + std::to_string(seed) + ", board " + std::to_string(board));
+            const auto police = Tag(0).legende->font;
+            const auto rang =
+                std::find(policesDesCartes.begin(), policesDesCartes.end(), police) -
+                policesDesCartes.begin();
+            ASSERT_LT(rang, static_cast<long>(policesDesCartes.size()));
+            ++tailles[static_cast<std::size_t>(rang)];
+            bool plusGrandeTient = rang > 0;
+            for (int i = 0; i <= nombredephrases; ++i) {
+                const iGuiTextField& legende = *Tag(i).legende;
+                EXPECT_EQ(legende.font, police) << U8(legende.GetText());
+                EXPECT_LE(legende.Height(), 155) << U8(legende.GetText());
+                EXPECT_TRUE(tient(*police, legende.GetText())) << U8(legende.GetText());
+                plusGrandeTient =
+                    plusGrandeTient && tient(*policesDesCartes[static_cast<std::size_t>(rang - 1)], legende.GetText());
+            }
+            EXPECT_FALSE(plusGrandeTient) << "a larger print size fits every card";
+            scene->TableauSuivant(false);
+        }
+    }
+    // Boards in full size, and boards in the sizes between.
+    EXPECT_GT(tailles[0], 0);
+    EXPECT_GT(std::accumulate(tailles.begin() + 1, tailles.end() - 1, 0), 0);
 }

@@ -314,6 +314,9 @@ TEST_F(PlayTest, ExportsAndPhotosInTheProfileFolder) {
     EXPECT_EQ(std::count(erreurs.begin(), erreurs.end(), '\n'), 1) << erreurs;
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(profil), {}), 3);
     EXPECT_EQ(Lis(profil / "phrases.txt"), liste);
+    // The adult closes the box that tells it.
+    EXPECT_EQ(scene->boiteEchec->status, 1);
+    Click(*scene->boiteEchec->bouton1);
 
     // A profile folder that cannot be written (here a file stands in its way, which stops even
     // a privileged user): no picture, no line, the game goes on.
@@ -350,6 +353,66 @@ TEST_F(PlayTest, ExportsAndPhotosInTheProfileFolder) {
     std::filesystem::remove_all(jeu);
     EXPECT_FALSE(scene->ExporteTableau());
     EXPECT_FALSE(std::filesystem::exists(jeu));
+}
+
+// A photo or an export that cannot be written is told to the adult on the screen, in the game's
+// message box, once for each failure; one that is written shows nothing.
+TEST_F(PlayTest, AFailedPhotoOrExportIsToldOnScreenOnce) {
+    const auto jeu = std::filesystem::path(home) / "Documents" / "MirelvanQuibs";
+    Open(0, 2, 0, 2, 640, 384);
+    EnPlace();
+    const int barre = scene->TerrainBarreComplete();
+    const MessageBox& boite = *scene->boiteEchec;
+    // Shown over everything, the enlarged terrain included.
+    const auto montre = [&](const String& message) {
+        return std::tuple(boite.status, boite.bouton1->status, boite.titre->status,
+                          boite.message->status, boite.message->GetText(),
+                          scene->playfieldEchec->status,
+                          scene->playfields.IndexOf(scene->playfieldEchec.get())) ==
+               std::tuple(1, 1, 1, 1, message, 1, scene->playfields.Count() - 1);
+    };
+    const auto ferme = [&] {
+        Click(*boite.bouton1);
+        Step(30);
+        EXPECT_EQ(std::tuple(boite.status, boite.message->status, scene->playfieldEchec->status),
+                  std::tuple(0, 0, 0));
+    };
+    // Written: nothing to tell.
+    Click(*T(barre).boutonClip);
+    EXPECT_EQ(boite.status, 0);
+    // A folder in the way of the export file.
+    std::filesystem::remove(jeu / "mirelvanquibs_phrases.txt");
+    std::filesystem::create_directory(jeu / "mirelvanquibs_phrases.txt");
+    ::testing::internal::CaptureStderr();
+    Click(*T(barre).boutonClip);
+    std::string erreurs = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(erreurs.begin(), erreurs.end(), '\n'), 1) << erreurs;
+    EXPECT_TRUE(montre(iEngineSceneGlobale::EchecExport));
+    ferme();
+
+    // Photos: one written, then one whose folder has a file in its way, then one without a
+    // profile folder at all.
+    const int t = scene->terrainDePhrase[0];
+    scene->numter = t;
+    scene->AnimeTerrains(t);
+    Click(*T(t).boutonPhoto);
+    Frame();
+    Step();
+    EXPECT_EQ(boite.status, 0);
+    const String dossier = dossierprofil;
+    for (const String& ailleurs :
+         {platform::FromUtf8((profil / "phrases.txt").string() + "/"), String()}) {
+        dossierprofil = ailleurs;
+        ::testing::internal::CaptureStderr();
+        Click(*T(t).boutonPhoto);
+        Frame();
+        Step();
+        erreurs = ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(std::count(erreurs.begin(), erreurs.end(), '\n'), 1) << erreurs;
+        EXPECT_TRUE(montre(iEngineSceneGlobale::EchecPhoto));
+        ferme();
+    }
+    dossierprofil = dossier;
 }
 
 // What a child met on the boards: a surplus card kept where it is let go above the throw-away
@@ -420,6 +483,11 @@ TEST_F(PlayTest, MessagesInFrenchTypography) {
     Click(*T(scene->TerrainBarreComplete()).boutonAvance);
     textes.push_back(scene->boiteChangerTableau->message->GetText());
     textes.push_back(ecranchoixdephrase->boiteMessage->titre->GetText());
+    for (const char16_t* texte :
+         {iEnginePhraseAuChoix::TitreExport, iEnginePhraseAuChoix::MessageExport,
+          iEngineSceneGlobale::EchecPhoto, iEngineSceneGlobale::EchecExport}) {
+        textes.push_back(texte);
+    }
     for (int serie : {4, 6}) {
         for (int fois = 0; fois < 40; ++fois) {
             reponsesdesuite = serie;
@@ -434,5 +502,14 @@ TEST_F(PlayTest, MessagesInFrenchTypography) {
             }
         }
         EXPECT_FALSE(platform::StartsWith(texte, u"Ca ")) << platform::ToUtf8(texte);
+        // Guillemets, with a no-break space inside.
+        for (std::size_t k = 0; k < texte.size(); ++k) {
+            if (texte[k] == u'«') {
+                EXPECT_TRUE(k + 1 < texte.size() && texte[k + 1] == u'\u00a0');
+            } else if (texte[k] == u'»') {
+                EXPECT_TRUE(k > 0 && texte[k - 1] == u'\u00a0');
+            }
+            EXPECT_NE(texte[k], u'"') << platform::ToUtf8(texte);
+        }
     }
 }

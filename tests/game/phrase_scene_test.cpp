@@ -1,6 +1,7 @@
 // The build-a-sentence game played with injected drags and clicks: the frame, the caption forms,
 // the next-word offers under several option sets, "voir l'animation", the export, and a resize
 // made while another screen was current.
+#include <algorithm>
 #include <fstream>
 
 #include "framework/bitmap_font.h"
@@ -225,16 +226,58 @@ TEST_F(PhraseTest, ExportAppendsTheSentenceAndAFailureSaysSoInOneLine) {
     std::string errors = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
     EXPECT_EQ(std::filesystem::file_size(file), before);
+    // The adult reads it in the message box too, until its button closes it.
+    EXPECT_EQ(scene->boiteMessage->status, 1);
+    Click(*scene->boiteMessage->bouton1);
+    EXPECT_EQ(scene->boiteMessage->status, 0);
     std::filesystem::remove_all(folder);
     ::testing::internal::CaptureStderr();
     Click(*scene->boutonExporter);
     errors = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
     EXPECT_FALSE(std::filesystem::exists(folder));
+    Click(*scene->boiteMessage->bouton1);
 
     // " retour ": the game-mode screen.
     Click(*scene->boutonRetour);
     EXPECT_EQ(CurrentScene, ecranchoixdujeu);
+}
+
+// The export writes the sentence as the frame shows it, a refused one without the full stop it
+// does not have; an export that cannot be written is told in the scene's message box, once, with
+// its own title, and the explanation of a refused sentence keeps its title.
+TEST_F(PhraseTest, TheExportWritesWhatTheFrameShowsAndAFailureIsToldOnScreen) {
+    const auto folder = std::filesystem::path(home) / "Documents" / "MirelvanQuibs";
+    const auto file = folder / "mirelvanquibs_phrases.txt";
+    std::filesystem::create_directories(folder);
+    Append({u"perso_dame_f", u"oum_lancer", u"perso_petit garcon_m"});
+    ASSERT_EQ(Reads(), u"La dame lance le petit garçon");
+    Click(*scene->boutonExporter);
+    EXPECT_EQ(scene->boiteMessage->status, 0);
+    std::ifstream in(file, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
+              "La dame lance le petit garçon \n");
+    in.close();
+
+    // A folder where the file should be.
+    std::filesystem::remove(file);
+    std::filesystem::create_directory(file);
+    ::testing::internal::CaptureStderr();
+    Click(*scene->boutonExporter);
+    const std::string errors = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
+    const MessageBox& boite = *scene->boiteMessage;
+    EXPECT_EQ(std::tuple(boite.status, boite.titre->status, boite.message->status,
+                         boite.titre->GetText(), boite.message->GetText()),
+              std::tuple(1, 1, 1, String(iEnginePhraseAuChoix::TitreExport),
+                         String(iEnginePhraseAuChoix::MessageExport)));
+    // Told once: closed, it stays closed.
+    Click(*boite.bouton1);
+    Step(30);
+    EXPECT_EQ(boite.status, 0);
+    Click(*scene->boutonAnimation);
+    EXPECT_EQ(std::tuple(boite.status, boite.titre->GetText()),
+              std::tuple(1, String(iEnginePhraseAuChoix::TitreExplication)));
 }
 
 // The frame as a child fills it: a long sentence wraps into a second row and each word stays
@@ -268,11 +311,19 @@ TEST_F(PhraseTest, LongSentencesWrapAndEveryWordStaysInReach) {
     dansLeCadre();
     // Longer still: a second row, read after the first.
     Append({u"qui", u"ouodm_tenir", u"deuxmains_paquet-cadeau_m", u"rouge"});
-    EXPECT_EQ(std::tuple(Slot(0).y, Slot(16).y), std::tuple(44.0f, 112.0f));
+    EXPECT_EQ(std::tuple(Slot(0).y, Slot(16).y),
+              std::tuple(iEngineEtiq::RangeeHauteY, iEngineEtiq::RangeeBasseY));
     dansLeCadre();
+    // Both rows start at one x.
+    int premierBas = 0;
+    while (Slot(premierBas).y == iEngineEtiq::RangeeHauteY) {
+        ++premierBas;
+    }
+    EXPECT_FLOAT_EQ(Slot(premierBas).x - Slot(premierBas).LargeurAuRepos() / 2,
+                    Slot(0).x - Slot(0).LargeurAuRepos() / 2);
     // Let go right of the upper row, a word ends that row; taken out again, the rows close up.
     int dernierHaut = 0;
-    while (Slot(dernierHaut + 1).y == 44.0f) {
+    while (Slot(dernierHaut + 1).y == iEngineEtiq::RangeeHauteY) {
         ++dernierHaut;
     }
     Drag(Bank(u"jaune").x, Bank(u"jaune").y, 1270, 40);
@@ -295,9 +346,91 @@ TEST_F(PhraseTest, LongSentencesWrapAndEveryWordStaysInReach) {
     }
     EXPECT_EQ(scene->nombrePlacees, 19);
     dansLeCadre();
+    // Drawn closer, but no card covers the writing of the one after it.
+    for (int i = 1; i < 19; ++i) {
+        const iGuiEtiquette& avant = Slot(i - 1);
+        const iGuiEtiquette& mot = Slot(i);
+        const float ecrit = mot.legende->font->TextWidth(mot.legende->GetText());
+        EXPECT_TRUE(avant.y != mot.y || avant.x + avant.LargeurAuRepos() / 2 <= mot.x - ecrit / 2)
+            << i;
+    }
     const iGuiEtiquette& dernier = Slot(18);
     DragSlot(18, 640, 400);
     EXPECT_EQ(scene->nombrePlacees, 18) << dernier.x;
+}
+
+// Nineteen of the widest words with the narrowest among them: the two rows start at one x inside
+// the frame's border, every card keeps at least half of itself in sight with the whole of its
+// caption (the wide ones a little smaller), and a press on the middle of what shows of a card
+// takes that card; lifted, a card's caption is back to its size and its middle.
+TEST_F(PhraseTest, ACrowdedFrameKeepsEveryCardInSightAndWithinReach) {
+    for (int i = 0; i < 19; ++i) {
+        Append({i == 11 ? u"à" : u"i_jouer de la musique"});
+    }
+    ASSERT_EQ(scene->nombrePlacees, 19);
+    // The last word's pop over.
+    Step(30);
+    const iList4& page = *scene->decor->guiPages[0];
+    // What shows of each card: the cards before it in its row are drawn over it.
+    struct Vue {
+        float gauche, droite;
+    };
+    std::vector<Vue> enVue;
+    float couvert = 0;
+    for (int k = 0; k < 19; ++k) {
+        const iGuiEtiquette& mot = Slot(k);
+        const float w = mot.LargeurAuRepos();
+        // Inside the frame's border (its dashed line runs at y 26 and 150, x 18 and 1262).
+        EXPECT_TRUE(mot.y - mot.Height() / 2 >= 26 && mot.y + mot.Height() / 2 <= 150 &&
+                    mot.x - w / 2 >= 18 &&
+                    mot.x + w / 2 <= 1262)
+            << k << " at " << mot.x << ", " << mot.y;
+        if (k == 0 || mot.y != Slot(k - 1).y) {
+            // A row starts where the first one does.
+            EXPECT_FLOAT_EQ(mot.x - w / 2, Slot(0).x - Slot(0).LargeurAuRepos() / 2);
+            couvert = 0;
+        } else {
+            EXPECT_LT(page.IndexOf(&mot), page.IndexOf(&Slot(k - 1))) << k;
+        }
+        EXPECT_GT(page.IndexOf(mot.legende.get()), page.IndexOf(&mot)) << k;
+        const Vue vue{std::max(mot.x - w / 2, couvert), mot.x + w / 2};
+        couvert = std::max(couvert, vue.droite);
+        EXPECT_GE(vue.droite - vue.gauche, w / 2) << k;
+        // Its writing shows whole there, at its full size or not much smaller; the narrow
+        // word's at its full size.
+        const iGuiTextField& legende = *mot.legende;
+        const float ecrit = legende.font->TextWidth(legende.GetText(), legende.scaleX);
+        const float milieu = legende.Left() + legende.Width() / 2;
+        EXPECT_TRUE(vue.gauche <= milieu - ecrit / 2 && milieu + ecrit / 2 <= vue.droite) << k;
+        EXPECT_GE(legende.scaleX, mot.texte == u"à" ? 1.0f : 0.6f) << k;
+        enVue.push_back(vue);
+    }
+    // A press in the middle of what shows of a card is on that card, before any other.
+    for (int k = 0; k < 19; ++k) {
+        PointOnCanvas((enVue[k].gauche + enVue[k].droite) / 2, Slot(k).y);
+        int prise = -1;
+        for (int j = 0; j < 19 && prise < 0; ++j) {
+            prise = Slot(j).EstTouchee() ? j : -1;
+        }
+        EXPECT_EQ(prise, k);
+    }
+    // Lifted, a covered card shows its caption whole and in the middle.
+    PointOnCanvas((enVue[5].gauche + enVue[5].droite) / 2, Slot(5).y);
+    Press();
+    Step(3);
+    EXPECT_NEAR(Slot(5).legende->Left() + Slot(5).legende->Width() / 2, Slot(5).x, 4.0f);
+    EXPECT_GT(Slot(5).legende->scaleX, 0.9f);
+    Release();
+    Step(2);
+    EXPECT_EQ(Slot(5).x, Slot(5).origineX);
+    // So the narrow word is taken out by what shows of it.
+    int a = 0;
+    while (Slot(a).texte != u"à") {
+        ++a;
+    }
+    Drag((enVue[a].gauche + enVue[a].droite) / 2, Slot(a).y, 640, 400);
+    EXPECT_EQ(scene->nombrePlacees, 18);
+    EXPECT_EQ(Reads(true).find(u"à"), String::npos);
 }
 
 // The markers that tell a toy elephant from a real one stay on the bank's cards; the sentence

@@ -31,7 +31,8 @@ TEST_F(PhraseTest, TheSceneAsTheChildSeesIt) {
 }
 
 // The frame full, at the start size and at 1920 by 1080: nineteen words of a long sentence in
-// two rows, and nineteen of the widest cards drawn closer so that the last stays in reach.
+// two rows, nineteen of the widest cards drawn closer so that the last stays in reach, and a
+// narrow word among wide ones in a frame more crowded still.
 TEST_F(PhraseTest, NineteenWordsInTheFrame) {
     for (const auto& [w, h] : {std::pair{1134, 680}, std::pair{1920, 1080}}) {
         if (!HiddenGlWindow() || !GlWindowResize(w, h)) {
@@ -51,5 +52,13 @@ TEST_F(PhraseTest, NineteenWordsInTheFrame) {
         }
         Step(20);
         EXPECT_TRUE(ShootGl("phrase_nineteen_widest_" + taille + ".png", graphics));
+        // Crowded past what closing the gaps gives: the wide cards show less of themselves, the
+        // narrow one all of its word.
+        Click(*scene->boutonEffacer);
+        for (int i = 0; i < 19; ++i) {
+            Append({i == 11 ? u"à" : u"i_jouer de la musique"});
+        }
+        Step(20);
+        EXPECT_TRUE(ShootGl("phrase_nineteen_crowded_" + taille + ".png", graphics));
     }
 }
