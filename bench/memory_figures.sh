@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Resident size and frame pacing of the real program, played through its menus under a virtual
-# display: at the title, after the first board of each game, after each of ten boards of the
-# matching and word-order games (the right arrow deals a new board), after each of ten sentences
-# built and acted out in the build-a-sentence game; and the frames presented per second over 20 s at the title and on a board, with 60
-# updates a second. Frames are counted by a small library loaded before GLFW (swap_counter.c).
+# display: at the title, after the first board of each game, after each of forty boards of the
+# matching game and ten of the word-order game (the right arrow deals a new board), after each
+# of ten sentences built and acted out in the build-a-sentence game; and over 20 s at the title
+# and on a board of four terrains, with 60 updates a second, the frames presented per second and
+# the main thread's CPU time and minor page faults per frame. Frames are counted by a small
+# library loaded before GLFW (swap_counter.c).
 #   memory_figures.sh <mirelvanquibs> [output folder]
 # Run it under xvfb-run -a -s "-screen 0 1280x1024x24" when there is no display.
 set -u
@@ -27,49 +29,72 @@ rss() { awk '/^VmRSS/ { printf "%.1f", $2 / 1024 }' "/proc/$pid/status"; }
 frames() { [ -s "$counter" ] && od -An -tu8 -N8 "$counter" | tr -d ' ' || echo 0; }
 # Milliseconds from the start to the first three frames presented.
 first_frames() { od -An -tu8 -w24 -j8 -N24 "$counter" | awk '{ printf "%.0f %.0f %.0f", $1 / 1000, $2 / 1000, $3 / 1000 }'; }
-# Frames presented per second over the given seconds.
-rate() {
-    local f0 t0 f1 t1
+# The main thread's CPU time in nanoseconds and its minor page faults so far. The scheduler's
+# count is exact; without it, the clock ticks of user and system time.
+main_thread() {
+    local task="/proc/$pid/task/$pid" ns="" tick
+    [ -r "$task/schedstat" ] && read -r ns _ <"$task/schedstat"
+    tick=$(getconf CLK_TCK)
+    sed 's/^.*) //' "$task/stat" |
+        awk -v ns="$ns" -v tick="$tick" '{ printf "%.0f %d", ns != "" ? ns : ($12 + $13) * 1e9 / tick, $8 }'
+}
+# Over the given seconds: frames presented per second, the main thread's CPU milliseconds and
+# minor page faults per frame.
+pace() {
+    local f0 t0 c0 m0 f1 t1 c1 m1
+    read -r c0 m0 <<<"$(main_thread)"
     f0=$(frames) t0=$(date +%s.%N)
     sleep "$1"
     f1=$(frames) t1=$(date +%s.%N)
-    awk -v f="$((f1 - f0))" -v t0="$t0" -v t1="$t1" 'BEGIN { printf "%.1f", f / (t1 - t0) }'
+    read -r c1 m1 <<<"$(main_thread)"
+    awk -v f="$((f1 - f0))" -v t0="$t0" -v t1="$t1" -v c="$((c1 - c0))" -v m="$((m1 - m0))" \
+        'BEGIN { if (f < 1) f = 1
+                 printf "%.1f frames/s, %.2f ms CPU, %.1f minor faults per frame",
+                        f / (t1 - t0), c / 1e6 / f, m / f }'
 }
 say() { echo "$*" | tee -a "$output/memory_figures.txt"; }
 : >"$output/memory_figures.txt"
 # The board's state settles (pictures decoded, first frames drawn) before each reading.
 settle=2
 
-# Ten boards of the game already on its first one: the size after each.
-ten_boards() {
-    local first="$1" sizes n
+# Boards told so far ("fin du tableau" lines).
+shown=0
+# Boards of the game already on its first one, up to the given count: the size after each, ten
+# to a line.
+boards() {
+    local sizes b
     sizes="$(rss)"
-    for n in $(seq $((first + 1)) $((first + 9))); do
-        key_until Right "fin du tableau" "$n" && sleep "$settle"
-        sizes="$sizes $(rss)"
+    for b in $(seq 2 "$1"); do
+        shown=$((shown + 1))
+        key_until Right "fin du tableau" "$shown" && sleep "$settle"
+        sizes="${sizes:+$sizes }$(rss)"
+        [ $((b % 10)) -eq 0 ] && say "$2 boards $((b - 9))-$b MiB: $sizes" && sizes=""
     done
-    say "$2 boards 1-10 MiB: $sizes"
+    [ -z "$sizes" ] || say "$2 boards up to $1 MiB: $sizes"
 }
 
 sleep 4
 say "first three frames presented at ms: $(first_frames)"
 say "title MiB: $(rss)"
-say "title frames/s (60 updates/s) over 20 s: $(rate 20)"
+say "title (60 updates/s) over 20 s: $(pace 20)"
 
 await ecrantitre 1 && click_until 640 600 ecranintro 1
 sleep 0.3 && click_until 640 367 ecranchoixdujeu 1
 sleep 0.3 && click_until 640 167 "entrée nombre items 1" 1
-sleep 0.3 && click_until 640 712 engine1 1 && await "fin du tableau" 1 && sleep "$settle"
-say "matching first board MiB: $(rss)"
-say "matching board frames/s (60 updates/s) over 20 s: $(rate 20)"
-ten_boards 1 matching
+shown=$((shown + 1))
+sleep 0.3 && click_until 640 712 engine1 1 && await "fin du tableau" "$shown" && sleep "$settle"
+terrains=$(board | grep -c '^terrain ')
+say "matching first board ($terrains terrains) MiB: $(rss)"
+say "matching board (60 updates/s) over 20 s: $(pace 20)"
+boards 40 matching
 
 key_until Escape ecranintro 2
 sleep 0.5 && click_until 640 367 ecranchoixdujeu 2
 sleep 0.3 && click_until 640 267 "entrée nombre items 2" 1
-sleep 0.3 && click_until 640 710 engine1 2 && await "fin du tableau" 11 && sleep "$settle"
+shown=$((shown + 1))
+sleep 0.3 && click_until 640 710 engine1 2 && await "fin du tableau" "$shown" && sleep "$settle"
 say "word order first board MiB: $(rss)"
-ten_boards 11 "word order"
+boards 10 "word order"
 
 key_until Escape ecranintro 3
 sleep 0.5 && click_until 640 367 ecranchoixdujeu 3
@@ -90,7 +115,7 @@ sentences=(
     "perso_dame_f|i_cuisiner"
     "perso_monsieur_m|i_dormir"
 )
-sizes="" n=20 back=1
+sizes="" back=1
 for sentence in "${sentences[@]}"; do
     if [ -n "$(reads)" ]; then
         c=$(($(changes) + 1))
@@ -98,8 +123,8 @@ for sentence in "${sentences[@]}"; do
     fi
     IFS='|' read -r -a words <<<"$sentence"
     for word in "${words[@]}"; do add "$word"; done
-    n=$((n + 1)) back=$((back + 1))
-    press animation && await "fin du tableau" "$n" && sleep "$settle"
+    shown=$((shown + 1)) back=$((back + 1))
+    press animation && await "fin du tableau" "$shown" && sleep "$settle"
     sizes="$sizes $(rss)"
     press retour terrain_button && await ecranchoixdephrase "$back"
 done

@@ -6,11 +6,36 @@
 
 #include <cstdlib>
 
+#ifdef __GLIBC__
+#include <dlfcn.h>
+#include <malloc.h>
+#endif
+
 #include "platform/app.h"
 #include "platform/diag.h"
 #include "platform/graphics.h"
 
 using namespace platform;
+
+#ifdef __GLIBC__
+namespace {
+// The C library's thresholds as the process last set them (0: never set).
+int mappingThreshold = 0;
+int trimThreshold = 0;
+} // namespace
+
+// Seen on their way to the C library, so that a test can tell what the start-up tuned.
+extern "C" int mallopt(int param, int value) noexcept {
+    if (param == M_MMAP_THRESHOLD) {
+        mappingThreshold = value;
+    } else if (param == M_TRIM_THRESHOLD) {
+        trimThreshold = value;
+    }
+    using Mallopt = int (*)(int, int);
+    static const auto next = reinterpret_cast<Mallopt>(dlsym(RTLD_NEXT, "mallopt"));
+    return next != nullptr ? next(param, value) : 0;
+}
+#endif
 
 namespace {
 
@@ -67,7 +92,33 @@ bool HaveDisplay() {
     _exit(code);
 }
 
+#ifdef __GLIBC__
+// Large freed blocks (pictures) must go back to the system, so the mapping threshold is fixed;
+// that alone leaves the trim threshold at 128 KiB, and the heap's top, which a frame takes and
+// gives back by the MiB, would be returned and faulted in again every frame.
+[[noreturn]] void RunAndExitWithTheHeapTuned() {
+    setenv("MQ_HIDDEN_WINDOW", "1", 1);
+    ScriptedApp app(u"");
+    RunApp(app);
+    if (mappingThreshold <= 0) {
+        _exit(30);
+    }
+    if (trimThreshold < 4 * 1024 * 1024) {
+        _exit(31);
+    }
+    _exit(0);
+}
+#endif
+
 } // namespace
+
+#ifdef __GLIBC__
+// Without a display the start-up fails after the tuning, which is all this case looks at.
+TEST(RunAppDeathTest, HeapKeepsAFramesChurnOnTopWhileLargeBlocksGoBack) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(RunAndExitWithTheHeapTuned(), testing::ExitedWithCode(0), "");
+}
+#endif
 
 TEST(RunAppDeathTest, QuietQuitFromAnUpdateEndsWithCodeZero) {
     if (!HaveDisplay()) {
