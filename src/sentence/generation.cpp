@@ -327,9 +327,13 @@ bool GenereStructureAction(StructureAction& s, bool returnMoveFlag, bool moveAll
                                               NiveauCouleur(n, 1), true);
                     if (resultat == u"objetsinterdits")
                         objetsInterdits = true;
+                    // The check of a composed sentence asks for the pair the other way round,
+                    // with this object: something watched in the hand keeps that hand busy.
                     const bool repete =
                         s.ObjetComplement1 == s.GroupeNominal1 ||
-                        (!s.GroupeNominal2.empty() && s.ObjetComplement1 == s.GroupeNominal2);
+                        (!s.GroupeNominal2.empty() && s.ObjetComplement1 == s.GroupeNominal2) ||
+                        !VerbesCompatibles(true, s.Action, s.VerbeComplement1, String(), String(),
+                                           s.ObjetComplement1);
                     if (!repete || essaisObjet >= EssaisMax)
                         break;
                     s.ObjetComplement1.clear();

@@ -93,29 +93,6 @@ std::vector<String> PersonnesTriees(const StructureAction& s) {
     return p;
 }
 
-// Every second set is a teacher's: passives, "que" clauses and colours asked for.
-void OptionsAuHasard(std::mt19937& hasard, bool formesDemandees = false) {
-    Vocabulaire();
-    std::uniform_int_distribution<int> niveau(0, 2), taille(0, 3), mode(0, 3), piece(0, 9);
-    for (FlagArray* cases : ToutesLesCases())
-        for (std::size_t i = 0; i < cases->size(); ++i)
-            (*cases)[i] = piece(hasard) < 7;
-    for (int* n : NiveauxDOptions())
-        *n = niveau(hasard);
-    if (formesDemandees) {
-        passiveok = 1 + piece(hasard) % 2;
-        queok = 1 + piece(hasard) % 2;
-        adjectifsok = 2;
-    }
-    for (bool* b : SousOptions())
-        *b = piece(hasard) < 6;
-    nombredanimations = taille(hasard);
-    nombredephrases = taille(hasard);
-    modedejeu = mode(hasard);
-    choixvariations = piece(hasard) < 5 ? 0 : 1;
-    seuilvariation = choixvariations == 0 ? 0.7f : 0.3f;
-}
-
 // A sentence the puppets can act: a person acting, a main verb outside the relative clauses (after
 // "que" the patient's own clause, or "C'est"), a passive only of a verb that has one, and every
 // colour of the structure written after its noun, agreed with it.
@@ -244,7 +221,7 @@ TEST_F(Board, EveryBoardUnderRandomOptionsIsPlayable) {
     for (int i = 0; i < 2000; ++i) {
         // A game scene, and its board host, is made anew for every set-up.
         SentenceBoardHost hote;
-        OptionsAuHasard(hasard, i % 2 == 1);
+        OptionsDeTableauAuHasard(hasard, i % 2 == 1);
         const int animations = nombredanimations, phrases = nombredephrases;
         const bool complet = hote.HasardStructuresEtPhrases();
         const std::string defaut = Defaut(hote, complet, animations, phrases);

@@ -5,6 +5,7 @@
 
 #include "platform/random.h"
 #include "platform/text.h"
+#include "sentence/lexicon.h"
 #include "sentence/sentence_debug.h"
 
 void SentenceTest::SetUp() {
@@ -70,6 +71,29 @@ std::vector<int*> NiveauxDOptions() {
 std::vector<bool*> SousOptions() {
     return {&PassiveEnchasseeOk, &PassiveFinOk,  &OrdreVerbeSujetOk,
             &OrdreSujetVerbeOk,  &AccentAgentOk, &AccentPatientOk};
+}
+
+void OptionsDeTableauAuHasard(std::mt19937& hasard, bool formesDemandees) {
+    InitVocabulary();
+    TireSynonymes();
+    std::uniform_int_distribution<int> niveau(0, 2), taille(0, 3), mode(0, 3), piece(0, 9);
+    for (FlagArray* cases : ToutesLesCases())
+        for (std::size_t i = 0; i < cases->size(); ++i)
+            (*cases)[i] = piece(hasard) < 7;
+    for (int* n : NiveauxDOptions())
+        *n = niveau(hasard);
+    if (formesDemandees) {
+        passiveok = 1 + piece(hasard) % 2;
+        queok = 1 + piece(hasard) % 2;
+        adjectifsok = 2;
+    }
+    for (bool* b : SousOptions())
+        *b = piece(hasard) < 6;
+    nombredanimations = taille(hasard);
+    nombredephrases = taille(hasard);
+    modedejeu = mode(hasard);
+    choixvariations = piece(hasard) < 5 ? 0 : 1;
+    seuilvariation = choixvariations == 0 ? 0.7f : 0.3f;
 }
 
 namespace {
@@ -199,3 +223,4 @@ String CouleurAttendue(const String& couleur, bool feminin) {
     const auto it = feminins.find(couleur);
     return feminin && it != feminins.end() ? it->second : couleur;
 }
+

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <map>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,12 @@ void AucunVerbe();
 // The ten option levels and the six sub-options, in the order of the options screen.
 std::vector<int*> NiveauxDOptions();
 std::vector<bool*> SousOptions();
+
+// A set-up of the matching or ordering game drawn at random: fresh vocabulary and synonyms,
+// each box ticked seven times in ten, random levels, sub-options, board sizes, game mode and
+// kind of variations. formesDemandees: a teacher's set, with passives, "que" clauses and
+// colours asked for.
+void OptionsDeTableauAuHasard(std::mt19937& hasard, bool formesDemandees = false);
 
 // The thirteen word roles of a structure, in declaration order, and their field names.
 std::vector<String> Roles(const StructureAction& s);
