@@ -37,8 +37,9 @@ bool EstLancerSurA(const String& verbe) {
 
 // A structure that a child can be shown and the puppets can act: a person acting, a main verb
 // (in the passive only when the verb has one; after "que" the patient's own clause or "C'est"),
-// every transitive verb with its object and every throw with the thing thrown. The generator
-// leaves a failed structure half filled, and a board must never be built on it.
+// every transitive verb with its object, every throw with the thing thrown and a puppet for
+// every person named. The generator leaves a failed structure half filled, and a board must
+// never be built on it.
 bool StructureComplete(const StructureAction& s) {
     if (!platform::StartsWith(s.GroupeNominal1, u"perso_") || s.Action.empty())
         return false;
@@ -58,7 +59,13 @@ bool StructureComplete(const StructureAction& s) {
         return false;
     if (EstLancerSurA(s.VerbeComplement2) && s.ObjetDonneLance2.empty())
         return false;
-    return true;
+    // A patient the generator could not tell from the agent is kept without its puppet (only
+    // one person ticked): "La dame lance une balle sur la dame" would be staged with nobody to
+    // throw at.
+    int personnes = 1;
+    for (const String* nom : {&s.GroupeNominal2, &s.ObjetComplement1, &s.ObjetComplement2})
+        personnes += platform::StartsWith(*nom, u"perso_");
+    return s.NombrePersos == personnes;
 }
 
 // Two structures that the child could not tell apart: the same words in the same places and

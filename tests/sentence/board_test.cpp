@@ -94,8 +94,8 @@ std::vector<String> PersonnesTriees(const StructureAction& s) {
 }
 
 // A sentence the puppets can act: a person acting, a main verb outside the relative clauses (after
-// "que" the patient's own clause, or "C'est"), a passive only of a verb that has one, and every
-// colour of the structure written after its noun, agreed with it.
+// "que" the patient's own clause, or "C'est"), a passive only of a verb that has one, a puppet
+// for each person, and every colour of the structure written after its noun, agreed with it.
 std::string PasUnePhrase(const StructureAction& v) {
     if (!Personne(v.GroupeNominal1))
         return "no person acting";
@@ -105,6 +105,14 @@ std::string PasUnePhrase(const StructureAction& v) {
         return "a passive the verb does not have";
     if (v.RelativeQue && !v.Presentatif && v.VerbeComplement2.empty())
         return "no main predicate after the relative clause";
+    // Each person named is a puppet of its own ("La dame lance une balle sur la dame" with one
+    // person ticked had nobody to throw at).
+    int personnes = 1;
+    for (const String* nom : {&v.GroupeNominal2, &v.ObjetComplement1, &v.ObjetComplement2})
+        personnes += Personne(*nom);
+    if (v.NombrePersos != personnes)
+        return std::to_string(v.NombrePersos) + " puppets for " + std::to_string(personnes) +
+               " persons";
     const String texte = PhraseDeStructure(true, v, false);
     const std::pair<const String*, const String*> couleurs[] = {
         {&v.GroupeNominalAdjectif1, &v.GroupeNominal1},
