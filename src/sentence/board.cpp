@@ -138,6 +138,14 @@ void CopieFormeDeLaPremiere(const StructureAction& premiere, StructureAction& s)
     s.OrdreVerbeSujet = premiere.OrdreVerbeSujet;
 }
 
+// A variant takes "C'est" from the first sentence only where it reads one way.
+void PresentatifCommeLaPremiere(const StructureAction& premiere, StructureAction& v) {
+    if (premiere.Presentatif)
+        v.Presentatif = true;
+    if (PresentatifEquivoque(v))
+        v.Presentatif = false;
+}
+
 // True one time in two.
 bool PileOuFace() { return platform::RandomFloat() > 0.5f; }
 
@@ -270,8 +278,6 @@ bool SentenceBoardHost::HasardStructuresEtPhrases() {
                 } else {
                     v.Passive = v.PassiveOuQue = false;
                 }
-                if (premiere.Presentatif)
-                    v.Presentatif = true;
                 if (premiere.RelativeQue) {
                     if (queok > 0) {
                         if (PileOuFace()) {
@@ -300,6 +306,7 @@ bool SentenceBoardHost::HasardStructuresEtPhrases() {
                 if (choixvariations == 1)
                     CopieFormeDeLaPremiere(premiere, v);
                 GardePassivePossible(v);
+                PresentatifCommeLaPremiere(premiere, v);
                 phrases[k] = PhraseDeStructure(true, v, false);
             }
 
@@ -312,8 +319,6 @@ bool SentenceBoardHost::HasardStructuresEtPhrases() {
                 StructureAction& v = structures[substitutions + 1 + i];
                 v = StructureAction();
                 CopieStructureaction(bousculees[i], v);
-                if (premiere.Presentatif)
-                    v.Presentatif = true;
                 if (premiere.RelativeQue && queok > 0) {
                     SentenceDebug(u" c'est une autre phrase que la première qui est modifiée");
                     if (PileOuFace())
@@ -335,6 +340,7 @@ bool SentenceBoardHost::HasardStructuresEtPhrases() {
                 }
                 if (choixvariations == 1)
                     CopieFormeDeLaPremiere(premiere, v);
+                PresentatifCommeLaPremiere(premiere, v);
                 phrases[substitutions + 1 + i] = PhraseDeStructure(true, v, false);
             }
         }

@@ -1,8 +1,9 @@
 // Boards of sentences: over thousands of boards under random options, game modes and sizes the
 // board is always built, every sentence on it is one the puppets can act, its sentences can all
-// be told apart, each variant is the kind of variant it claims to be, the word-order markup
-// stays on the first text of the ordering game and nobody wears what does not suit; a seed
-// gives the same board twice.
+// be told apart, none puts forward with "C'est" a noun that has a clause of its own, each
+// variant is the kind of variant it claims to be, the word-order markup stays on the first
+// text of the ordering game and nobody wears what does not suit; a seed gives the same board
+// twice.
 #include <algorithm>
 #include <random>
 #include <string>
@@ -155,6 +156,11 @@ std::string Defaut(const SentenceBoardHost& h, bool complet, int animations, int
             return "structure " + std::to_string(k) + ": " + faute + ": " + Resume(v);
         if (!TenuesCorrectes(v))
             return "badly dressed: " + Resume(v);
+        // Variants take "C'est" from the first sentence, whatever clauses they have.
+        if (const std::string equivoque =
+                PresentatifEquivoqueDansLeTexte(v, PhraseDeStructure(true, v, false));
+            !equivoque.empty())
+            return "structure " + std::to_string(k) + ": " + equivoque;
         if (k <= s && h.phrases[k].size() < 10)
             return "empty sentence " + std::to_string(k) + ": " + U8(h.phrases[k]) + " " +
                    Resume(v);

@@ -224,3 +224,20 @@ String CouleurAttendue(const String& couleur, bool feminin) {
     return feminin && it != feminins.end() ? it->second : couleur;
 }
 
+std::string PresentatifEquivoqueDansLeTexte(const StructureAction& s, const String& texte) {
+    if (!platform::StartsWith(texte, u"C'est "))
+        return "";
+    int pronoms = 0;
+    for (const String& mot : platform::Split(platform::Replace(texte, u".", u""), u" "))
+        pronoms += mot == u"qui" || mot == u"que" || platform::StartsWith(mot, u"qu'") ||
+                   mot == u"lequel" || mot == u"laquelle";
+    // The noun put forward: the agent, also after "C'est par"; the patient in the other passive
+    // and in the "que" forms.
+    const bool agentEnAvant = (!s.Passive && !s.RelativeQue) || (s.Passive && s.AccentSurAgent);
+    const String& clauseDeLAutre = agentEnAvant ? s.VerbeComplement2 : s.VerbeComplement1;
+    const int attendus = 1 + (clauseDeLAutre.empty() ? 0 : 1);
+    if (pronoms == attendus)
+        return "";
+    return std::to_string(pronoms) + " relative pronouns for " + std::to_string(attendus) +
+           " clauses: " + U8(texte);
+}

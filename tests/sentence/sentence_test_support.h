@@ -56,5 +56,11 @@ std::map<String, String> RolesDecrits(const String& description);
 // Words separated by commas ("perso_dame_f,qui,i_dormir"); "" gives one empty slot.
 StringArray Mots(const String& texte);
 
+// A reader takes each relative pronoun of "C'est X qui ..." as said of the noun right before it,
+// so a presentative reads one way only when X carries the cleft's pronoun and nothing else: the
+// text then holds one relative pronoun more than the clauses of the other nouns. "" when it
+// does (or the text has no "C'est"), else what is wrong.
+std::string PresentatifEquivoqueDansLeTexte(const StructureAction& s, const String& texte);
+
 // The colour a reader expects after a noun of the given gender.
 String CouleurAttendue(const String& couleur, bool feminin);
