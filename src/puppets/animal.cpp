@@ -206,13 +206,15 @@ bool Animal::Marche(float depart, float but, float vitesse) {
         const float dy[4] = {patte1->decalageY, patte2->decalageY, patte3->decalageY,
                              patte4->decalageY};
         Membre* pattes[4] = {patte1.get(), patte2.get(), patte3.get(), patte4.get()};
-        const auto pose = [&](int i, float x, float y) {
-            pattes[i]->x = x;
+        const float p = ventre->x;
+        const float q = ventre->y;
+        // The stride is worked out facing right, leg places as offsets from the body, and
+        // mirrored for a walk to the left (a walked animal follows its walker both ways).
+        const auto pose = [&](int i, float decalage, float y) {
+            pattes[i]->x = p + s * decalage;
             pattes[i]->y = y;
         };
         const int demi = static_cast<int>(std::trunc(std::fabs(dx[1] - dx[0]))) / 2;
-        const float p = ventre->x;
-        const float q = ventre->y;
         const auto piedPose = [&](const platform::SoundPtr& son, int canal) {
             if (ventre->largeur == 460.0f) {
                 bruitDePas = true;
@@ -224,34 +226,34 @@ bool Animal::Marche(float depart, float but, float vitesse) {
         if (!deuxiemeTemps) {
             pas += 1;
             oscillation += pas > static_cast<float>(demi) ? 0.5f : -0.5f;
-            pose(0, s * dx[0] + p + pas, dy[0] + q + oscillation);
-            pose(1, s * dx[1] + p - pas, dy[1] + q);
-            pose(2, s * dx[2] + p + pas, dy[2] + q + oscillation);
-            pose(3, s * dx[3] + p - pas, dy[3] + q);
-            if (patte1->x < dx[1] + p) {
+            pose(0, dx[0] + pas, dy[0] + q + oscillation);
+            pose(1, dx[1] - pas, dy[1] + q);
+            pose(2, dx[2] + pas, dy[2] + q + oscillation);
+            pose(3, dx[3] - pas, dy[3] + q);
+            if (dx[0] + pas < dx[1]) {
                 bruitDePas = false;
             } else {
                 deuxiemeTemps = true;
                 piedPose(sonelephant1, 6);
-                pose(0, dx[1] + p, dy[0] + q);
-                pose(1, dx[0] + p, dy[1] + q);
-                pose(2, dx[3] + p, dy[2] + q);
-                pose(3, dx[2] + p, dy[3] + q);
+                pose(0, dx[1], dy[0] + q);
+                pose(1, dx[0], dy[1] + q);
+                pose(2, dx[3], dy[2] + q);
+                pose(3, dx[2], dy[3] + q);
             }
         } else {
             pas -= 1;
             oscillation += std::fabs(pas) > static_cast<float>(demi) ? 0.5f : -0.5f;
-            pose(0, s * dx[0] + p - pas, dy[0] + q);
-            pose(1, s * dx[1] + p + pas, dy[1] + q + oscillation);
-            pose(2, s * dx[2] + p - pas, dy[2] + q);
-            pose(3, s * dx[3] + p + pas, dy[3] + q + oscillation);
-            if (dx[0] + p < patte2->x) {
+            pose(0, dx[0] - pas, dy[0] + q);
+            pose(1, dx[1] + pas, dy[1] + q + oscillation);
+            pose(2, dx[2] - pas, dy[2] + q);
+            pose(3, dx[3] + pas, dy[3] + q + oscillation);
+            if (dx[0] < dx[1] + pas) {
                 bruitDePas = false;
             } else {
                 deuxiemeTemps = false;
                 piedPose(sonelephant2, 7);
                 for (int i = 0; i < 4; ++i) {
-                    pose(i, dx[i] + p, dy[i] + q);
+                    pose(i, dx[i], dy[i] + q);
                 }
             }
         }

@@ -346,7 +346,17 @@ void Pantin::PromeneAnimal(float a, float b, Animal& animal) {
     if (!voyageAutre && !poursuivi) {
         Marche(a, b, true, 1.0f);
     }
-    animal.Marche(a, b, 1.0f);
+    // The animal goes where its walker goes, just ahead of it, whatever moves the walker (its
+    // walk, a throw on the way, a chase). At a pace of its own it ran out of the room ahead of
+    // its walker, or stayed in it after a walker chased out, the lead stretched across the room.
+    if (animal.ventre && buste) {
+        const float but = buste->x + sens * (animal.ventre->poigneeX + buste->largeur / 2);
+        const float depuis = animal.demarre ? animal.ventre->x : a;
+        const float pas = but - depuis;
+        if (!animal.demarre || std::fabs(pas) >= 0.5f) {
+            animal.Marche(depuis, but, std::fabs(pas) / 4);
+        }
+    }
     AttacheLaisse(*this, animal);
 }
 

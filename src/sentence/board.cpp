@@ -37,8 +37,9 @@ bool EstLancerSurA(const String& verbe) {
 
 // A structure that a child can be shown and the puppets can act: a person acting, a main verb
 // (in the passive only when the verb has one; after "que" the patient's own clause or "C'est"),
-// every transitive verb with its object and every throw with the thing thrown. The generator
-// leaves a failed structure half filled, and a board must never be built on it.
+// every transitive verb with its object, every throw with the thing thrown and a puppet for
+// every person named. The generator leaves a failed structure half filled, and a board must
+// never be built on it.
 bool StructureComplete(const StructureAction& s) {
     if (!platform::StartsWith(s.GroupeNominal1, u"perso_") || s.Action.empty())
         return false;
@@ -58,7 +59,13 @@ bool StructureComplete(const StructureAction& s) {
         return false;
     if (EstLancerSurA(s.VerbeComplement2) && s.ObjetDonneLance2.empty())
         return false;
-    return true;
+    // A patient the generator could not tell from the agent is kept without its puppet (only
+    // one person ticked): "La dame lance une balle sur la dame" would be staged with nobody to
+    // throw at.
+    int personnes = 1;
+    for (const String* nom : {&s.GroupeNominal2, &s.ObjetComplement1, &s.ObjetComplement2})
+        personnes += platform::StartsWith(*nom, u"perso_");
+    return s.NombrePersos == personnes;
 }
 
 // Two structures that the child could not tell apart: the same words in the same places and
@@ -129,6 +136,14 @@ void CopieFormeDeLaPremiere(const StructureAction& premiere, StructureAction& s)
     s.RelativeQue = premiere.RelativeQue;
     s.PassiveALaFin = premiere.PassiveALaFin;
     s.OrdreVerbeSujet = premiere.OrdreVerbeSujet;
+}
+
+// A variant takes "C'est" from the first sentence only where it reads one way.
+void PresentatifCommeLaPremiere(const StructureAction& premiere, StructureAction& v) {
+    if (premiere.Presentatif)
+        v.Presentatif = true;
+    if (PresentatifEquivoque(v))
+        v.Presentatif = false;
 }
 
 // True one time in two.
@@ -263,8 +278,6 @@ bool SentenceBoardHost::HasardStructuresEtPhrases() {
                 } else {
                     v.Passive = v.PassiveOuQue = false;
                 }
-                if (premiere.Presentatif)
-                    v.Presentatif = true;
                 if (premiere.RelativeQue) {
                     if (queok > 0) {
                         if (PileOuFace()) {
@@ -293,6 +306,7 @@ bool SentenceBoardHost::HasardStructuresEtPhrases() {
                 if (choixvariations == 1)
                     CopieFormeDeLaPremiere(premiere, v);
                 GardePassivePossible(v);
+                PresentatifCommeLaPremiere(premiere, v);
                 phrases[k] = PhraseDeStructure(true, v, false);
             }
 
@@ -305,8 +319,6 @@ bool SentenceBoardHost::HasardStructuresEtPhrases() {
                 StructureAction& v = structures[substitutions + 1 + i];
                 v = StructureAction();
                 CopieStructureaction(bousculees[i], v);
-                if (premiere.Presentatif)
-                    v.Presentatif = true;
                 if (premiere.RelativeQue && queok > 0) {
                     SentenceDebug(u" c'est une autre phrase que la première qui est modifiée");
                     if (PileOuFace())
@@ -328,6 +340,7 @@ bool SentenceBoardHost::HasardStructuresEtPhrases() {
                 }
                 if (choixvariations == 1)
                     CopieFormeDeLaPremiere(premiere, v);
+                PresentatifCommeLaPremiere(premiere, v);
                 phrases[substitutions + 1 + i] = PhraseDeStructure(true, v, false);
             }
         }

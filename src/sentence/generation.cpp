@@ -9,6 +9,7 @@
 #include "sentence/generation.h"
 
 #include "platform/random.h"
+#include "sentence/realisation.h"
 #include "sentence/sentence_debug.h"
 #include "sentence/verb_compatibility.h"
 #include "sentence/vocabulary.h"
@@ -216,6 +217,20 @@ bool GenereStructureAction(StructureAction& s, bool returnMoveFlag, bool moveAll
         a = 1;
     if ((n.complement >= 1 && n.propositionPatient == 2) || s.RelativeQue)
         b = 1;
+    // "C'est" puts one noun forward, and a clause of that noun's own would stand between it and
+    // the pronoun of "C'est ... qui", which then reads as said of the clause's last noun. A
+    // clause the options only allow is not drawn; one they require wins over "C'est", which
+    // goes before the patient is drawn (it lets the patient be a person).
+    if (s.Presentatif) {
+        const bool agentEnAvant = (!s.Passive && !s.RelativeQue) || s.AccentSurAgent;
+        int& clause = agentEnAvant ? a : b;
+        if ((agentEnAvant ? n.propositionAgent : n.propositionPatient) < 2) {
+            clause = 0;
+        } else {
+            SentenceDebug(u"proposition exigée : pas de présentatif");
+            s.Presentatif = false;
+        }
+    }
 
     // Pronoun move: the structure is built so that a board can move the relative pronoun.
     bool deplacement = false;
@@ -327,9 +342,13 @@ bool GenereStructureAction(StructureAction& s, bool returnMoveFlag, bool moveAll
                                               NiveauCouleur(n, 1), true);
                     if (resultat == u"objetsinterdits")
                         objetsInterdits = true;
+                    // The check of a composed sentence asks for the pair the other way round,
+                    // with this object: something watched in the hand keeps that hand busy.
                     const bool repete =
                         s.ObjetComplement1 == s.GroupeNominal1 ||
-                        (!s.GroupeNominal2.empty() && s.ObjetComplement1 == s.GroupeNominal2);
+                        (!s.GroupeNominal2.empty() && s.ObjetComplement1 == s.GroupeNominal2) ||
+                        !VerbesCompatibles(true, s.Action, s.VerbeComplement1, String(), String(),
+                                           s.ObjetComplement1);
                     if (!repete || essaisObjet >= EssaisMax)
                         break;
                     s.ObjetComplement1.clear();
@@ -395,6 +414,11 @@ bool GenereStructureAction(StructureAction& s, bool returnMoveFlag, bool moveAll
     }
 
     // --- Finishing ---
+    // Nor "C'est" with a clause drawn all the same (when no transitive sentence is possible).
+    if (PresentatifEquivoque(s)) {
+        SentenceDebug(u"présentatif équivoque : on le retire");
+        s.Presentatif = false;
+    }
     // A "que" relative makes the patient the head of the sentence and needs the patient's own
     // clause as its verb ("La dame que le monsieur regarde marche"), unless "C'est" carries
     // it. The patient's clause is drawn for a person only and may be given up: without it the

@@ -306,3 +306,16 @@ class Redaction {
 String PhraseDeStructure(bool useCurrentSynonyms, const StructureAction& structure, bool markup) {
     return Redaction(useCurrentSynonyms, structure, markup).Ecrit();
 }
+
+bool PresentatifEquivoque(const StructureAction& s) {
+    if (!s.Presentatif)
+        return false;
+    if (!s.Passive && !s.RelativeQue)
+        return !s.VerbeComplement1.empty();
+    // "C'est par <agent> que ..." puts the agent forward.
+    if (s.Passive && !s.RelativeQue)
+        return !(s.AccentSurAgent ? s.VerbeComplement1 : s.VerbeComplement2).empty();
+    if (s.RelativeQue && !s.Passive)
+        return !s.VerbeComplement2.empty();
+    return false;
+}

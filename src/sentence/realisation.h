@@ -18,3 +18,10 @@ inline constexpr char16_t MarqueVerbeVersLaFin[] = u"|verbeverslafin|";
 // "que" / "sur lequel" / "à qui" forms are chosen from the structure's form flags; a structure
 // both passive and relative has no form and gives "." alone.
 String PhraseDeStructure(bool useCurrentSynonyms, const StructureAction& structure, bool markup);
+
+// Whether "C'est" would be misread: the noun it puts forward also has a clause of its own, so
+// one of its two clauses starts right after the other one's words and reads as said of the
+// last noun there ("C'est le bonhomme qui prend une caisse qui regarde un chien"). The noun put
+// forward is the agent in the active and after "C'est par", the patient in the other passive
+// and in the "que" relative. False for a structure without "C'est".
+bool PresentatifEquivoque(const StructureAction& structure);

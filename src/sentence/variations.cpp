@@ -115,10 +115,18 @@ int substitueverbe(StructureAction& structure, bool apply, int index, const Stri
         renversable = renversablegn2ok;
     }
     const String contexte7Action = context7 + MarqueurTesteAction;
+    const bool clauseDuSujet = role == u"VerbeComplement1";
     const auto compatible = [&](const String& contexte7) {
         return [&, contexte7](const String& verbe) {
             return verbe != actuel && verbe != deuxieme &&
-                   VerbesCompatibles(principale, verbe, deuxieme, context6, contexte7, context9);
+                   VerbesCompatibles(principale, verbe, deuxieme, context6, contexte7, context9) &&
+                   // The check of a composed sentence also asks for the patient's own action
+                   // under the new main verb, and for the main verb beside the new clause with
+                   // that clause's object.
+                   (!principale ||
+                    VerbesCompatibles(false, context7, String(), verbe, String(), String())) &&
+                   (!clauseDuSujet ||
+                    VerbesCompatibles(true, deuxieme, verbe, String(), String(), objet));
         };
     };
     const bool intransitif = transitif < 2 && renversable < 2 && StartsWith(actuel, u"i_");
@@ -229,8 +237,14 @@ int SubstitueGroupeNominal(StructureAction& structure, bool apply, int index, co
     else if (role == u"ObjetComplement2")
         renversable = renversablegn2ok;
 
+    // The check of a composed sentence asks for the main verb beside the subject's clause with
+    // that clause's object: something watched in the hand keeps the hand busy.
+    const String action = structure.Action;
+    const String verbeDuSujet = structure.VerbeComplement1;
     const auto libre = [&](const String& mot) {
-        return std::find(exclus.begin(), exclus.end(), SansParTerre(mot)) == exclus.end();
+        return std::find(exclus.begin(), exclus.end(), SansParTerre(mot)) == exclus.end() &&
+               (role != u"ObjetComplement1" ||
+                VerbesCompatibles(true, action, verbeDuSujet, String(), String(), mot));
     };
     // Clothing rule: who would wear what once the candidate is in place.
     const auto personneConvient = [&](const String& personne) {

@@ -165,6 +165,14 @@ bool VerbesCompatibles(bool receveurMainsLibres, const String &verbe, const Stri
                        const String &verbeSubi, const String &verbeCt2,
                        const String &complementAutreVerbe) {
     SentenceDebug(u"verbe = " + verbe + u" verbe ct 2 = " + verbeCt2);
-    return Compatibles(receveurMainsLibres, verbe, autreVerbe, verbeSubi, verbeCt2,
-                       complementAutreVerbe);
+    if (!Compatibles(receveurMainsLibres, verbe, autreVerbe, verbeSubi, verbeCt2,
+                     complementAutreVerbe))
+        return false;
+    // Two actions of one person go together only when each accepts the other: the rows alone
+    // are not symmetric, and the generator and the check of the child's sentence ask for the
+    // pair in opposite orders. The noun of `verbe` is not known here, so the rows that look at
+    // it pass in this direction; the callers that know it ask that order themselves.
+    const bool memePersonne = !autreVerbe.empty() && verbeSubi.empty();
+    return !memePersonne || verbe.empty() ||
+           Compatibles(false, autreVerbe, verbe, String(), String(), String());
 }

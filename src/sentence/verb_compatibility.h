@@ -9,7 +9,8 @@ inline const String MarqueurTesteAction = u"_on_teste_l_action";
 // receveurMainsLibres: apply the free-hands test on the receiver of "p_lancer a".
 // autreVerbe: the other action of the doer of verbe; verbeSubi: the verb the doer undergoes;
 // verbeCt2: the action of verbe's patient; complementAutreVerbe: the noun of autreVerbe.
-// "" stands for an absent role. Pure: reads no global.
+// "" stands for an absent role. Two actions of the same person (autreVerbe set, verbeSubi
+// empty) are compatible only when each row accepts the other. Pure: reads no global.
 bool VerbesCompatibles(bool receveurMainsLibres, const String &verbe, const String &autreVerbe,
                        const String &verbeSubi, const String &verbeCt2,
                        const String &complementAutreVerbe);

@@ -174,7 +174,7 @@ TEST_F(BoardTest, WordOrderBoardsOfHundredsOfSentences) {
     Open(2, 0, 0);
     std::mt19937 hasard(77);
     int verbesDeplaces = 0, deuxRangs = 0;
-    for (int k = 0; k < 300; ++k) {
+    for (int k = 0; k < 600; ++k) {
         OptionsAuHasard(hasard, true);
         modedejeu = 2;
         TireSynonymes();

@@ -1,8 +1,9 @@
 // Boards of sentences: over thousands of boards under random options, game modes and sizes the
 // board is always built, every sentence on it is one the puppets can act, its sentences can all
-// be told apart, each variant is the kind of variant it claims to be, the word-order markup
-// stays on the first text of the ordering game and nobody wears what does not suit; a seed
-// gives the same board twice.
+// be told apart, none puts forward with "C'est" a noun that has a clause of its own, each
+// variant is the kind of variant it claims to be, the word-order markup stays on the first
+// text of the ordering game and nobody wears what does not suit; a seed gives the same board
+// twice.
 #include <algorithm>
 #include <random>
 #include <string>
@@ -93,32 +94,9 @@ std::vector<String> PersonnesTriees(const StructureAction& s) {
     return p;
 }
 
-// Every second set is a teacher's: passives, "que" clauses and colours asked for.
-void OptionsAuHasard(std::mt19937& hasard, bool formesDemandees = false) {
-    Vocabulaire();
-    std::uniform_int_distribution<int> niveau(0, 2), taille(0, 3), mode(0, 3), piece(0, 9);
-    for (FlagArray* cases : ToutesLesCases())
-        for (std::size_t i = 0; i < cases->size(); ++i)
-            (*cases)[i] = piece(hasard) < 7;
-    for (int* n : NiveauxDOptions())
-        *n = niveau(hasard);
-    if (formesDemandees) {
-        passiveok = 1 + piece(hasard) % 2;
-        queok = 1 + piece(hasard) % 2;
-        adjectifsok = 2;
-    }
-    for (bool* b : SousOptions())
-        *b = piece(hasard) < 6;
-    nombredanimations = taille(hasard);
-    nombredephrases = taille(hasard);
-    modedejeu = mode(hasard);
-    choixvariations = piece(hasard) < 5 ? 0 : 1;
-    seuilvariation = choixvariations == 0 ? 0.7f : 0.3f;
-}
-
 // A sentence the puppets can act: a person acting, a main verb outside the relative clauses (after
-// "que" the patient's own clause, or "C'est"), a passive only of a verb that has one, and every
-// colour of the structure written after its noun, agreed with it.
+// "que" the patient's own clause, or "C'est"), a passive only of a verb that has one, a puppet
+// for each person, and every colour of the structure written after its noun, agreed with it.
 std::string PasUnePhrase(const StructureAction& v) {
     if (!Personne(v.GroupeNominal1))
         return "no person acting";
@@ -128,6 +106,14 @@ std::string PasUnePhrase(const StructureAction& v) {
         return "a passive the verb does not have";
     if (v.RelativeQue && !v.Presentatif && v.VerbeComplement2.empty())
         return "no main predicate after the relative clause";
+    // Each person named is a puppet of its own ("La dame lance une balle sur la dame" with one
+    // person ticked had nobody to throw at).
+    int personnes = 1;
+    for (const String* nom : {&v.GroupeNominal2, &v.ObjetComplement1, &v.ObjetComplement2})
+        personnes += Personne(*nom);
+    if (v.NombrePersos != personnes)
+        return std::to_string(v.NombrePersos) + " puppets for " + std::to_string(personnes) +
+               " persons";
     const String texte = PhraseDeStructure(true, v, false);
     const std::pair<const String*, const String*> couleurs[] = {
         {&v.GroupeNominalAdjectif1, &v.GroupeNominal1},
@@ -170,6 +156,11 @@ std::string Defaut(const SentenceBoardHost& h, bool complet, int animations, int
             return "structure " + std::to_string(k) + ": " + faute + ": " + Resume(v);
         if (!TenuesCorrectes(v))
             return "badly dressed: " + Resume(v);
+        // Variants take "C'est" from the first sentence, whatever clauses they have.
+        if (const std::string equivoque =
+                PresentatifEquivoqueDansLeTexte(v, PhraseDeStructure(true, v, false));
+            !equivoque.empty())
+            return "structure " + std::to_string(k) + ": " + equivoque;
         if (k <= s && h.phrases[k].size() < 10)
             return "empty sentence " + std::to_string(k) + ": " + U8(h.phrases[k]) + " " +
                    Resume(v);
@@ -244,7 +235,7 @@ TEST_F(Board, EveryBoardUnderRandomOptionsIsPlayable) {
     for (int i = 0; i < 2000; ++i) {
         // A game scene, and its board host, is made anew for every set-up.
         SentenceBoardHost hote;
-        OptionsAuHasard(hasard, i % 2 == 1);
+        OptionsDeTableauAuHasard(hasard, i % 2 == 1);
         const int animations = nombredanimations, phrases = nombredephrases;
         const bool complet = hote.HasardStructuresEtPhrases();
         const std::string defaut = Defaut(hote, complet, animations, phrases);

@@ -1,8 +1,15 @@
 // Round trip: structures drawn by the generator in the forms the check reads, laid out as the
 // build-a-sentence game's word tags, come back from the check unchanged, with the flags of a
-// whole sentence and without remark; broken copies of the same sentences never pass.
+// whole sentence and without remark; broken copies of the same sentences never pass. Every
+// sentence of a board, whatever its form, is one the child could build: its words laid in the
+// frame in the active order pass the check and its remarks on meaning.
+#include <algorithm>
+#include <string>
+
 #include "platform/random.h"
+#include "sentence/board.h"
 #include "sentence/generation.h"
+#include "sentence/meaning_check.h"
 #include "sentence/sentence_check.h"
 #include "sentence/working_lists.h"
 #include "sentence_test_support.h"
@@ -157,6 +164,36 @@ TEST_F(AllerRetour, StructuresTireesReviennentIdentiques) {
     EXPECT_GT(avecCouleur, 100);
     EXPECT_GT(avecLanceDansLaRelative, 10);
     EXPECT_GT(avecCouleurDansUneRelative, 200);
+}
+
+// The tester saw about one board sentence in a hundred refused: "promène" with "poursuit",
+// accepted by the generator in one order and refused by the check in the other.
+TEST_F(AllerRetour, ToutePhraseDUnTableauPasseLeControle) {
+    std::mt19937 hasard(20261210);
+    int verifiees = 0, refusees = 0;
+    std::string exemples;
+    for (int tableau = 0; tableau < 2500; ++tableau) {
+        OptionsDeTableauAuHasard(hasard, tableau % 2 == 1);
+        SentenceBoardHost hote;
+        hote.HasardStructuresEtPhrases();
+        if (hote.phrases[0].empty())
+            continue;
+        const int m = std::max(nombredanimations, nombredephrases);
+        for (int k = 0; k <= m; ++k) {
+            const StructureAction& v = hote.structures[static_cast<std::size_t>(k)];
+            const Etiquettes e = EnEtiquettes(v);
+            StructureAction lu;
+            String remarques = Analyse(e.mots, lu);
+            remarques += RemarquesDeSens(lu);
+            ++verifiees;
+            if (remarques.empty() && RolesEnEtiquettes(lu) == RolesEnEtiquettes(v))
+                continue;
+            if (++refusees <= 5)
+                exemples += "\n" + Texte(e.mots) + " -> " + U8(remarques);
+        }
+    }
+    EXPECT_GT(verifiees, 5000);
+    EXPECT_EQ(refusees, 0) << exemples;
 }
 
 } // namespace

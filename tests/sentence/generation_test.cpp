@@ -135,14 +135,26 @@ TEST_F(Generation, ProprietesSurDesMilliersDeJeuxDOptions) {
             if (queok == 0) {
                 EXPECT_FALSE(s.RelativeQue) << trace;
             }
-            EXPECT_EQ(s.Presentatif, emphatiqueok == 2 || (emphatiqueok == 1 && s.Presentatif))
-                << trace;
+            // "C'est" puts forward a noun without a clause of its own, and level 2 gives it
+            // unless the options require that clause or one is there all the same.
+            const bool agentEnAvant =
+                (!s.Passive && !s.RelativeQue && !ditALActif) || (s.Passive && s.AccentSurAgent);
+            const String& clauseEnAvant = agentEnAvant ? s.VerbeComplement1 : s.VerbeComplement2;
+            const bool clauseExigee =
+                agentEnAvant ? expansiongn1ok == 2
+                             : expansiongn2ok == 2 || (queok == 2 && expansiongn2ok > 0);
+            if (s.Presentatif) {
+                EXPECT_NE(emphatiqueok, 0) << trace;
+                EXPECT_TRUE(clauseEnAvant.empty()) << trace;
+            } else if (emphatiqueok == 2) {
+                EXPECT_TRUE(clauseExigee || !clauseEnAvant.empty()) << trace;
+            }
             if (passiveok == 2 && queok < 2) {
                 EXPECT_TRUE(s.Passive) << trace;
             }
             if (queok == 2 && passiveok < 2 && transitif &&
                 (expansiongn2ok > 0 || emphatiqueok == 2) &&
-                !(s.Presentatif && AccentAgentOk && !AccentPatientOk)) {
+                !(s.AccentSurAgent && AccentAgentOk && !AccentPatientOk)) {
                 EXPECT_TRUE(s.RelativeQue || ditALActif) << trace;
             }
             // After "que" the patient's clause or "C'est" carries the sentence.

@@ -245,6 +245,51 @@ TEST_F(Realisation, BalisesDuJeuDOrdre) {
     }
 }
 
+// The tester's two sentences, whose last "qui" reads as said of the box and of the ball, and
+// forms whose "C'est" puts forward a noun without a clause of its own.
+TEST_F(Realisation, PresentatifEquivoqueQuandLeNomMisEnAvantASaPropreProposition) {
+    const std::pair<const char16_t*, bool> cas[] = {
+        {u"Presentatif;GN1=perso_monsieur_m;VC1=odm_soulever;OC1=deuxmains_caisse_f;"
+         u"Action=po_regarder;GN2=animal_chien_m;Adj2=violet",
+         true},
+        {u"RelativeQue;Presentatif;GN2=perso_dame_f;Action=p_lancer sur;Lance1=unemain_balle_f;"
+         u"GN1=perso_petit garcon_m;VC1=a_promener;OC1=animal_elephant_m;OCAdj1=vert;"
+         u"VC2=p_portersurepaules;OC2=perso_monsieur_m",
+         true},
+        {u"Passive;Presentatif;GN1=perso_monsieur_m;Action=po_regarder;GN2=perso_dame_f;"
+         u"VC2=i_marcher",
+         true},
+        {u"Passive;Presentatif;AccentSurAgent;GN1=perso_monsieur_m;VC1=ouodm_tenir;"
+         u"OC1=unemain_pomme_f;Action=po_regarder;GN2=perso_dame_f",
+         true},
+        {u"RelativeQue;OrdreVerbeSujet;Presentatif;GN1=perso_monsieur_m;Action=po_regarder;"
+         u"GN2=perso_dame_f;VC2=i_marcher",
+         true},
+        {u"Presentatif;GN1=perso_monsieur_m;Action=po_regarder;GN2=perso_dame_f;VC2=i_marcher",
+         false},
+        {u"Passive;Presentatif;GN1=perso_monsieur_m;VC1=i_dormir;Action=po_regarder;"
+         u"GN2=perso_dame_f",
+         false},
+        {u"Passive;Presentatif;AccentSurAgent;GN1=perso_monsieur_m;Action=po_regarder;"
+         u"GN2=perso_dame_f;VC2=i_cuisiner",
+         false},
+        {u"RelativeQue;Presentatif;GN1=perso_monsieur_m;VC1=i_dormir;Action=po_regarder;"
+         u"GN2=perso_dame_f",
+         false},
+        {u"GN1=perso_monsieur_m;VC1=odm_soulever;OC1=deuxmains_caisse_f;Action=po_regarder;"
+         u"GN2=animal_chien_m",
+         false},
+    };
+    for (const auto& [description, equivoque] : cas) {
+        const StructureAction s = Structure(description);
+        const String texte = PhraseDeStructure(false, s, false);
+        SCOPED_TRACE(U8(texte));
+        EXPECT_EQ(PresentatifEquivoque(s), equivoque);
+        // The reader's count of relative pronouns says the same.
+        EXPECT_EQ(PresentatifEquivoqueDansLeTexte(s, texte).empty(), !equivoque);
+    }
+}
+
 // Colours and the elision of "le" over every form are the realisation properties' business.
 TEST(Accord, ArticlesVoyellesEtMajuscules) {
     // Word, code, article.

@@ -5,6 +5,7 @@
 
 #include "platform/random.h"
 #include "platform/text.h"
+#include "sentence/lexicon.h"
 #include "sentence/sentence_debug.h"
 
 void SentenceTest::SetUp() {
@@ -70,6 +71,29 @@ std::vector<int*> NiveauxDOptions() {
 std::vector<bool*> SousOptions() {
     return {&PassiveEnchasseeOk, &PassiveFinOk,  &OrdreVerbeSujetOk,
             &OrdreSujetVerbeOk,  &AccentAgentOk, &AccentPatientOk};
+}
+
+void OptionsDeTableauAuHasard(std::mt19937& hasard, bool formesDemandees) {
+    InitVocabulary();
+    TireSynonymes();
+    std::uniform_int_distribution<int> niveau(0, 2), taille(0, 3), mode(0, 3), piece(0, 9);
+    for (FlagArray* cases : ToutesLesCases())
+        for (std::size_t i = 0; i < cases->size(); ++i)
+            (*cases)[i] = piece(hasard) < 7;
+    for (int* n : NiveauxDOptions())
+        *n = niveau(hasard);
+    if (formesDemandees) {
+        passiveok = 1 + piece(hasard) % 2;
+        queok = 1 + piece(hasard) % 2;
+        adjectifsok = 2;
+    }
+    for (bool* b : SousOptions())
+        *b = piece(hasard) < 6;
+    nombredanimations = taille(hasard);
+    nombredephrases = taille(hasard);
+    modedejeu = mode(hasard);
+    choixvariations = piece(hasard) < 5 ? 0 : 1;
+    seuilvariation = choixvariations == 0 ? 0.7f : 0.3f;
 }
 
 namespace {
@@ -198,4 +222,22 @@ String CouleurAttendue(const String& couleur, bool feminin) {
                                                       {u"blanc", u"blanche"}};
     const auto it = feminins.find(couleur);
     return feminin && it != feminins.end() ? it->second : couleur;
+}
+
+std::string PresentatifEquivoqueDansLeTexte(const StructureAction& s, const String& texte) {
+    if (!platform::StartsWith(texte, u"C'est "))
+        return "";
+    int pronoms = 0;
+    for (const String& mot : platform::Split(platform::Replace(texte, u".", u""), u" "))
+        pronoms += mot == u"qui" || mot == u"que" || platform::StartsWith(mot, u"qu'") ||
+                   mot == u"lequel" || mot == u"laquelle";
+    // The noun put forward: the agent, also after "C'est par"; the patient in the other passive
+    // and in the "que" forms.
+    const bool agentEnAvant = (!s.Passive && !s.RelativeQue) || (s.Passive && s.AccentSurAgent);
+    const String& clauseDeLAutre = agentEnAvant ? s.VerbeComplement2 : s.VerbeComplement1;
+    const int attendus = 1 + (clauseDeLAutre.empty() ? 0 : 1);
+    if (pronoms == attendus)
+        return "";
+    return std::to_string(pronoms) + " relative pronouns for " + std::to_string(attendus) +
+           " clauses: " + U8(texte);
 }

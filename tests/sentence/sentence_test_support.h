@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <map>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,12 @@ void AucunVerbe();
 std::vector<int*> NiveauxDOptions();
 std::vector<bool*> SousOptions();
 
+// A set-up of the matching or ordering game drawn at random: fresh vocabulary and synonyms,
+// each box ticked seven times in ten, random levels, sub-options, board sizes, game mode and
+// kind of variations. formesDemandees: a teacher's set, with passives, "que" clauses and
+// colours asked for.
+void OptionsDeTableauAuHasard(std::mt19937& hasard, bool formesDemandees = false);
+
 // The thirteen word roles of a structure, in declaration order, and their field names.
 std::vector<String> Roles(const StructureAction& s);
 extern const std::vector<String> NomsDesRoles;
@@ -48,6 +55,12 @@ StructureAction Structure(const String& description);
 std::map<String, String> RolesDecrits(const String& description);
 // Words separated by commas ("perso_dame_f,qui,i_dormir"); "" gives one empty slot.
 StringArray Mots(const String& texte);
+
+// A reader takes each relative pronoun of "C'est X qui ..." as said of the noun right before it,
+// so a presentative reads one way only when X carries the cleft's pronoun and nothing else: the
+// text then holds one relative pronoun more than the clauses of the other nouns. "" when it
+// does (or the text has no "C'est"), else what is wrong.
+std::string PresentatifEquivoqueDansLeTexte(const StructureAction& s, const String& texte);
 
 // The colour a reader expects after a noun of the given gender.
 String CouleurAttendue(const String& couleur, bool feminin);

@@ -103,7 +103,7 @@ TEST_F(Variations, VerbCandidatesSuitTheObjectAndTheLevels) {
     for (int niveau : {0, 1}) {
         codok = niveau;
         StructureAction chien;
-        substitueverbe(chien, false, 0, u"VerbeComplement1", u"po_regarder", u"i_marcher", u"", u"",
+        substitueverbe(chien, false, 0, u"VerbeComplement1", u"po_regarder", u"i_dormir", u"", u"",
                        u"animal_chien_m", u"");
         EXPECT_EQ(VerbePromener.size(), static_cast<std::size_t>(niveau));
     }

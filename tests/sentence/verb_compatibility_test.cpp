@@ -36,13 +36,33 @@ TEST_F(Compatibilite, VideEtCodesInconnus) {
     EXPECT_FALSE(VerbesCompatibles(true, u"I_marcher", u"", u"", u"", u""));
 }
 
-TEST_F(Compatibilite, LaTableNEstPasSymetrique) {
+// Two actions of one person: the generator asks for the clause's verb against the main verb,
+// the check of the child's sentence the other way round, so a pair must pass in both orders
+// ("La femme qui promène un chien poursuit la femme" was drawn, then refused by the check).
+TEST_F(Compatibilite, DeuxActionsDUnePersonneSeValentDansLesDeuxSens) {
+    int refuseesDansUnSens = 0;
+    for (const String& v : Verbes)
+        for (const String& autre : Verbes) {
+            EXPECT_EQ(Meme(v, autre), Meme(autre, v))
+                << platform::ToUtf8(v) << " / " << platform::ToUtf8(autre);
+            refuseesDansUnSens += Meme(v, autre) != Meme(autre, v);
+        }
+    EXPECT_EQ(refuseesDansUnSens, 0);
+    EXPECT_FALSE(Meme(u"a_promener", u"p_poursuivre"));
+    EXPECT_FALSE(Meme(u"a_promener", u"i_marcher"));
     EXPECT_FALSE(Meme(u"i_marcher", u"a_promener"));
-    EXPECT_TRUE(Meme(u"a_promener", u"i_marcher"));
     EXPECT_TRUE(Meme(u"i_marcher", u"po_regarder"));
+    EXPECT_TRUE(Meme(u"po_regarder", u"i_marcher"));
     EXPECT_FALSE(Meme(u"i_marcher", u"i_courir"));
+    // The main verb's call of the check, with the receiver's action and the clause's object.
+    EXPECT_FALSE(VerbesCompatibles(true, u"p_poursuivre", u"a_promener", u"", u"i_dormir",
+                                   u"animal_chien_m"));
+    EXPECT_FALSE(
+        VerbesCompatibles(false, u"a_promener", u"p_poursuivre", u"", u"", u"perso_femme_f"));
+    // What a person undergoes is another relation, not a pair of its own actions.
     EXPECT_FALSE(Subi(u"i_courir", u"p_lancer a"));
     EXPECT_TRUE(Subi(u"i_marcher", u"p_lancer a"));
+    EXPECT_TRUE(Subi(u"po_regarder", u"i_dormir"));
 }
 
 TEST_F(Compatibilite, SansAutreVerbeNiVerbeSubiPresqueToutPasse) {
