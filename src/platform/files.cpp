@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <string>
 
@@ -256,7 +257,11 @@ bool LoadBytes(const String& path, std::vector<std::uint8_t>& bytes, std::size_t
     return ok;
 }
 
-bool LoadFileEnd(const String& path, std::vector<std::uint8_t>& bytes, std::size_t limit) {
+namespace {
+
+// Up to `limit` bytes from the start of a regular file, or its last `limit` bytes.
+bool ReadPart(const String& path, std::vector<std::uint8_t>& bytes, std::size_t limit,
+              bool fromEnd) {
     bytes.clear();
     const int fd = path.empty() ? -1 : OpenRegularForReading(Native(path));
     if (fd < 0) {
@@ -265,7 +270,7 @@ bool LoadFileEnd(const String& path, std::vector<std::uint8_t>& bytes, std::size
     struct stat info {};
     bool ok = fstat(fd, &info) == 0;
     const auto size = ok ? static_cast<std::uintmax_t>(info.st_size) : 0;
-    const auto start = size > limit ? size - limit : 0;
+    const auto start = fromEnd && size > limit ? size - limit : 0;
     ok = ok && lseek(fd, static_cast<off_t>(start), SEEK_SET) >= 0;
     std::uint8_t chunk[65536];
     while (ok && bytes.size() < limit) {
@@ -284,6 +289,16 @@ bool LoadFileEnd(const String& path, std::vector<std::uint8_t>& bytes, std::size
         bytes.clear();
     }
     return ok;
+}
+
+} // namespace
+
+bool LoadFileStart(const String& path, std::vector<std::uint8_t>& bytes, std::size_t limit) {
+    return ReadPart(path, bytes, limit, false);
+}
+
+bool LoadFileEnd(const String& path, std::vector<std::uint8_t>& bytes, std::size_t limit) {
+    return ReadPart(path, bytes, limit, true);
 }
 
 String LoadString(const String& path, std::size_t limit) {
@@ -387,6 +402,32 @@ String FileStream::ReadString() {
         bytes.append(chunk, n);
     }
     return FromUtf8(bytes);
+}
+
+std::size_t FileStream::ReadBytes(std::uint8_t* bytes, std::size_t count) {
+    if (!Switch(Op::Read)) {
+        return 0;
+    }
+    return std::fread(bytes, 1, count, file_);
+}
+
+bool FileStream::Seek(std::uint64_t position) {
+    if (file_ == nullptr || position > static_cast<std::uint64_t>(LONG_MAX)) {
+        return false;
+    }
+    // A seek lets the next operation be a read or a write.
+    last_ = Op::None;
+    return std::fseek(file_, static_cast<long>(position), SEEK_SET) == 0;
+}
+
+std::int64_t FileStream::Length() {
+    struct stat info {};
+    // What was written must reach the file before its length is asked.
+    if (file_ == nullptr || (last_ == Op::Write && std::fflush(file_) != 0) ||
+        fstat(fileno(file_), &info) != 0) {
+        return -1;
+    }
+    return static_cast<std::int64_t>(info.st_size);
 }
 
 bool FileStream::WriteString(const String& text) {

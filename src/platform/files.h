@@ -34,6 +34,9 @@ String LoadString(const String& path, std::size_t limit = MaxWholeFile);
 // Whole file as bytes; false when it cannot be read.
 bool LoadBytes(const String& path, std::vector<std::uint8_t>& bytes,
                std::size_t limit = MaxWholeFile);
+// The first `limit` bytes of a file at most (the whole of a smaller one): a header. False when
+// it cannot be read.
+bool LoadFileStart(const String& path, std::vector<std::uint8_t>& bytes, std::size_t limit);
 // The last `limit` bytes of a file at most (the whole of a smaller one): what was appended last
 // to a list that only grows. False when it cannot be read.
 bool LoadFileEnd(const String& path, std::vector<std::uint8_t>& bytes, std::size_t limit);
@@ -62,6 +65,12 @@ class FileStream {
     bool WriteInt(std::int32_t value);
     // From the position to the end, decoded from UTF-8.
     String ReadString();
+    // Up to `count` bytes from the position; how many were read.
+    std::size_t ReadBytes(std::uint8_t* bytes, std::size_t count);
+    // Moves to a byte from the start; false when it cannot.
+    bool Seek(std::uint64_t position);
+    // The file's length in bytes, -1 when it cannot be told.
+    std::int64_t Length();
     bool WriteString(const String& text);
     bool WriteBytes(const std::uint8_t* bytes, std::size_t count);
     bool Eof();
