@@ -4,6 +4,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -150,6 +151,15 @@ int OpenRegularForWriting(int folder, const std::string& leaf, int access) {
     return fd;
 }
 
+// The working folder; "" when it cannot be told (it was removed).
+String WorkingFolder() {
+    std::string cwd(4096, '\0');
+    if (getcwd(cwd.data(), cwd.size()) == nullptr) {
+        return u"";
+    }
+    return FromNative(cwd.c_str());
+}
+
 String ExecutableFolder() {
     std::string buffer(4096, '\0');
     const ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
@@ -199,27 +209,69 @@ bool IsInDataFolder(const String& path) {
     return true;
 }
 
+namespace {
+
+bool IsFolder(const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// "/" and "/home/lou/" end without their separators, so that "/Documents" follows once.
+String WithoutTrailingSlash(String folder) {
+    while (!folder.empty() && folder.back() == u'/') {
+        folder.pop_back();
+    }
+    return folder;
+}
+
+// The folder that holds Documents: USERPROFILE as the design has it, else HOME when it names
+// a folder. A HOME that is unset or names no folder (mistyped, or a home removed) is not
+// created: the account's home from the user database stands in, else the working folder, and
+// one line says which folder the game uses then.
+String GameHome() {
+    if (const char* profile = std::getenv("USERPROFILE"); profile != nullptr && *profile != '\0') {
+        return WithoutTrailingSlash(FromNative(profile));
+    }
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && *home != '\0' && IsFolder(home)) {
+        return WithoutTrailingSlash(FromNative(home));
+    }
+    String folder;
+    String from;
+    const passwd* account = getpwuid(getuid());
+    if (account != nullptr && account->pw_dir != nullptr && account->pw_dir[0] == '/' &&
+        IsFolder(account->pw_dir)) {
+        folder = FromNative(account->pw_dir);
+        from = u"le dossier personnel du compte";
+    } else {
+        folder = WorkingFolder();
+        from = u"le dossier de travail";
+    }
+    folder = WithoutTrailingSlash(folder);
+    const String why = home == nullptr || *home == '\0'
+                           ? u"HOME n'est pas défini"
+                           : u"HOME (" + FromNative(home) + u") n'est pas un dossier";
+    const String used = folder + u"/Documents/" + GameFolderName + u"/";
+    WarnOnce(u"#gamehome:" + used,
+             why + u"\u00a0: le dossier du jeu est " + used + u" (" + from + u")");
+    return folder;
+}
+
+} // namespace
+
 String GetEnv(const String& name) {
+    // Linux has no USERPROFILE: it stands for the folder the game folder is made in.
+    if (name == u"USERPROFILE") {
+        return GameHome();
+    }
     const std::string key = ToUtf8(name);
     if (const char* value = std::getenv(key.c_str()); value != nullptr && *value != '\0') {
         return FromUtf8(value);
     }
-    if (name != u"USERPROFILE") {
-        return u"";
-    }
-    // Linux has no USERPROFILE. Without HOME either, an empty value would put the game folder
-    // at the root of the file system; the current folder is the safe choice then.
-    if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
-        return FromUtf8(home);
-    }
-    std::string cwd(4096, '\0');
-    if (getcwd(cwd.data(), cwd.size()) != nullptr) {
-        return FromUtf8(cwd.c_str());
-    }
-    return u".";
+    return u"";
 }
 
-String GameFolder() { return GetEnv(u"USERPROFILE") + u"/Documents/" + GameFolderName + u"/"; }
+String GameFolder() { return GameHome() + u"/Documents/" + GameFolderName + u"/"; }
 
 // ---- 2. Whole files ---------------------------------------------------------------------
 

@@ -17,11 +17,14 @@ void SetDataFolder(const String& folder);
 // Relative paths go under the data folder, absolute ones are used as they stand.
 String ResolveDataPath(const String& path);
 
-// Environment lookup, "" when unset. USERPROFILE falls back to HOME (never to the root).
+// Environment lookup, "" when unset. USERPROFILE, which Linux lacks, gives the folder the game
+// folder is made in (see GameFolder).
 String GetEnv(const String& name);
 // The game folder's own name, the one spelling every path uses.
 inline constexpr char16_t GameFolderName[] = u"MirelvanQuibs";
-// USERPROFILE (or HOME) + "/Documents/" + GameFolderName + "/".
+// USERPROFILE + "/Documents/" + GameFolderName + "/"; without USERPROFILE, HOME when it names
+// a folder, else the account's home from the user database, else the working folder (the last
+// two told once on standard error). A missing HOME is never created.
 String GameFolder();
 
 // Files are read from regular files only, opened without waiting (a pipe with no writer would
