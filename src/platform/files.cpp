@@ -160,11 +160,25 @@ String WorkingFolder() {
     return FromNative(cwd.c_str());
 }
 
+// A folder given relative to the working folder, made absolute where it is given. Paths built
+// on it are then absolute too: resolving one of them again leaves it as it is, where a relative
+// one would gain the folder a second time.
+String Absolute(const String& folder) {
+    if (!folder.empty() && folder[0] == u'/') {
+        return folder;
+    }
+    const String cwd = WorkingFolder();
+    if (cwd.empty()) {
+        return folder;
+    }
+    return folder.empty() || folder == u"." ? cwd : (cwd == u"/" ? u"" : cwd) + u"/" + folder;
+}
+
 String ExecutableFolder() {
     std::string buffer(4096, '\0');
     const ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
     if (n <= 0) {
-        return u".";
+        return Absolute(u".");
     }
     buffer.resize(static_cast<std::size_t>(n));
     const auto slash = buffer.rfind('/');
@@ -183,12 +197,14 @@ String DataFolder() {
         return DataFolderOverride();
     }
     if (const char* env = std::getenv("MQ_DATA_DIR"); env != nullptr && *env != '\0') {
-        return FromUtf8(env);
+        return Absolute(FromUtf8(env));
     }
     return ExecutableFolder() + u"/data";
 }
 
-void SetDataFolder(const String& folder) { DataFolderOverride() = folder; }
+void SetDataFolder(const String& folder) {
+    DataFolderOverride() = folder.empty() ? folder : Absolute(folder);
+}
 
 String ResolveDataPath(const String& path) {
     if (path.empty() || path[0] == u'/') {

@@ -12,6 +12,7 @@
 namespace platform {
 
 // "data" beside the executable; MQ_DATA_DIR in the environment or SetDataFolder overrides it.
+// Always absolute: a folder given relative is taken from the working folder.
 String DataFolder();
 void SetDataFolder(const String& folder);
 // Relative paths go under the data folder, absolute ones are used as they stand.

@@ -13,10 +13,13 @@
 #include <optional>
 #include <string>
 
+#include "platform/audio.h"
 #include "platform/case_folder.h"
 #include "platform/diag.h"
 #include "platform/file_failures.h"
 #include "platform/files.h"
+#include "platform/image.h"
+#include "platform/picture_bytes.h"
 
 using namespace platform;
 namespace fs = std::filesystem;
@@ -445,4 +448,38 @@ TEST_F(Files, WithoutAUsableHomeTheGameFolderGoesUnderTheAccountsHomeAndSaysSo) 
     ::testing::internal::CaptureStderr();
     EXPECT_EQ(GameFolder(), P("Documents/MirelvanQuibs/"));
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+}
+
+// A data folder named relative to the working folder (MQ_DATA_DIR=data, or a system without
+// /proc) is made absolute once: pictures, sounds and text files are all found in it.
+TEST_F(Files, ARelativeDataFolderIsFoundFromTheWorkingFolder) {
+    fs::create_directories(root + "/data");
+    WriteBytes(root + "/data/point.bmp", MakeBmp(1, 1, 24, {}, [](int, int) { return 0u; }));
+    // A sound of two 8-bit samples.
+    std::string wav = "RIFF";
+    const unsigned char rest[] = {38,  0,   0,    0,    'W', 'A', 'V', 'E', 'f', 'm',  't',
+                                  ' ', 16,  0,    0,    0,   1,   0,   1,   0,   0x44, 0xAC,
+                                  0,   0,   0x44, 0xAC, 0,   0,   1,   0,   8,   0,    'd',
+                                  'a', 't', 'a',  2,    0,   0,   0,   128, 200};
+    wav.append(reinterpret_cast<const char*>(rest), sizeof rest);
+    Write("data/pop.wav", wav);
+    Write("data/texte.txt", "bonjour");
+
+    InFolder working(root);
+    for (const bool fromEnvironment : {true, false}) {
+        SCOPED_TRACE(fromEnvironment ? "MQ_DATA_DIR" : "SetDataFolder");
+        ResetWarnings();
+        if (fromEnvironment) {
+            setenv("MQ_DATA_DIR", "data", 1);
+        } else {
+            unsetenv("MQ_DATA_DIR");
+            SetDataFolder(u"data");
+        }
+        EXPECT_EQ(DataFolder(), P("data"));
+        EXPECT_EQ(ResolveDataPath(ResolveDataPath(u"pop.wav")), P("data/pop.wav"));
+        EXPECT_TRUE(LoadImage(u"point.bmp"));
+        EXPECT_TRUE(LoadSound(u"pop.wav"));
+        EXPECT_EQ(LoadString(u"texte.txt"), u"bonjour");
+        SetDataFolder(u"");
+    }
 }
