@@ -4,11 +4,13 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <string>
 
@@ -149,11 +151,34 @@ int OpenRegularForWriting(int folder, const std::string& leaf, int access) {
     return fd;
 }
 
+// The working folder; "" when it cannot be told (it was removed).
+String WorkingFolder() {
+    std::string cwd(4096, '\0');
+    if (getcwd(cwd.data(), cwd.size()) == nullptr) {
+        return u"";
+    }
+    return FromNative(cwd.c_str());
+}
+
+// A folder given relative to the working folder, made absolute where it is given. Paths built
+// on it are then absolute too: resolving one of them again leaves it as it is, where a relative
+// one would gain the folder a second time.
+String Absolute(const String& folder) {
+    if (!folder.empty() && folder[0] == u'/') {
+        return folder;
+    }
+    const String cwd = WorkingFolder();
+    if (cwd.empty()) {
+        return folder;
+    }
+    return folder.empty() || folder == u"." ? cwd : (cwd == u"/" ? u"" : cwd) + u"/" + folder;
+}
+
 String ExecutableFolder() {
     std::string buffer(4096, '\0');
     const ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
     if (n <= 0) {
-        return u".";
+        return Absolute(u".");
     }
     buffer.resize(static_cast<std::size_t>(n));
     const auto slash = buffer.rfind('/');
@@ -172,12 +197,14 @@ String DataFolder() {
         return DataFolderOverride();
     }
     if (const char* env = std::getenv("MQ_DATA_DIR"); env != nullptr && *env != '\0') {
-        return FromUtf8(env);
+        return Absolute(FromUtf8(env));
     }
     return ExecutableFolder() + u"/data";
 }
 
-void SetDataFolder(const String& folder) { DataFolderOverride() = folder; }
+void SetDataFolder(const String& folder) {
+    DataFolderOverride() = folder.empty() ? folder : Absolute(folder);
+}
 
 String ResolveDataPath(const String& path) {
     if (path.empty() || path[0] == u'/') {
@@ -198,27 +225,69 @@ bool IsInDataFolder(const String& path) {
     return true;
 }
 
+namespace {
+
+bool IsFolder(const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// "/" and "/home/lou/" end without their separators, so that "/Documents" follows once.
+String WithoutTrailingSlash(String folder) {
+    while (!folder.empty() && folder.back() == u'/') {
+        folder.pop_back();
+    }
+    return folder;
+}
+
+// The folder that holds Documents: USERPROFILE as the design has it, else HOME when it names
+// a folder. A HOME that is unset or names no folder (mistyped, or a home removed) is not
+// created: the account's home from the user database stands in, else the working folder, and
+// one line says which folder the game uses then.
+String GameHome() {
+    if (const char* profile = std::getenv("USERPROFILE"); profile != nullptr && *profile != '\0') {
+        return WithoutTrailingSlash(FromNative(profile));
+    }
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && *home != '\0' && IsFolder(home)) {
+        return WithoutTrailingSlash(FromNative(home));
+    }
+    String folder;
+    String from;
+    const passwd* account = getpwuid(getuid());
+    if (account != nullptr && account->pw_dir != nullptr && account->pw_dir[0] == '/' &&
+        IsFolder(account->pw_dir)) {
+        folder = FromNative(account->pw_dir);
+        from = u"le dossier personnel du compte";
+    } else {
+        folder = WorkingFolder();
+        from = u"le dossier de travail";
+    }
+    folder = WithoutTrailingSlash(folder);
+    const String why = home == nullptr || *home == '\0'
+                           ? u"HOME n'est pas défini"
+                           : u"HOME (" + FromNative(home) + u") n'est pas un dossier";
+    const String used = folder + u"/Documents/" + GameFolderName + u"/";
+    WarnOnce(u"#gamehome:" + used,
+             why + u"\u00a0: le dossier du jeu est " + used + u" (" + from + u")");
+    return folder;
+}
+
+} // namespace
+
 String GetEnv(const String& name) {
+    // Linux has no USERPROFILE: it stands for the folder the game folder is made in.
+    if (name == u"USERPROFILE") {
+        return GameHome();
+    }
     const std::string key = ToUtf8(name);
     if (const char* value = std::getenv(key.c_str()); value != nullptr && *value != '\0') {
         return FromUtf8(value);
     }
-    if (name != u"USERPROFILE") {
-        return u"";
-    }
-    // Linux has no USERPROFILE. Without HOME either, an empty value would put the game folder
-    // at the root of the file system; the current folder is the safe choice then.
-    if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
-        return FromUtf8(home);
-    }
-    std::string cwd(4096, '\0');
-    if (getcwd(cwd.data(), cwd.size()) != nullptr) {
-        return FromUtf8(cwd.c_str());
-    }
-    return u".";
+    return u"";
 }
 
-String GameFolder() { return GetEnv(u"USERPROFILE") + u"/Documents/" + GameFolderName + u"/"; }
+String GameFolder() { return GameHome() + u"/Documents/" + GameFolderName + u"/"; }
 
 // ---- 2. Whole files ---------------------------------------------------------------------
 
@@ -256,7 +325,11 @@ bool LoadBytes(const String& path, std::vector<std::uint8_t>& bytes, std::size_t
     return ok;
 }
 
-bool LoadFileEnd(const String& path, std::vector<std::uint8_t>& bytes, std::size_t limit) {
+namespace {
+
+// Up to `limit` bytes from the start of a regular file, or its last `limit` bytes.
+bool ReadPart(const String& path, std::vector<std::uint8_t>& bytes, std::size_t limit,
+              bool fromEnd) {
     bytes.clear();
     const int fd = path.empty() ? -1 : OpenRegularForReading(Native(path));
     if (fd < 0) {
@@ -265,7 +338,7 @@ bool LoadFileEnd(const String& path, std::vector<std::uint8_t>& bytes, std::size
     struct stat info {};
     bool ok = fstat(fd, &info) == 0;
     const auto size = ok ? static_cast<std::uintmax_t>(info.st_size) : 0;
-    const auto start = size > limit ? size - limit : 0;
+    const auto start = fromEnd && size > limit ? size - limit : 0;
     ok = ok && lseek(fd, static_cast<off_t>(start), SEEK_SET) >= 0;
     std::uint8_t chunk[65536];
     while (ok && bytes.size() < limit) {
@@ -284,6 +357,16 @@ bool LoadFileEnd(const String& path, std::vector<std::uint8_t>& bytes, std::size
         bytes.clear();
     }
     return ok;
+}
+
+} // namespace
+
+bool LoadFileStart(const String& path, std::vector<std::uint8_t>& bytes, std::size_t limit) {
+    return ReadPart(path, bytes, limit, false);
+}
+
+bool LoadFileEnd(const String& path, std::vector<std::uint8_t>& bytes, std::size_t limit) {
+    return ReadPart(path, bytes, limit, true);
 }
 
 String LoadString(const String& path, std::size_t limit) {
@@ -387,6 +470,32 @@ String FileStream::ReadString() {
         bytes.append(chunk, n);
     }
     return FromUtf8(bytes);
+}
+
+std::size_t FileStream::ReadBytes(std::uint8_t* bytes, std::size_t count) {
+    if (!Switch(Op::Read)) {
+        return 0;
+    }
+    return std::fread(bytes, 1, count, file_);
+}
+
+bool FileStream::Seek(std::uint64_t position) {
+    if (file_ == nullptr || position > static_cast<std::uint64_t>(LONG_MAX)) {
+        return false;
+    }
+    // A seek lets the next operation be a read or a write.
+    last_ = Op::None;
+    return std::fseek(file_, static_cast<long>(position), SEEK_SET) == 0;
+}
+
+std::int64_t FileStream::Length() {
+    struct stat info {};
+    // What was written must reach the file before its length is asked.
+    if (file_ == nullptr || (last_ == Op::Write && std::fflush(file_) != 0) ||
+        fstat(fileno(file_), &info) != 0) {
+        return -1;
+    }
+    return static_cast<std::int64_t>(info.st_size);
 }
 
 bool FileStream::WriteString(const String& text) {

@@ -12,16 +12,20 @@
 namespace platform {
 
 // "data" beside the executable; MQ_DATA_DIR in the environment or SetDataFolder overrides it.
+// Always absolute: a folder given relative is taken from the working folder.
 String DataFolder();
 void SetDataFolder(const String& folder);
 // Relative paths go under the data folder, absolute ones are used as they stand.
 String ResolveDataPath(const String& path);
 
-// Environment lookup, "" when unset. USERPROFILE falls back to HOME (never to the root).
+// Environment lookup, "" when unset. USERPROFILE, which Linux lacks, gives the folder the game
+// folder is made in (see GameFolder).
 String GetEnv(const String& name);
 // The game folder's own name, the one spelling every path uses.
 inline constexpr char16_t GameFolderName[] = u"MirelvanQuibs";
-// USERPROFILE (or HOME) + "/Documents/" + GameFolderName + "/".
+// USERPROFILE + "/Documents/" + GameFolderName + "/"; without USERPROFILE, HOME when it names
+// a folder, else the account's home from the user database, else the working folder (the last
+// two told once on standard error). A missing HOME is never created.
 String GameFolder();
 
 // Files are read from regular files only, opened without waiting (a pipe with no writer would
@@ -34,6 +38,9 @@ String LoadString(const String& path, std::size_t limit = MaxWholeFile);
 // Whole file as bytes; false when it cannot be read.
 bool LoadBytes(const String& path, std::vector<std::uint8_t>& bytes,
                std::size_t limit = MaxWholeFile);
+// The first `limit` bytes of a file at most (the whole of a smaller one): a header. False when
+// it cannot be read.
+bool LoadFileStart(const String& path, std::vector<std::uint8_t>& bytes, std::size_t limit);
 // The last `limit` bytes of a file at most (the whole of a smaller one): what was appended last
 // to a list that only grows. False when it cannot be read.
 bool LoadFileEnd(const String& path, std::vector<std::uint8_t>& bytes, std::size_t limit);
@@ -62,6 +69,12 @@ class FileStream {
     bool WriteInt(std::int32_t value);
     // From the position to the end, decoded from UTF-8.
     String ReadString();
+    // Up to `count` bytes from the position; how many were read.
+    std::size_t ReadBytes(std::uint8_t* bytes, std::size_t count);
+    // Moves to a byte from the start; false when it cannot.
+    bool Seek(std::uint64_t position);
+    // The file's length in bytes, -1 when it cannot be told.
+    std::int64_t Length();
     bool WriteString(const String& text);
     bool WriteBytes(const std::uint8_t* bytes, std::size_t count);
     bool Eof();

@@ -54,7 +54,7 @@ int NextPowerOfTwo(int value) {
 }
 
 // Halves premultiplied pixels (2x2 average); used only for pictures above the driver's limit.
-std::vector<std::uint8_t> Halve(const std::vector<std::uint8_t>& rgba, int& width, int& height) {
+std::vector<std::uint8_t> Halve(const std::uint8_t* rgba, int& width, int& height) {
     const int w = std::max(1, width / 2);
     const int h = std::max(1, height / 2);
     std::vector<std::uint8_t> out(static_cast<std::size_t>(w) * h * 4);
@@ -225,10 +225,10 @@ class OpenGlGraphics : public GraphicsDevice {
         int w = surface.width;
         int h = surface.height;
         std::vector<std::uint8_t> reduced;
-        const std::vector<std::uint8_t>* pixels = &surface.rgba;
+        const std::uint8_t* pixels = surface.rgba.data();
         while (w > maxTextureSize_ || h > maxTextureSize_) {
-            reduced = Halve(*pixels, w, h);
-            pixels = &reduced;
+            reduced = Halve(pixels, w, h);
+            pixels = reduced.data();
         }
         const int texW = nonPowerOfTwo_ ? w : NextPowerOfTwo(w);
         const int texH = nonPowerOfTwo_ ? h : NextPowerOfTwo(h);
@@ -243,14 +243,12 @@ class OpenGlGraphics : public GraphicsDevice {
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
         glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
         if (texW == w && texH == h) {
-            glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, w, h, 0, GL_RGBA, GL_UNSIGNED_BYTE,
-                         pixels->data());
+            glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, w, h, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
         } else {
             const std::vector<std::uint8_t> blank(static_cast<std::size_t>(texW) * texH * 4, 0);
             glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, texW, texH, 0, GL_RGBA, GL_UNSIGNED_BYTE,
                          blank.data());
-            glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE,
-                            pixels->data());
+            glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
         }
 
         std::weak_ptr<int> owner = alive_;
@@ -284,7 +282,7 @@ class OpenGlGraphics : public GraphicsDevice {
                 return true;
             total += texture->bytes;
             if (texture->lastFrame + KeepFrames < frame_ &&
-                (surface->fromFile || !surface->rgba.empty()))
+                (CanRemakePixels(*surface) || !surface->rgba.empty()))
                 idle.emplace_back(texture->lastFrame, surface.get());
             return false;
         });

@@ -22,9 +22,13 @@
 #define STBI_ONLY_PNG
 #define STBI_ONLY_BMP
 #define STBI_NO_STDIO
+// The decoder's own limit, in case a header it reads differs from what ours make of it.
+#define STBI_MAX_DIMENSIONS 4096
 #include <stb/stb_image.h>
 
 namespace platform {
+
+static_assert(STBI_MAX_DIMENSIONS == MaxImageSide);
 
 // ---------------------------------------------------------------------------------------------
 // 1. Image object
@@ -63,9 +67,31 @@ void Image::Setup(std::shared_ptr<Surface> surface, std::vector<FrameRect> frame
 // ---------------------------------------------------------------------------------------------
 // 2. Decoding and the cache
 
+PixelBytes::PixelBytes(const std::uint8_t* bytes, std::size_t count) {
+    if (count == 0)
+        return;
+    block_.reset(static_cast<std::uint8_t*>(std::malloc(count)));
+    if (!block_)
+        throw std::bad_alloc();
+    std::copy(bytes, bytes + count, block_.get());
+    size_ = count;
+}
+
+PixelBytes PixelBytes::Adopt(std::uint8_t* block, std::size_t count) {
+    PixelBytes pixels;
+    pixels.block_.reset(block);
+    pixels.size_ = block ? count : 0;
+    return pixels;
+}
+
+void PixelBytes::clear() {
+    block_.reset();
+    size_ = 0;
+}
+
 namespace {
 
-void Premultiply(std::vector<std::uint8_t>& rgba) {
+void Premultiply(PixelBytes& rgba) {
     for (std::size_t i = 0; i + 3 < rgba.size(); i += 4) {
         const unsigned a = rgba[i + 3];
         for (std::size_t k = 0; k < 3; ++k)
@@ -85,106 +111,200 @@ std::map<String, CacheEntry>& Cache() {
     return cache;
 }
 
-} // namespace
-
-namespace {
-
-std::uint32_t Little(const std::vector<std::uint8_t>& bytes, std::size_t at, int size) {
+std::uint32_t Little(const std::uint8_t* bytes, std::size_t at, int size) {
     std::uint32_t value = 0;
     for (int i = size - 1; i >= 0; --i)
         value = value << 8 | bytes[at + static_cast<std::size_t>(i)];
     return value;
 }
 
-// A BMP whose pixel rows, as its header declares them, do not all lie in the file. The
-// decoder would read the missing rows as zeros: a header of a few bytes could then ask for a
-// picture of hundreds of megabytes. Compressed pixels (which the decoder refuses) and headers
-// too short to say are left to the decoder.
-bool BmpPixelsMissing(const std::vector<std::uint8_t>& bytes) {
-    if (bytes.size() < 26 || bytes[0] != 'B' || bytes[1] != 'M')
-        return false;
-    const std::uint64_t offset = Little(bytes, 10, 4);
-    const std::uint32_t header = Little(bytes, 14, 4);
-    std::int64_t w = 0, h = 0;
-    std::uint32_t bits = 0, compression = 0;
-    if (header == 12) {
-        w = static_cast<std::int16_t>(Little(bytes, 18, 2));
-        h = static_cast<std::int16_t>(Little(bytes, 20, 2));
-        bits = Little(bytes, 24, 2);
-    } else if (header >= 40 && bytes.size() >= 34) {
-        w = static_cast<std::int32_t>(Little(bytes, 18, 4));
-        h = static_cast<std::int32_t>(Little(bytes, 22, 4));
-        bits = Little(bytes, 28, 2);
-        compression = Little(bytes, 30, 4);
-    } else {
-        return false;
-    }
-    // Plain rows (0) and rows with channel masks (3) are stored whole.
-    if (compression != 0 && compression != 3)
-        return false;
-    const std::uint64_t row =
-        (static_cast<std::uint64_t>(bits) * static_cast<std::uint64_t>(w < 0 ? -w : w) + 31) / 32 *
-        4;
-    const std::uint64_t rows = static_cast<std::uint64_t>(h < 0 ? -h : h);
-    return offset + row * rows > bytes.size();
+std::uint32_t Big(const std::uint8_t* bytes, std::size_t at) {
+    return static_cast<std::uint32_t>(bytes[at]) << 24 |
+           static_cast<std::uint32_t>(bytes[at + 1]) << 16 |
+           static_cast<std::uint32_t>(bytes[at + 2]) << 8 | bytes[at + 3];
 }
 
-// A PNG chunk whose declared length runs past the end of the file. The decoder grows its buffer
-// for the compressed pixels to the declared length before it reads them: a file of a few
-// hundred bytes could ask for gigabytes. Chunks after the last one ("IEND") are not looked at.
-bool PngChunkPastEnd(const std::vector<std::uint8_t>& bytes) {
-    static const std::uint8_t signature[] = {0x89, 'P', 'N', 'G', 13, 10, 26, 10};
-    if (bytes.size() < sizeof signature || !std::equal(signature, signature + 8, bytes.begin()))
+const std::uint8_t PngSignature[] = {0x89, 'P', 'N', 'G', 13, 10, 26, 10};
+
+bool SizeFits(std::int64_t width, std::int64_t height) {
+    return width >= 1 && height >= 1 && width <= MaxImageSide && height <= MaxImageSide;
+}
+
+int ClampedSide(std::int64_t side) {
+    return static_cast<int>(std::clamp<std::int64_t>(side, 0, 0x7fffffff));
+}
+
+// The image header chunk comes first, whole. Samples of 16 bits are refused: no picture of ours
+// has them, and they cost twice the memory, then a conversion.
+bool ReadPngHeader(const std::uint8_t* bytes, std::size_t size, PictureHeader& header) {
+    if (size < 33 || Big(bytes, 8) != 13 || !std::equal(bytes + 12, bytes + 16, "IHDR"))
         return false;
-    std::uint64_t pos = sizeof signature;
-    while (pos + 8 <= bytes.size()) {
+    const std::int64_t width = Big(bytes, 16);
+    const std::int64_t height = Big(bytes, 20);
+    header.kind = PictureHeader::Kind::Png;
+    header.width = ClampedSide(width);
+    header.height = ClampedSide(height);
+    header.bits = bytes[24];
+    const int colour = bytes[25];
+    const bool anyDepth = colour == 0 || colour == 3;
+    const bool depthFits = header.bits == 8 ||
+                           (anyDepth && (header.bits == 1 || header.bits == 2 || header.bits == 4));
+    const bool colourKnown =
+        colour == 0 || colour == 2 || colour == 3 || colour == 4 || colour == 6;
+    return colourKnown && depthFits && bytes[26] == 0 && bytes[27] == 0 && bytes[28] <= 1 &&
+           SizeFits(width, height);
+}
+
+// Plain rows of 1 to 32 bits a pixel, or 16 and 32 bits with channel masks; the whole header in
+// the file (the masks that follow a short header included).
+bool ReadBmpHeader(const std::uint8_t* bytes, std::size_t size, PictureHeader& header) {
+    if (size < 18)
+        return false;
+    const std::uint32_t infoSize = Little(bytes, 14, 4);
+    const bool known =
+        infoSize == 12 || infoSize == 40 || infoSize == 56 || infoSize == 108 || infoSize == 124;
+    if (!known || size < 14 + infoSize)
+        return false;
+    std::int64_t width = 0, height = 0;
+    std::uint32_t planes = 0;
+    header.kind = PictureHeader::Kind::Bmp;
+    if (infoSize == 12) {
+        width = Little(bytes, 18, 2);
+        height = Little(bytes, 20, 2);
+        planes = Little(bytes, 22, 2);
+        header.bits = static_cast<int>(Little(bytes, 24, 2));
+    } else {
+        width = static_cast<std::int32_t>(Little(bytes, 18, 4));
+        height = static_cast<std::int32_t>(Little(bytes, 22, 4));
+        planes = Little(bytes, 26, 2);
+        header.bits = static_cast<int>(Little(bytes, 28, 2));
+        header.compression = Little(bytes, 30, 4);
+    }
+    // A negative height stores the rows top first.
+    header.topDown = height < 0;
+    height = height < 0 ? -height : height;
+    header.width = ClampedSide(width);
+    header.height = ClampedSide(height);
+    const int bits = header.bits;
+    const bool paletted = bits == 1 || bits == 4 || bits == 8;
+    const bool plain = header.compression == 0 &&
+                       (paletted || bits == 24 || (infoSize != 12 && (bits == 16 || bits == 32)));
+    const bool masked = header.compression == 3 && infoSize != 12 && (bits == 16 || bits == 32);
+    if (planes != 1 || !(plain || masked))
+        return false;
+    if (masked && (infoSize == 40 || infoSize == 56) && size < 14 + infoSize + 12)
+        return false;
+    header.pixelOffset = Little(bytes, 10, 4);
+    header.rowBytes = (static_cast<std::uint64_t>(bits) *
+                           static_cast<std::uint64_t>(std::max<std::int64_t>(width, 0)) +
+                       31) /
+                      32 * 4;
+    // The decoder reads the offset as a signed number.
+    return header.pixelOffset <= 0x7fffffffu && SizeFits(width, height);
+}
+
+// Deflate gives at most 1032 bytes for one; a little more for the stream's own bytes.
+constexpr std::uint64_t MostInflated = 1033;
+
+// Every chunk whole in the file (the decoder grows its buffer to a chunk's declared length before
+// reading it), compressed pixels enough to inflate to the rows the header declares (it sizes
+// their buffer from the header), and a palette with a colour for every index the depth can
+// write (it reads the colours of missing entries from memory never written). Chunks after the
+// last one ("IEND") are not looked at.
+bool PngBodyHolds(const std::vector<std::uint8_t>& bytes, const PictureHeader& header) {
+    const int colour = bytes[25];
+    const int channels = colour == 2 ? 3 : colour == 4 ? 2 : colour == 6 ? 4 : 1;
+    std::uint64_t pos = sizeof PngSignature;
+    std::uint64_t compressed = 0;
+    std::uint64_t paletteEntries = 0;
+    bool ended = false;
+    while (!ended && pos + 8 <= bytes.size()) {
         const auto at = static_cast<std::size_t>(pos);
-        const std::uint64_t length = static_cast<std::uint64_t>(bytes[at]) << 24 |
-                                     static_cast<std::uint64_t>(bytes[at + 1]) << 16 |
-                                     static_cast<std::uint64_t>(bytes[at + 2]) << 8 | bytes[at + 3];
-        if (pos + 8 + length > bytes.size())
-            return true;
-        if (std::equal(bytes.begin() + static_cast<std::ptrdiff_t>(at) + 4,
-                       bytes.begin() + static_cast<std::ptrdiff_t>(at) + 8, "IEND"))
+        const std::uint64_t length = Big(bytes.data(), at);
+        if (pos + 12 + length > bytes.size())
             return false;
-        // The length, the type, the data and the checksum.
+        const std::uint8_t* type = bytes.data() + at + 4;
+        if (std::equal(type, type + 4, "IDAT"))
+            compressed += length;
+        else if (std::equal(type, type + 4, "PLTE"))
+            paletteEntries = length / 3;
+        ended = std::equal(type, type + 4, "IEND");
         pos += 12 + length;
     }
-    return false;
+    const std::uint64_t rowBits = static_cast<std::uint64_t>(header.width) * channels * header.bits;
+    const std::uint64_t pixelBytes = (rowBits + 7) / 8 * static_cast<std::uint64_t>(header.height);
+    if (compressed * MostInflated < pixelBytes)
+        return false;
+    return colour != 3 || paletteEntries >= (1u << header.bits);
 }
 
-// The size a PNG or BMP header declares; false for anything else or a size past MaxImageSide.
-bool ReadHeader(const std::vector<std::uint8_t>& bytes, int& width, int& height) {
-    width = height = 0;
-    // stb_image takes an int length; larger files are no picture of ours.
-    if (bytes.empty() || bytes.size() > 0x7fffffffu)
+// The pixel rows whole in the file (missing rows would be read as zeros: a header of a few bytes
+// could ask for hundreds of megabytes), and for a palette picture every pixel's index inside the
+// palette the decoder reads (it takes the colours of missing entries from memory never written).
+bool BmpBodyHolds(const std::vector<std::uint8_t>& bytes, const PictureHeader& header) {
+    const std::uint64_t rows = static_cast<std::uint64_t>(header.height);
+    if (header.pixelOffset + header.rowBytes * rows > bytes.size())
         return false;
-    int channels = 0;
-    if (!stbi_info_from_memory(bytes.data(), static_cast<int>(bytes.size()), &width, &height,
-                               &channels))
+    const int bits = header.bits;
+    if (bits > 8)
+        return true;
+    // Counted as the decoder counts them, from the room between the header and the pixels.
+    const std::int64_t infoSize = Little(bytes.data(), 14, 4);
+    const auto offset = static_cast<std::int64_t>(header.pixelOffset);
+    const std::int64_t entries =
+        infoSize == 12 ? (offset - 14 - 24) / 3 : (offset - 14 - infoSize) / 4;
+    if (entries < 1 || entries > 256)
         return false;
-    return width > 0 && height > 0 && width <= MaxImageSide && height <= MaxImageSide;
+    if (entries >= (1 << bits))
+        return true;
+    const unsigned mask = (1u << bits) - 1;
+    for (std::uint64_t row = 0; row < rows; ++row) {
+        const std::uint8_t* pixels =
+            bytes.data() + static_cast<std::size_t>(header.pixelOffset + row * header.rowBytes);
+        for (int x = 0; x < header.width; ++x) {
+            const int bit = x * bits;
+            const unsigned index = pixels[bit / 8] >> (8 - bits - bit % 8) & mask;
+            if (index >= static_cast<unsigned>(entries))
+                return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
 
+bool ReadPictureHeader(const std::uint8_t* bytes, std::size_t size, PictureHeader& header) {
+    header = PictureHeader{};
+    if (size >= sizeof PngSignature && std::equal(PngSignature, PngSignature + 8, bytes))
+        return ReadPngHeader(bytes, size, header);
+    if (size >= 2 && bytes[0] == 'B' && bytes[1] == 'M')
+        return ReadBmpHeader(bytes, size, header);
+    return false;
+}
+
 bool DecodePicture(const std::vector<std::uint8_t>& bytes, int& width, int& height,
-                   std::vector<std::uint8_t>& rgba) {
+                   PixelBytes& rgba) {
     rgba.clear();
-    // The size is checked from the header before any pixel memory is asked for.
-    if (!ReadHeader(bytes, width, height))
+    PictureHeader header;
+    // Checked by us from the header and the file's length before any pixel memory is asked for.
+    // stb_image takes an int length; larger files are no picture of ours.
+    const bool known = ReadPictureHeader(bytes.data(), bytes.size(), header);
+    width = header.width;
+    height = header.height;
+    if (!known || bytes.size() > 0x7fffffffu)
         return false;
-    if (BmpPixelsMissing(bytes) || PngChunkPastEnd(bytes))
+    const bool holds = header.kind == PictureHeader::Kind::Png ? PngBodyHolds(bytes, header)
+                                                               : BmpBodyHolds(bytes, header);
+    if (!holds)
         return false;
-    const int length = static_cast<int>(bytes.size());
     int w = 0, h = 0, channels = 0;
-    stbi_uc* pixels = stbi_load_from_memory(bytes.data(), length, &w, &h, &channels, 4);
+    stbi_uc* pixels =
+        stbi_load_from_memory(bytes.data(), static_cast<int>(bytes.size()), &w, &h, &channels, 4);
     if (!pixels || w != width || h != height) {
         stbi_image_free(pixels);
         return false;
     }
-    rgba.assign(pixels, pixels + static_cast<std::size_t>(w) * h * 4);
-    stbi_image_free(pixels);
+    rgba = PixelBytes::Adopt(pixels, static_cast<std::size_t>(w) * static_cast<std::size_t>(h) * 4);
     return true;
 }
 
@@ -212,18 +332,20 @@ std::shared_ptr<Surface> Open(const String& path) {
         cache.erase(found);
     }
 
-    std::vector<std::uint8_t> bytes;
-    int width = 0, height = 0;
-    if (!LoadBytes(resolved, bytes) || !ReadHeader(bytes, width, height)) {
-        const bool tooLarge = width > MaxImageSide || height > MaxImageSide;
-        WarnOnce(resolved, tooLarge ? u"Image trop grande (" + Str(width) + u" x " + Str(height) +
-                                          u") : " + resolved
+    // The size comes from the header alone; the pixels wait until something needs them.
+    std::vector<std::uint8_t> start;
+    PictureHeader header;
+    if (!LoadFileStart(resolved, start, PictureHeaderBytes) ||
+        !ReadPictureHeader(start.data(), start.size(), header)) {
+        const bool tooLarge = header.width > MaxImageSide || header.height > MaxImageSide;
+        WarnOnce(resolved, tooLarge ? u"Image trop grande (" + Str(header.width) + u" x " +
+                                          Str(header.height) + u") : " + resolved
                                     : u"Image illisible : " + resolved);
         return nullptr;
     }
     auto surface = std::make_shared<Surface>();
-    surface->width = width;
-    surface->height = height;
+    surface->width = header.width;
+    surface->height = header.height;
     surface->name = resolved;
     surface->fromFile = true;
 
@@ -254,11 +376,19 @@ bool EnsurePixels(Surface& surface) {
     const std::size_t bytes = static_cast<std::size_t>(surface.width) * surface.height * 4;
     if (surface.rgba.size() >= bytes && bytes > 0)
         return true;
-    if (!surface.fromFile)
+    if (!CanRemakePixels(surface))
         return false;
+    PixelBytes rgba;
+    if (surface.remake) {
+        if (!surface.remake(rgba) || rgba.size() != bytes) {
+            WarnOnce(surface.name + u"#pixels", u"Image illisible : " + surface.name);
+            return false;
+        }
+        surface.rgba = std::move(rgba);
+        return true;
+    }
     std::vector<std::uint8_t> file;
     int width = 0, height = 0;
-    std::vector<std::uint8_t> rgba;
     // The frames were cut for the size the header gave: a file that now decodes to another
     // size (or not at all) is drawn as nothing rather than cut wrongly.
     if (!LoadBytes(surface.name, file) || !DecodePicture(file, width, height, rgba) ||
@@ -266,14 +396,18 @@ bool EnsurePixels(Surface& surface) {
         WarnOnce(surface.name + u"#pixels", u"Image illisible : " + surface.name);
         return false;
     }
+    // The file's bytes go before the pixels are worked on: both at once would be the peak.
+    std::vector<std::uint8_t>().swap(file);
     Premultiply(rgba);
     surface.rgba = std::move(rgba);
     return true;
 }
 
+bool CanRemakePixels(const Surface& surface) { return surface.fromFile || surface.remake; }
+
 void ReleasePixels(Surface& surface) {
-    if (surface.fromFile)
-        std::vector<std::uint8_t>().swap(surface.rgba);
+    if (CanRemakePixels(surface))
+        surface.rgba.clear();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -343,8 +477,7 @@ ImagePtr CreateImage(int width, int height, const std::vector<std::uint8_t>& rgb
     surface->width = width;
     surface->height = height;
     surface->name = name;
-    surface->rgba.assign(rgba.begin(),
-                         rgba.begin() + static_cast<std::ptrdiff_t>(width) * height * 4);
+    surface->rgba = PixelBytes(rgba.data(), static_cast<std::size_t>(width) * height * 4);
     Premultiply(surface->rgba);
     return MakeImage(surface, Strip(0, 0, width, height, frames), width / frames, height, 0);
 }

@@ -16,6 +16,8 @@
 #include "gui/button_variants.h"
 #include "gui/text_field.h"
 #include "gui/word_tag.h"
+#include "platform/capture_picture.h"
+#include "platform/clock.h"
 #include "platform/diag.h"
 #include "platform/files.h"
 #include "platform/graphics.h"
@@ -57,37 +59,12 @@ constexpr float EchelleCarteMin = 0.55f;
 constexpr std::size_t PhraseMax = 300;
 // The list only grows, a line per photo: its end holds the lines of the newest ones.
 constexpr std::size_t FinDeListeMax = 256 * 1024;
-// A capture of a 4K window is about 25 MB; a larger file is not one of ours.
-constexpr std::size_t OctetsCaptureMax = 32 * 1024 * 1024;
-
-// Pixels averaged down so that the picture is at most w x h, in the same proportions.
-std::vector<std::uint8_t> Reduit(const std::vector<std::uint8_t>& rgba, int largeur, int hauteur,
-                                 int w, int h) {
-    std::vector<std::uint8_t> petit(static_cast<std::size_t>(w) * h * 4);
-    for (int y = 0; y < h; ++y) {
-        const int y0 = y * hauteur / h;
-        const int y1 = std::max(y0 + 1, (y + 1) * hauteur / h);
-        for (int x = 0; x < w; ++x) {
-            const int x0 = x * largeur / w;
-            const int x1 = std::max(x0 + 1, (x + 1) * largeur / w);
-            unsigned somme[4] = {0, 0, 0, 0};
-            for (int sy = y0; sy < y1; ++sy) {
-                for (int sx = x0; sx < x1; ++sx) {
-                    const std::size_t i = (static_cast<std::size_t>(sy) * largeur + sx) * 4;
-                    for (int c = 0; c < 4; ++c) {
-                        somme[c] += rgba[i + static_cast<std::size_t>(c)];
-                    }
-                }
-            }
-            const auto n = static_cast<unsigned>((x1 - x0) * (y1 - y0));
-            const std::size_t o = (static_cast<std::size_t>(y) * w + x) * 4;
-            for (int c = 0; c < 4; ++c) {
-                petit[o + static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(somme[c] / n);
-            }
-        }
-    }
-    return petit;
-}
+// One opening looks at this many files at most, refused ones included: a folder full of files
+// that are no captures (or of captures that cannot be read) cannot hold the child waiting.
+constexpr int FichiersExaminesMax = 2 * TableauxGalerieMax;
+// Past this, no more pictures are hung: a safety net for a folder of many huge captures on a
+// slow machine. It never decides what a test sees, whose clock stands still.
+constexpr int DureeAccrochageMaxMs = 3000;
 
 // Words wider than the card are cut into pieces that fit it.
 String CoupeLesMotsLongs(const iBitmapFont& police, const String& texte, float largeur) {
@@ -139,25 +116,8 @@ String PhraseDeCapture(const String& texte, const String& nom) {
 }
 
 platform::ImagePtr ChargeCapture(const String& chemin) {
-    std::vector<std::uint8_t> octets;
-    int largeur = 0;
-    int hauteur = 0;
-    std::vector<std::uint8_t> rgba;
-    if (!platform::LoadBytes(chemin, octets, OctetsCaptureMax) ||
-        !platform::DecodePicture(octets, largeur, hauteur, rgba)) {
-        return nullptr;
-    }
-    octets = {};
-    const float echelle = std::min({1.0f, AgrandiMaxLargeur / static_cast<float>(largeur),
-                                    AgrandiMaxHauteur / static_cast<float>(hauteur)});
-    if (echelle < 1.0f) {
-        const int w = std::max(1, static_cast<int>(static_cast<float>(largeur) * echelle));
-        const int h = std::max(1, static_cast<int>(static_cast<float>(hauteur) * echelle));
-        rgba = Reduit(rgba, largeur, hauteur, w, h);
-        largeur = w;
-        hauteur = h;
-    }
-    return platform::CreateImage(largeur, hauteur, rgba, chemin);
+    return platform::LoadCapture(chemin, static_cast<int>(AgrandiMaxLargeur),
+                                 static_cast<int>(AgrandiMaxHauteur));
 }
 
 String LitListeDesPhrases(const String& dossier) {
@@ -291,10 +251,15 @@ void iEngineGalerie::AccrocheTableaux() {
     // A capture that cannot be read is passed over; the next one takes its place.
     auto& tableaux = galerie->tableaux;
     tableaux.clear();
+    const int debut = platform::Milliseconds();
+    int examines = 0;
     for (const String& nom : CapturesDuDossier(dossierprofil)) {
-        if (static_cast<int>(tableaux.size()) == TableauxGalerieMax) {
+        if (static_cast<int>(tableaux.size()) == TableauxGalerieMax ||
+            examines == FichiersExaminesMax ||
+            platform::Milliseconds() - debut > DureeAccrochageMaxMs) {
             break;
         }
+        ++examines;
         const platform::ImagePtr image =
             ChargeCapture(platform::Replace(dossierprofil + nom, u"\\", u"/"));
         if (!image || image->Width() <= 0 || image->Height() <= 0) {

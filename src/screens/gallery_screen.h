@@ -128,7 +128,8 @@ class iEngineGalerie : public iEngineResizable {
 // Made anew each time the profiles screen opens the gallery.
 extern std::shared_ptr<iEngineGalerie> ecrangalerie;
 
-// At most this many pictures hang in the gallery: the newest ones.
+// At most this many pictures hang in the gallery: the newest ones that can be read, among the
+// first forty capture files.
 inline constexpr int TableauxGalerieMax = 20;
 
 // The capture files of a profile folder: names ending with ".bmp" (as the game writes them),
@@ -141,7 +142,8 @@ std::vector<String> CapturesDuDossier(const String& dossier);
 // the capture.
 String PhraseDeCapture(const String& texte, const String& nom);
 // A capture at most as large as the gallery ever shows it (the enlarged view), averaged down
-// when the file holds more; null when it cannot be read as a picture. However large a file
+// when the file holds more; null when the file is not a capture as the game writes them (an
+// uncompressed 24-bit BMP no larger than a screen) or cannot be read. However large a file
 // declares itself, a wall of pictures keeps bounded memory.
 platform::ImagePtr ChargeCapture(const String& chemin);
 // The end of the profile's "phrases.txt": the lines of the newest photos, however long the list

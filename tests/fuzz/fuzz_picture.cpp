@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::vector<std::uint8_t> bytes(data, data + size);
     int width = 0, height = 0;
-    std::vector<std::uint8_t> rgba;
+    platform::PixelBytes rgba;
     if (platform::DecodePicture(bytes, width, height, rgba) &&
         (width <= 0 || height <= 0 || width > platform::MaxImageSide ||
          height > platform::MaxImageSide ||

@@ -1,6 +1,7 @@
 // Files in a temporary home: the game folder, streams, listings, deletion, atomic writes.
 #include <gtest/gtest.h>
 
+#include <pwd.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
@@ -12,9 +13,13 @@
 #include <optional>
 #include <string>
 
+#include "platform/audio.h"
 #include "platform/case_folder.h"
+#include "platform/diag.h"
 #include "platform/file_failures.h"
 #include "platform/files.h"
+#include "platform/image.h"
+#include "platform/picture_bytes.h"
 
 using namespace platform;
 namespace fs = std::filesystem;
@@ -66,7 +71,7 @@ TEST_F(Files, GameFolderComesFromUserProfileElseHomeNeverTheRoot) {
     EXPECT_EQ(GetEnv(u"USERPROFILE"), FromUtf8(root));
     setenv("USERPROFILE", "/tmp/profil", 1);
     EXPECT_EQ(GameFolder(), u"/tmp/profil/Documents/MirelvanQuibs/");
-    // Neither set: the current folder, not "/Documents/...".
+    // Neither set: the account's home from the user database, not "/Documents/...".
     unsetenv("USERPROFILE");
     unsetenv("HOME");
     const String folder = GameFolder();
@@ -374,4 +379,107 @@ TEST_F(Files, AFullDiskOrAReadOnlyFolderLosesNothingAlreadyWritten) {
     EXPECT_TRUE(append(GameFolder() + u"mirelvanquibs_phrases.txt", u"Le chien dort.\n"));
     EXPECT_EQ(Read("Documents/MirelvanQuibs/mirelvanquibs_phrases.txt"),
               "Le chien court.\nLe chien dort.\n");
+}
+
+namespace {
+
+// The working folder for one test, given back after it.
+class InFolder {
+  public:
+    explicit InFolder(const std::string& folder) : before_(fs::current_path()) {
+        fs::current_path(folder);
+    }
+    ~InFolder() { fs::current_path(before_); }
+    InFolder(const InFolder&) = delete;
+    InFolder& operator=(const InFolder&) = delete;
+
+  private:
+    fs::path before_;
+};
+
+} // namespace
+
+// Without a HOME that names a folder, the game folder goes under the account's home from the
+// user database (the working folder only when that is no folder either), never at the root by
+// chance nor in a HOME it would have to create; one line says where, once.
+TEST_F(Files, WithoutAUsableHomeTheGameFolderGoesUnderTheAccountsHomeAndSaysSo) {
+    const passwd* account = getpwuid(getuid());
+    ASSERT_NE(account, nullptr);
+    std::string expected = account->pw_dir;
+    const bool accountHome = !expected.empty() && fs::is_directory(expected);
+    InFolder working(root);
+    if (!accountHome)
+        expected = root;
+    while (expected.size() > 1 && expected.back() == '/')
+        expected.pop_back();
+    const String folder = FromUtf8((expected == "/" ? "" : expected) + "/Documents/MirelvanQuibs/");
+
+    Write("a_file", "x");
+    const std::string missing = root + "/missing/home";
+    const std::pair<const char*, std::optional<std::string>> homes[] = {
+        {"unset", std::nullopt}, {"missing", missing}, {"a file", root + "/a_file"}};
+    for (const auto& [what, home] : homes) {
+        SCOPED_TRACE(what);
+        ResetWarnings();
+        home ? setenv("HOME", home->c_str(), 1) : unsetenv("HOME");
+        ::testing::internal::CaptureStderr();
+        EXPECT_EQ(GameFolder(), folder);
+        EXPECT_EQ(GetEnv(u"USERPROFILE") + u"/Documents/MirelvanQuibs/", folder);
+        const std::string said = ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+        EXPECT_NE(said.find(ToUtf8(folder)), std::string::npos) << said;
+        EXPECT_FALSE(fs::exists(root + "/missing"));
+    }
+
+    // From the root, HOME unset: "/Documents" only when the account's home is the root itself,
+    // and never "//Documents".
+    {
+        InFolder atRoot("/");
+        unsetenv("HOME");
+        ::testing::internal::CaptureStderr();
+        const String fromRoot = GameFolder();
+        ::testing::internal::GetCapturedStderr();
+        EXPECT_FALSE(StartsWith(fromRoot, u"//"));
+        EXPECT_EQ(StartsWith(fromRoot, u"/Documents"), accountHome && expected == "/");
+    }
+
+    // A HOME that names a folder is the game's, without a word, its trailing separator dropped.
+    setenv("HOME", (root + "/").c_str(), 1);
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(GameFolder(), P("Documents/MirelvanQuibs/"));
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+}
+
+// A data folder named relative to the working folder (MQ_DATA_DIR=data, or a system without
+// /proc) is made absolute once: pictures, sounds and text files are all found in it.
+TEST_F(Files, ARelativeDataFolderIsFoundFromTheWorkingFolder) {
+    fs::create_directories(root + "/data");
+    WriteBytes(root + "/data/point.bmp", MakeBmp(1, 1, 24, {}, [](int, int) { return 0u; }));
+    // A sound of two 8-bit samples.
+    std::string wav = "RIFF";
+    const unsigned char rest[] = {38,  0,   0,    0,    'W', 'A', 'V', 'E', 'f', 'm',  't',
+                                  ' ', 16,  0,    0,    0,   1,   0,   1,   0,   0x44, 0xAC,
+                                  0,   0,   0x44, 0xAC, 0,   0,   1,   0,   8,   0,    'd',
+                                  'a', 't', 'a',  2,    0,   0,   0,   128, 200};
+    wav.append(reinterpret_cast<const char*>(rest), sizeof rest);
+    Write("data/pop.wav", wav);
+    Write("data/texte.txt", "bonjour");
+
+    InFolder working(root);
+    for (const bool fromEnvironment : {true, false}) {
+        SCOPED_TRACE(fromEnvironment ? "MQ_DATA_DIR" : "SetDataFolder");
+        ResetWarnings();
+        if (fromEnvironment) {
+            setenv("MQ_DATA_DIR", "data", 1);
+        } else {
+            unsetenv("MQ_DATA_DIR");
+            SetDataFolder(u"data");
+        }
+        EXPECT_EQ(DataFolder(), P("data"));
+        EXPECT_EQ(ResolveDataPath(ResolveDataPath(u"pop.wav")), P("data/pop.wav"));
+        EXPECT_TRUE(LoadImage(u"point.bmp"));
+        EXPECT_TRUE(LoadSound(u"pop.wav"));
+        EXPECT_EQ(LoadString(u"texte.txt"), u"bonjour");
+        SetDataFolder(u"");
+    }
 }

@@ -300,7 +300,7 @@ TEST_F(ImageTest, OnlyPngAndBmpAreDecodedAndDamageNeverHurts) {
     const std::vector<float> light(12 * 9 * 3, 0.5f);
     stbi_write_hdr_to_func(Append, &hdr, 12, 9, 3, light.data());
     int w = 0, h = 0;
-    std::vector<std::uint8_t> out;
+    PixelBytes out;
     ASSERT_TRUE(DecodePicture(png, w, h, out));
     ASSERT_TRUE(DecodePicture(bmp, w, h, out));
     // Once a JPEG decoder wrote past its tables on these nine bytes.
@@ -376,7 +376,7 @@ TEST_F(ImageTest, BmpWhoseDeclaredPixelsAreNotInTheFileIsRefused) {
         return b;
     };
     int w = 0, h = 0;
-    std::vector<std::uint8_t> rgba;
+    PixelBytes rgba;
     EXPECT_FALSE(DecodePicture(bmp(8192, 8192, 64), w, h, rgba));
     EXPECT_TRUE(rgba.empty());
     // Rows of 3 pixels take 12 bytes with their padding: 2 rows need 24.
@@ -411,7 +411,7 @@ TEST_F(ImageTest, PngChunkLongerThanTheFileIsRefusedBeforeAnyBuffer) {
               0);
 #endif
     int w = 0, h = 0;
-    std::vector<std::uint8_t> rgba;
+    PixelBytes rgba;
     largestAllocation = 0;
     EXPECT_FALSE(DecodePicture(*declared, w, h, rgba));
 #ifdef MQ_WATCH_ALLOCATIONS
