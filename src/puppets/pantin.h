@@ -347,6 +347,8 @@ class Pantin {
     void MembresSuiventBuste();
     // How much longer a raised arm is drawn (1 when it is not raised; see the raise).
     float AllongementBras(const Membre& bras) const;
+    // The top of the head with its hair and hat, from the torso's handle (head upright).
+    float SommetDeLaTete() const;
     // The offsets of the head and both arms turned with the torso.
     void DecalagesSelonBuste();
     // The head takes the torso's rotation, unless the puppet looks at something.

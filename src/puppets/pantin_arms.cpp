@@ -68,16 +68,30 @@ void Pantin::SuitBuste() {
 // Seen from the side, one arm straight up and two arms side by side would look the same: both
 // arms spread instead, the front arm past the vertical toward the back and the back arm short
 // of it, a V with a hand on each side of the head. The arms are short beside the heads: a raised
-// arm reaches further as it goes up, until its hand is clearly over the top of the head.
+// arm reaches further as it goes up, until its hand is clearly over the top of the head. A hand
+// raised alone stands right over the head: it clears the hair and any hat by a gap, or a child
+// seems to hold its cap.
 
 namespace {
 
 // Degrees each arm of a two-arm raise ends away from the vertical.
 constexpr float EcartDesBras = 25;
-// Pixels between the top of the head and the grip of a raised hand.
+// Pixels between the top of the head and the grip of a hand beside the head (two arms).
 constexpr float MainAuDessusDeLaTete = 20;
+// The gap between a hand raised alone and the top of the hair or hat.
+constexpr float EcartSousLaMain = 18;
 
 } // namespace
+
+float Pantin::SommetDeLaTete() const {
+    // The hair is drawn on the head's own canvas; a hat hangs from the hat point, its picture
+    // reaching its (scaled) handle above it.
+    float sommet = tete->decalageY - tete->poigneeY;
+    if (avecChapeau && chapeau) {
+        sommet = std::min(sommet, tete->decalageY + tete->attacheY - chapeau->poigneeY);
+    }
+    return sommet;
+}
 
 float Pantin::AllongementBras(const Membre& bras) const {
     using namespace CodeAction;
@@ -99,11 +113,19 @@ float Pantin::AllongementBras(const Membre& bras) const {
         return 1;
     }
     // How far the grip at the end of the raise is below the mark over the head, both measured
-    // from the torso's y; the arm grows by that much along its length.
+    // from the torso's y. The sleeve makes that up: it stretches down its picture, and the hand
+    // moves out with its end.
     const float main = bras.decalageY + t.distance * std::cos(t.angle);
-    const float marque = tete->decalageY - tete->poigneeY - MainAuDessusDeLaTete;
-    const float manque = std::max(0.0f, main - marque) / -std::cos(t.angle);
-    return 1 + manque / t.distance * avance;
+    // A hand raised alone: the whole fist, from where it shows past the sleeve, clears the head.
+    const float poing = bras.poignet > 0 ? std::fabs(bras.attacheY) - bras.poignet : 0.0f;
+    const float marque = deux ? tete->decalageY - tete->poigneeY - MainAuDessusDeLaTete
+                              : SommetDeLaTete() - EcartSousLaMain - poing;
+    const float manche = bras.finManche > 0 ? bras.finManche : std::fabs(bras.attacheY);
+    const float montee = manche * -std::cos(fin * RadiansParDegre);
+    if (montee <= 0) {
+        return 1;
+    }
+    return 1 + std::max(0.0f, main - marque) / montee * avance;
 }
 
 void Pantin::LeveBras(float a, float b, int bras, float angle, float s) {

@@ -115,6 +115,11 @@ class Membre : public Attachable {
     // Where the next part hangs, from the pivot: the hand end of an arm, the hat on a head.
     float attacheX = 0;
     float attacheY = 0;
+    // An arm: how far down its picture from the pivot the fist begins to show, and where its
+    // sleeve's picture ends (a long or a short sleeve) over the hand's picture. 0 for the other
+    // parts.
+    float poignet = 0;
+    float finManche = 0;
     // Whole degrees, saved at the start of an animation.
     int rotationDepart = 0;
 
