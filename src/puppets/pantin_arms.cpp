@@ -14,6 +14,7 @@
 #include "platform/clock.h"
 #include "platform/random.h"
 #include "puppets/pantin.h"
+#include "puppets/room_layout.h"
 
 namespace {
 
@@ -93,23 +94,24 @@ float Pantin::SommetDeLaTete() const {
     return sommet;
 }
 
-float Pantin::AllongementBras(const Membre& bras) const {
+bool Pantin::FinDeLevee(const Membre& bras, float& fin) const {
     using namespace CodeAction;
     const bool deux = AAction(LeverLesBras);
     if ((!deux && !AAction(LeverUnBras)) || Lanceur(*this) || !tete) {
-        return 1;
+        return false;
     }
-    // The angle this arm ends the raise at; the back arm stays down when only one goes up.
+    // The back arm stays down when only one goes up.
     const bool avant = &bras == brasDroit.get();
     if (!avant && !deux) {
-        return 1;
+        return false;
     }
-    const float fin = deux ? (avant ? 180 + EcartDesBras : 180 - EcartDesBras) : 180.0f;
-    // The arm starts reaching once it is past the horizontal, and is at full reach when it
-    // arrives.
-    const float avance = std::clamp((std::fabs(bras.rotation) - 90) / (fin - 90), 0.0f, 1.0f);
+    fin = deux ? (avant ? 180 + EcartDesBras : 180 - EcartDesBras) : 180.0f;
+    return true;
+}
+
+float Pantin::AllongementAuBout(const Membre& bras, float fin) const {
     const DecalageTourne t = TourneDecalage(bras.attacheX, bras.attacheY, -fin * sens, sens);
-    if (avance <= 0 || t.distance <= 0) {
+    if (t.distance <= 0) {
         return 1;
     }
     // How far the grip at the end of the raise is below the mark over the head, both measured
@@ -118,14 +120,44 @@ float Pantin::AllongementBras(const Membre& bras) const {
     const float main = bras.decalageY + t.distance * std::cos(t.angle);
     // A hand raised alone: the whole fist, from where it shows past the sleeve, clears the head.
     const float poing = bras.poignet > 0 ? std::fabs(bras.attacheY) - bras.poignet : 0.0f;
-    const float marque = deux ? tete->decalageY - tete->poigneeY - MainAuDessusDeLaTete
-                              : SommetDeLaTete() - EcartSousLaMain - poing;
-    const float manche = bras.finManche > 0 ? bras.finManche : std::fabs(bras.attacheY);
-    const float montee = manche * -std::cos(fin * RadiansParDegre);
+    const float marque = AAction(CodeAction::LeverLesBras)
+                             ? tete->decalageY - tete->poigneeY - MainAuDessusDeLaTete
+                             : SommetDeLaTete() - EcartSousLaMain - poing;
+    const float montee = FinDeManche(bras) * -std::cos(fin * RadiansParDegre);
     if (montee <= 0) {
         return 1;
     }
-    return 1 + std::max(0.0f, main - marque) / montee * avance;
+    return 1 + std::max(0.0f, main - marque) / montee;
+}
+
+float Pantin::AllongementBras(const Membre& bras) const {
+    float fin = 0;
+    if (!FinDeLevee(bras, fin)) {
+        return 1;
+    }
+    // The arm starts reaching once it is past the horizontal, and is at full reach when it
+    // arrives.
+    const float avance = std::clamp((std::fabs(bras.rotation) - 90) / (fin - 90), 0.0f, 1.0f);
+    return 1 + (AllongementAuBout(bras, fin) - 1) * avance;
+}
+
+bool Pantin::MainLevee(const Membre& bras, float& x, float& y) const {
+    float fin = 0;
+    float allonge = 1;
+    if (FinDeLevee(bras, fin)) {
+        allonge = AllongementAuBout(bras, fin);
+    } else if (Lanceur(*this) && &bras == brasDroit.get()) {
+        // The wind-up of a throw, the object in hand behind the head.
+        fin = 205;
+    } else {
+        return false;
+    }
+    const float r = -fin * sens;
+    const float e = (allonge - 1) * FinDeManche(bras);
+    const DecalageTourne t = TourneDecalage(bras.attacheX, bras.attacheY, r, sens);
+    x = bras.x - e * std::sin(r * RadiansParDegre) - t.distance * std::sin(t.angle);
+    y = bras.y + e * std::cos(r * RadiansParDegre) + t.distance * std::cos(t.angle);
+    return true;
 }
 
 void Pantin::LeveBras(float a, float b, int bras, float angle, float s) {
@@ -188,7 +220,7 @@ void Pantin::LeveBras(float a, float b, int bras, float angle, float s) {
 // ---------------------------------------------------------------------------------------------
 // 2. Lifting
 
-void Pantin::Souleve(int largeurPiece, int hauteurPiece) {
+void Pantin::Souleve(int largeurPiece, int hauteurPiece, float gaucheLibre, float droiteLibre) {
     if (!Complet(*this) || !objetDeuxMains) {
         return;
     }
@@ -203,10 +235,23 @@ void Pantin::Souleve(int largeurPiece, int hauteurPiece) {
         commence = true;
         actionEnCours = true;
         if (premiereFois) {
-            const float tiers = static_cast<float>(largeurPiece / 3);
-            float x = tiers + platform::RandomFloat() * ((w - objet.largeur) - tiers);
+            // Clear of a button over a corner of the floor: the lifter walks in from 150 (500
+            // when chased) to the left of the object, which stands whole on the floor.
+            float debut = static_cast<float>(largeurPiece / 3);
+            float fin = w - objet.largeur;
+            if (gaucheLibre > 0) {
+                debut =
+                    std::max(debut, gaucheLibre + (poursuivi ? 500.0f : 150.0f) + DemiLargeurPerso);
+            }
+            if (droiteLibre > 0 && droiteLibre < w) {
+                fin = std::max(debut, std::min(fin, droiteLibre - objet.largeur));
+            }
+            float x = debut + platform::RandomFloat() * (fin - debut);
             if (lancerSurPersonne && x < static_cast<float>(largeurPiece / 2) + 100) {
                 x += 250 + platform::RandomFloat() * 150;
+            }
+            if (droiteLibre > 0 && droiteLibre < w) {
+                x = std::min(x, fin);
             }
             xObjetSouleve = x;
             objet.x = x;
@@ -506,10 +551,7 @@ void Pantin::JoueMusique(bool actif, const platform::SoundPtr& sonGuitare) {
         return;
     }
     using namespace CodeAction;
-    if (guitare) {
-        guitare->x = jambe1->decalageX * sens + buste->x;
-        guitare->y = yBuste;
-    }
+    PlaceGuitare();
     if (phaseBras) {
         if (!guitareLancee && actif) {
             platform::PlaySound(sonGuitare, 8, platform::SoundLoop);

@@ -31,6 +31,10 @@ DecalageTourne TourneDecalage(float ox, float oy, float rotationParent, float se
     return result;
 }
 
+float FinDeManche(const Membre& bras) {
+    return bras.finManche > 0 ? bras.finManche : std::fabs(bras.attacheY);
+}
+
 // ---------------------------------------------------------------------------------------------
 // 2. Skeleton and limbs
 
@@ -260,8 +264,7 @@ namespace {
 // picture, and the hand keeps its size and moves out with the sleeve's end, so that nothing gapes
 // between them. Its pivot, then, is the arm's pivot moved down the arm's picture.
 void PivotDeLaMain(const Membre& bras, float& x, float& y) {
-    const float fin = bras.finManche > 0 ? bras.finManche : std::fabs(bras.attacheY);
-    const float d = (bras.scaleY - 1) * fin;
+    const float d = (bras.scaleY - 1) * FinDeManche(bras);
     const float r = bras.rotation * RadiansParDegre;
     x = bras.x - d * std::sin(r);
     y = bras.y + d * std::cos(r);
@@ -314,6 +317,13 @@ void Pantin::PlaceObjetUneMain() {
 void Pantin::PlaceObjetDeuxMains() {
     if (objetDeuxMains && brasDroit) {
         PlaceDansLaMain(*brasDroit, sens, *objetDeuxMains);
+    }
+}
+
+void Pantin::PlaceGuitare() {
+    if (avecGuitare && guitare && jambe1 && buste) {
+        guitare->x = jambe1->decalageX * sens + buste->x;
+        guitare->y = yBuste;
     }
 }
 

@@ -216,6 +216,9 @@ class Projection : public iSprite {
 // Room furniture and the table under an object. The horizontal handle is 0.
 class Meuble : public iSprite {
   public:
+    // Which of the room's pieces it is (see the room playfield); -1 for the table under an
+    // object.
+    int piece = -1;
     float largeur = 0;
     float poigneeY = 0;
     // Added to the floor line when the piece is placed.

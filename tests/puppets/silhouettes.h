@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "platform/graphics.h"
+#include "puppets/animal.h"
+#include "puppets/pantin.h"
 #include "puppets/sprite.h"
 
 // A screen rectangle; empty until a point is added.
@@ -125,7 +127,8 @@ class Silhouettes {
         image =
             sprite.Images()[static_cast<std::size_t>(sprite.ImageIndex()) % sprite.Images().size()]
                 .get();
-        graphics_.BeginFrame(1280, 768);
+        graphics_.BeginFrame(graphics_.DeviceWidth() > 0 ? graphics_.DeviceWidth() : 1280,
+                             graphics_.DeviceHeight() > 0 ? graphics_.DeviceHeight() : 768);
         sprite.Draw();
         if (!image || graphics_.commands.empty()) {
             return {};
@@ -171,3 +174,54 @@ class Silhouettes {
     int frame_ = 0;
     std::map<std::pair<const platform::Surface*, int>, Masque> masques_;
 };
+
+// What a puppet shows of itself and of what its sentence gives it: its parts, its props, its
+// table and object, its unicycle and, unless they are left out, its animals (which walk).
+inline std::vector<const iSprite*> Montre(const Pantin& p, bool animaux) {
+    std::vector<const iSprite*> s = {p.buste.get(),      p.tete.get(),       p.cheveux.get(),
+                                     p.brasDroit.get(),  p.brasGauche.get(), p.mainDroite.get(),
+                                     p.mainGauche.get(), p.jambe1.get(),     p.jambe2.get()};
+    // As the drawing shows them.
+    const auto si = [&s](bool montre, const auto& sprite) {
+        if (montre) {
+            s.push_back(sprite.get());
+        }
+    };
+    si(p.avecChapeau, p.chapeau);
+    si(p.objetUneMainTenu || (p.objetEnVol && !p.objetArrive), p.objetUneMain);
+    si(p.objetDeuxMainsTenu || p.penche, p.objetDeuxMains);
+    si(p.avecGuitare, p.guitare);
+    si(p.AAction(CodeAction::Pedaler), p.monocycle);
+    si(p.objetPose, p.table);
+    si(p.objetPose, p.objetSurTable);
+    for (const Animal* a : {p.animalPromene ? p.animal1.get() : nullptr,
+                            p.animalRegarde ? p.animal2.get() : nullptr}) {
+        if (a && animaux) {
+            for (const iSprite* part : {static_cast<const iSprite*>(a->ventre.get()),
+                                        static_cast<const iSprite*>(a->tete.get()),
+                                        static_cast<const iSprite*>(a->queue.get()),
+                                        static_cast<const iSprite*>(a->patte1.get()),
+                                        static_cast<const iSprite*>(a->patte2.get()),
+                                        static_cast<const iSprite*>(a->patte3.get()),
+                                        static_cast<const iSprite*>(a->patte4.get()),
+                                        static_cast<const iSprite*>(a->visage.get())}) {
+                s.push_back(part);
+            }
+        }
+    }
+    std::erase(s, nullptr);
+    return s;
+}
+
+// Whether the puppet walks, runs, rides or chases (or is chased) out of the room, from its codes
+// at the start (a chase clears them at its end).
+inline bool Voyage(const Pantin& p) {
+    using namespace CodeAction;
+    for (int code : p.actionsDepart) {
+        if (code == Marcher || code == Courir || code == Pedaler || code == Promener ||
+            code == Poursuivre) {
+            return true;
+        }
+    }
+    return p.poursuivi;
+}
