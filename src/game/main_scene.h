@@ -24,6 +24,7 @@
 #include "game/selection_rectangle.h"
 #include "game/slot_playfield.h"
 #include "game/tag_scene.h"
+#include "puppets/room_layout.h"
 #include "puppets/terrain_staging.h"
 #include "sentence/board.h"
 
@@ -169,8 +170,20 @@ class iEngineSceneGlobale : public iEngineEtiq, public PuppetStagingHost, public
 
     // --- Layout (main_scene_layout.cpp) ---
 
+    // The OK button's centre, at the foot of the canvas; with the undo button it stands this far
+    // right of the middle, the undo button as far left.
+    static constexpr float BoutonsY = 768 - 54;
+    static constexpr float EcartAnnuler = 68;
+
     // The grid places of the window and each terrain's rest place and drop rectangle.
     int DisposeTerrains();
+    // What the OK and undo buttons cover of terrain t's room where it stands on the canvas, for
+    // its staging to keep clear of.
+    std::vector<Cadre> SousLesBoutons(int t) const;
+    // The terrain alone in the window: over all of it, or, where the OK button is in play (one
+    // animation, word order), over the canvas above the buttons, so that they hide nothing of
+    // the room.
+    void Agrandit(iPlayFieldTerrainAction& terrain);
     int OnResize() override;
     // The card and its caption on a place.
     int PlaceEtiquette(iGuiEtiquette& tag, int place);

@@ -26,8 +26,8 @@ namespace {
 
 constexpr float Toile = 1280;
 constexpr float ToileH = 768;
-constexpr float BoutonsY = ToileH - 54;
-constexpr float EcartAnnuler = 68;
+constexpr float BoutonsY = iEngineSceneGlobale::BoutonsY;
+constexpr float EcartAnnuler = iEngineSceneGlobale::EcartAnnuler;
 constexpr float LargeurLegende = 595;
 // The writing of a sentence card, inside its rim: three lines of the largest print size.
 constexpr float HauteurLegende = 155;
@@ -128,6 +128,7 @@ void iEngineSceneGlobale::FabriqueTableau() {
         const StructureAction& s =
             structures[static_cast<std::size_t>(ordreTerrains[static_cast<std::size_t>(t)])];
         HabilleLesPersos(terrain->persos, &s);
+        terrain->sousLesBoutons = SousLesBoutons(t);
         FabriqueTerrain(t, terrain, s);
     }
     DisposeTerrains();

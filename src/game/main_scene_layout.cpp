@@ -1,8 +1,11 @@
 // Where the terrains and the cards stand: the 2 by 2 grid of terrains in the window (inside the
 // letterbox of the canvas), each terrain's drop rectangle on the canvas, the layout again after
 // a resize, and a card put on one of its places.
+#include <algorithm>
+
 #include "framework/letterbox.h"
 #include "game/main_scene.h"
+#include "gui/button_variants.h"
 #include "gui/screen_handover.h"
 #include "gui/text_field.h"
 #include "platform/app.h"
@@ -73,6 +76,61 @@ int iEngineSceneGlobale::DisposeTerrains() {
     return 0;
 }
 
+std::vector<Cadre> iEngineSceneGlobale::SousLesBoutons(int t) const {
+    std::vector<Cadre> caches;
+    if (modedejeu != 0 || t < 0 || t >= Quatre) {
+        return caches;
+    }
+    // The terrain's cell on the canvas: its quarter of the grid, or the middle quarter alone.
+    const Zone cellule =
+        nombredanimations >= 1 ? Zones[static_cast<std::size_t>(t)] : Zone{320, 960, 192, 576};
+    const float echelle = 1280 / (cellule.droite - cellule.gauche);
+    const bool annuler = nombredephrases > nombredanimations;
+    const auto couvre = [&](const platform::ImagePtr& image, float cx) {
+        const float l = image ? static_cast<float>(image->Width()) : 0;
+        const float h = image ? static_cast<float>(image->Height()) : 0;
+        Cadre c;
+        c.Ajoute((cx - l / 2 - cellule.gauche) * echelle,
+                 (BoutonsY - h / 2 - cellule.haut) * echelle);
+        c.Ajoute((cx + l / 2 - cellule.gauche) * echelle,
+                 (BoutonsY + h / 2 - cellule.haut) * echelle);
+        if (c.droite > 0 && c.gauche < 1280 && c.bas > 0 && c.haut < 768) {
+            caches.push_back(c);
+        }
+    };
+    couvre(imageBoutonOk, 640 + (annuler ? EcartAnnuler : 0));
+    if (annuler) {
+        couvre(imageBoutonAnnuler, 640 - EcartAnnuler);
+    }
+    return caches;
+}
+
+void iEngineSceneGlobale::Agrandit(iPlayFieldTerrainAction& terrain) {
+    const int w = platform::DeviceWidth();
+    const int h = platform::DeviceHeight();
+    // The top of the buttons, on the canvas, and a few pixels between them and the room.
+    float haut = 768;
+    if (modedejeu == 1 || modedejeu == 2) {
+        for (const iGuiButton2* b : {boutonOk.get(), boutonAnnuler.get()}) {
+            if (b && b->GetPlayfield()) {
+                haut = std::min(haut, b->y - b->handleY * b->scaleY - 4);
+            }
+        }
+    }
+    const iPlayfield* toile = playfieldPrincipal.get();
+    if (haut >= 768 || haut <= 0 || !toile || w <= 0 || h <= 0) {
+        Ajuste(terrain, w, h, true);
+        return;
+    }
+    // The room as high as the canvas above the buttons, in the middle of the canvas's width.
+    const float s = toile->scaleY * haut / 768;
+    terrain.viewportWidth = static_cast<int>(1280 * s);
+    terrain.viewportHeight = static_cast<int>(768 * s);
+    terrain.SetVirtualSize(1280, 768, false);
+    terrain.x = toile->x + (1280 * toile->scaleX - 1280 * terrain.scaleX) / 2;
+    terrain.y = toile->y;
+}
+
 int iEngineSceneGlobale::OnResize() {
     const int w = platform::DeviceWidth();
     const int h = platform::DeviceHeight();
@@ -97,9 +155,9 @@ int iEngineSceneGlobale::OnResize() {
             }
         }
     } else if (actif) {
-        // The enlarged terrain alone, centred in the new window like the canvas (the others
-        // are hidden and take their new grid size when the grid comes back).
-        Ajuste(*actif, w, h, true);
+        // The enlarged terrain alone in the new window (the others are hidden and take their
+        // new grid size when the grid comes back).
+        Agrandit(*actif);
     }
     if (auto reglages = TheScreenHandover.ecrannombreitems1(); modedejeu < 2 && reglages) {
         FitToWindow(reglages->BackgroundPlayfield(), reglages->MainPlayfield());

@@ -95,9 +95,7 @@ void iEngineSceneGlobale::AnimeTerrains(int i) {
                 }
             }
             terrain->enVignette = 0;
-            terrain->viewportWidth = w;
-            terrain->viewportHeight = h;
-            terrain->SetVirtualSize(1280, 768, true);
+            Agrandit(*terrain);
         }
         if (modedejeu == 0) {
             MontreCartes(etiquettes, nombredephrases, etiquettesApparues, false);
@@ -141,9 +139,7 @@ void iEngineSceneGlobale::AnimeTerrains(int i) {
                 terrain->y = terrain->yRepos;
             } else if (t == 0) {
                 terrain->enVignette = 0;
-                terrain->viewportWidth = w;
-                terrain->viewportHeight = h;
-                terrain->SetVirtualSize(1280, 768, true);
+                Agrandit(*terrain);
             }
             terrain->AnimePersos();
             terrain->VisePersos();

@@ -73,6 +73,22 @@ inline constexpr Type Types[9] = {
      -7, -42, 29, 116, 120, {58, 95},  {64, 15}, {33, 23}, {78, 24},  {45, 95},  {74, 92},   {30, 91}},
 };
 
+// Where each arm's pictures meet, in pixels down its pictures from the shoulder pivot, front arm
+// then back arm: how far the long sleeve reaches, how far the short one does, and where the fist
+// begins to show past the long sleeve. The hand's picture (with the bare forearm under a short
+// sleeve) starts well before either sleeve ends.
+struct Manches {
+    float longue;
+    float courte;
+    float poing;
+};
+inline constexpr Manches FinsDeManches[9][2] = {
+    {{125, 75, 117}, {134, 79, 126}}, {{111, 71, 105}, {121, 77, 112}},
+    {{170, 91, 164}, {159, 89, 151}}, {{153, 104, 144}, {144, 89, 136}},
+    {{69, 52, 62}, {61, 41, 52}},     {{147, 101, 138}, {146, 92, 138}},
+    {{125, 92, 115}, {105, 69, 97}},  {{135, 92, 128}, {143, 89, 134}},
+    {{70, 53, 65}, {70, 48, 63}}};
+
 // Both legs use the same picture and row.
 inline constexpr const char16_t* FichiersJambes[3] = {u"jambe2bnoir.png", u"jambes_m.png", u"jambes_p.png"};
 inline constexpr Membre Jambes[3] = {{87, 92, 2, 50, 8, 0, 0}, {87, 141, 2, 44, 24, 0, 0}, {87, 70, 2, 44, 7, 0, 0}};

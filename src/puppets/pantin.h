@@ -93,6 +93,10 @@ struct DecalageTourne {
 };
 DecalageTourne TourneDecalage(float ox, float oy, float rotationParent, float sensParent);
 
+// How far down an arm's picture, from its pivot, the sleeve ends over the hand: the stretch of a
+// raised arm moves the hand out by that much times the stretch beyond 1.
+float FinDeManche(const Membre& bras);
+
 class Pantin {
   public:
     // ---- The record -----------------------------------------------------------------------
@@ -255,6 +259,8 @@ class Pantin {
     void PlaceChapeau();
     void DecalageSelonBuste(Attachable& partie);
     void TourneGuitare();
+    // The guitar on the front leg, at the torso's height, where the music step holds it.
+    void PlaceGuitare();
     void FixeDecalage(Attachable& partie, float px, float py);
 
     // ---- Building ---------------------------------------------------------------------------
@@ -303,8 +309,9 @@ class Pantin {
     // Walks from a to b unless it moves otherwise, then raises one or both arms to `angle`.
     void LeveBras(float a, float b, int bras, float angle, float vitesseVoulue);
     // Walks to its two-hand object standing on the floor of a room W by H, lifts it over its
-    // head.
-    void Souleve(int largeurPiece, int hauteurPiece);
+    // head. The object stands between `gaucheLibre` and `droiteLibre` when the floor in sight
+    // is narrower than the room (0 and 0: the whole floor).
+    void Souleve(int largeurPiece, int hauteurPiece, float gaucheLibre = 0, float droiteLibre = 0);
     // Throws the one-hand object from where it stands (b) at (xT, yT): onto `cible` (`touche`),
     // to `cible`, who catches it, or away when `cible` is this puppet.
     void Lance(float b, float xT, float yT, Pantin& cible, bool touche);
@@ -339,6 +346,9 @@ class Pantin {
 
     // True when either action code is `code`.
     bool AAction(int code) const { return action1 == code || action2 == code; }
+    // Where the hand of `bras` grips once the arm is up, from where the puppet stands now: at
+    // the end of a raise, or of a throw's wind-up. False for an arm that does not go up.
+    bool MainLevee(const Membre& bras, float& x, float& y) const;
     // Shows expression 0..3 with the eyes open.
     void MontreExpression(int expression);
 
@@ -347,6 +357,12 @@ class Pantin {
     void MembresSuiventBuste();
     // How much longer a raised arm is drawn (1 when it is not raised; see the raise).
     float AllongementBras(const Membre& bras) const;
+    // The angle this arm ends a raise at; false when it does not rise.
+    bool FinDeLevee(const Membre& bras, float& fin) const;
+    // How much longer the arm is drawn once raised to `fin` degrees.
+    float AllongementAuBout(const Membre& bras, float fin) const;
+    // The top of the head with its hair and hat, from the torso's handle (head upright).
+    float SommetDeLaTete() const;
     // The offsets of the head and both arms turned with the torso.
     void DecalagesSelonBuste();
     // The head takes the torso's rotation, unless the puppet looks at something.

@@ -14,6 +14,7 @@
 #include "platform/clock.h"
 #include "platform/random.h"
 #include "puppets/pantin.h"
+#include "puppets/room_layout.h"
 
 namespace {
 
@@ -68,42 +69,95 @@ void Pantin::SuitBuste() {
 // Seen from the side, one arm straight up and two arms side by side would look the same: both
 // arms spread instead, the front arm past the vertical toward the back and the back arm short
 // of it, a V with a hand on each side of the head. The arms are short beside the heads: a raised
-// arm reaches further as it goes up, until its hand is clearly over the top of the head.
+// arm reaches further as it goes up, until its hand is clearly over the top of the head. A hand
+// raised alone stands right over the head: it clears the hair and any hat by a gap, or a child
+// seems to hold its cap.
 
 namespace {
 
 // Degrees each arm of a two-arm raise ends away from the vertical.
 constexpr float EcartDesBras = 25;
-// Pixels between the top of the head and the grip of a raised hand.
+// Pixels between the top of the head and the grip of a hand beside the head (two arms).
 constexpr float MainAuDessusDeLaTete = 20;
+// The gap between a hand raised alone and the top of the hair or hat.
+constexpr float EcartSousLaMain = 18;
 
 } // namespace
 
-float Pantin::AllongementBras(const Membre& bras) const {
+float Pantin::SommetDeLaTete() const {
+    // The hair is drawn on the head's own canvas; a hat hangs from the hat point, its picture
+    // reaching its (scaled) handle above it.
+    float sommet = tete->decalageY - tete->poigneeY;
+    if (avecChapeau && chapeau) {
+        sommet = std::min(sommet, tete->decalageY + tete->attacheY - chapeau->poigneeY);
+    }
+    return sommet;
+}
+
+bool Pantin::FinDeLevee(const Membre& bras, float& fin) const {
     using namespace CodeAction;
     const bool deux = AAction(LeverLesBras);
     if ((!deux && !AAction(LeverUnBras)) || Lanceur(*this) || !tete) {
-        return 1;
+        return false;
     }
-    // The angle this arm ends the raise at; the back arm stays down when only one goes up.
+    // The back arm stays down when only one goes up.
     const bool avant = &bras == brasDroit.get();
     if (!avant && !deux) {
-        return 1;
+        return false;
     }
-    const float fin = deux ? (avant ? 180 + EcartDesBras : 180 - EcartDesBras) : 180.0f;
-    // The arm starts reaching once it is past the horizontal, and is at full reach when it
-    // arrives.
-    const float avance = std::clamp((std::fabs(bras.rotation) - 90) / (fin - 90), 0.0f, 1.0f);
+    fin = deux ? (avant ? 180 + EcartDesBras : 180 - EcartDesBras) : 180.0f;
+    return true;
+}
+
+float Pantin::AllongementAuBout(const Membre& bras, float fin) const {
     const DecalageTourne t = TourneDecalage(bras.attacheX, bras.attacheY, -fin * sens, sens);
-    if (avance <= 0 || t.distance <= 0) {
+    if (t.distance <= 0) {
         return 1;
     }
     // How far the grip at the end of the raise is below the mark over the head, both measured
-    // from the torso's y; the arm grows by that much along its length.
+    // from the torso's y. The sleeve makes that up: it stretches down its picture, and the hand
+    // moves out with its end.
     const float main = bras.decalageY + t.distance * std::cos(t.angle);
-    const float marque = tete->decalageY - tete->poigneeY - MainAuDessusDeLaTete;
-    const float manque = std::max(0.0f, main - marque) / -std::cos(t.angle);
-    return 1 + manque / t.distance * avance;
+    // A hand raised alone: the whole fist, from where it shows past the sleeve, clears the head.
+    const float poing = bras.poignet > 0 ? std::fabs(bras.attacheY) - bras.poignet : 0.0f;
+    const float marque = AAction(CodeAction::LeverLesBras)
+                             ? tete->decalageY - tete->poigneeY - MainAuDessusDeLaTete
+                             : SommetDeLaTete() - EcartSousLaMain - poing;
+    const float montee = FinDeManche(bras) * -std::cos(fin * RadiansParDegre);
+    if (montee <= 0) {
+        return 1;
+    }
+    return 1 + std::max(0.0f, main - marque) / montee;
+}
+
+float Pantin::AllongementBras(const Membre& bras) const {
+    float fin = 0;
+    if (!FinDeLevee(bras, fin)) {
+        return 1;
+    }
+    // The arm starts reaching once it is past the horizontal, and is at full reach when it
+    // arrives.
+    const float avance = std::clamp((std::fabs(bras.rotation) - 90) / (fin - 90), 0.0f, 1.0f);
+    return 1 + (AllongementAuBout(bras, fin) - 1) * avance;
+}
+
+bool Pantin::MainLevee(const Membre& bras, float& x, float& y) const {
+    float fin = 0;
+    float allonge = 1;
+    if (FinDeLevee(bras, fin)) {
+        allonge = AllongementAuBout(bras, fin);
+    } else if (Lanceur(*this) && &bras == brasDroit.get()) {
+        // The wind-up of a throw, the object in hand behind the head.
+        fin = 205;
+    } else {
+        return false;
+    }
+    const float r = -fin * sens;
+    const float e = (allonge - 1) * FinDeManche(bras);
+    const DecalageTourne t = TourneDecalage(bras.attacheX, bras.attacheY, r, sens);
+    x = bras.x - e * std::sin(r * RadiansParDegre) - t.distance * std::sin(t.angle);
+    y = bras.y + e * std::cos(r * RadiansParDegre) + t.distance * std::cos(t.angle);
+    return true;
 }
 
 void Pantin::LeveBras(float a, float b, int bras, float angle, float s) {
@@ -166,7 +220,7 @@ void Pantin::LeveBras(float a, float b, int bras, float angle, float s) {
 // ---------------------------------------------------------------------------------------------
 // 2. Lifting
 
-void Pantin::Souleve(int largeurPiece, int hauteurPiece) {
+void Pantin::Souleve(int largeurPiece, int hauteurPiece, float gaucheLibre, float droiteLibre) {
     if (!Complet(*this) || !objetDeuxMains) {
         return;
     }
@@ -181,10 +235,23 @@ void Pantin::Souleve(int largeurPiece, int hauteurPiece) {
         commence = true;
         actionEnCours = true;
         if (premiereFois) {
-            const float tiers = static_cast<float>(largeurPiece / 3);
-            float x = tiers + platform::RandomFloat() * ((w - objet.largeur) - tiers);
+            // Clear of a button over a corner of the floor: the lifter walks in from 150 (500
+            // when chased) to the left of the object, which stands whole on the floor.
+            float debut = static_cast<float>(largeurPiece / 3);
+            float fin = w - objet.largeur;
+            if (gaucheLibre > 0) {
+                debut =
+                    std::max(debut, gaucheLibre + (poursuivi ? 500.0f : 150.0f) + DemiLargeurPerso);
+            }
+            if (droiteLibre > 0 && droiteLibre < w) {
+                fin = std::max(debut, std::min(fin, droiteLibre - objet.largeur));
+            }
+            float x = debut + platform::RandomFloat() * (fin - debut);
             if (lancerSurPersonne && x < static_cast<float>(largeurPiece / 2) + 100) {
                 x += 250 + platform::RandomFloat() * 150;
+            }
+            if (droiteLibre > 0 && droiteLibre < w) {
+                x = std::min(x, fin);
             }
             xObjetSouleve = x;
             objet.x = x;
@@ -484,10 +551,7 @@ void Pantin::JoueMusique(bool actif, const platform::SoundPtr& sonGuitare) {
         return;
     }
     using namespace CodeAction;
-    if (guitare) {
-        guitare->x = jambe1->decalageX * sens + buste->x;
-        guitare->y = yBuste;
-    }
+    PlaceGuitare();
     if (phaseBras) {
         if (!guitareLancee && actif) {
             platform::PlaySound(sonGuitare, 8, platform::SoundLoop);

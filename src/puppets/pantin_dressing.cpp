@@ -163,6 +163,12 @@ void Pantin::Habille(const String& objetUneMainMot, const String& objetDeuxMains
     membre(*tete, corps::NomPartie(u"tete", type), t.tete, t.jointTete, peauR, peauV, peauB);
     membre(*brasDroit, noms[0], t.brasDroit, t.jointBrasDroit, habitR, habitV, habitB);
     membre(*brasGauche, noms[1], t.brasGauche, t.jointBrasGauche, habitR, habitV, habitB);
+    for (int i : {0, 1}) {
+        const corps::Manches& m = corps::FinsDeManches[type][i];
+        Membre& bras = i == 0 ? *brasDroit : *brasGauche;
+        bras.poignet = m.poing;
+        bras.finManche = choix[3] == 1 ? m.courte : m.longue;
+    }
     membre(*jambe1, corps::FichiersJambes[jambes], corps::Jambes[jambes], t.jointJambe1, 255, 255,
            255);
     membre(*jambe2, corps::FichiersJambes[jambes], corps::Jambes[jambes], t.jointJambe2, 255, 255,

@@ -31,6 +31,10 @@ DecalageTourne TourneDecalage(float ox, float oy, float rotationParent, float se
     return result;
 }
 
+float FinDeManche(const Membre& bras) {
+    return bras.finManche > 0 ? bras.finManche : std::fabs(bras.attacheY);
+}
+
 // ---------------------------------------------------------------------------------------------
 // 2. Skeleton and limbs
 
@@ -256,16 +260,24 @@ void Pantin::AttacheMembres() {
 
 namespace {
 
-// The point of an arm `allonge` times as far out as where its hand grips.
-void PointDuBras(const Membre& bras, float sens, float allonge, float& x, float& y) {
-    const DecalageTourne t = TourneDecalage(bras.attacheX, bras.attacheY, bras.rotation, sens);
-    x = bras.x - std::sin(t.angle) * t.distance * allonge;
-    y = std::cos(t.angle) * t.distance * allonge + bras.y;
+// Where the hand's picture hangs on an arm drawn longer: only the sleeve stretches, down its
+// picture, and the hand keeps its size and moves out with the sleeve's end, so that nothing gapes
+// between them. Its pivot, then, is the arm's pivot moved down the arm's picture.
+void PivotDeLaMain(const Membre& bras, float& x, float& y) {
+    const float d = (bras.scaleY - 1) * FinDeManche(bras);
+    const float r = bras.rotation * RadiansParDegre;
+    x = bras.x - d * std::sin(r);
+    y = bras.y + d * std::cos(r);
 }
 
 // Held objects hang where the hand grips, on an arm however long it is drawn.
 void PlaceDansLaMain(const Membre& bras, float sens, iSprite& objet) {
-    PointDuBras(bras, sens, bras.scaleY, objet.x, objet.y);
+    float x = 0;
+    float y = 0;
+    PivotDeLaMain(bras, x, y);
+    const DecalageTourne t = TourneDecalage(bras.attacheX, bras.attacheY, bras.rotation, sens);
+    objet.x = x - std::sin(t.angle) * t.distance;
+    objet.y = y + std::cos(t.angle) * t.distance;
 }
 
 } // namespace
@@ -286,7 +298,7 @@ void Pantin::SuitMembres() {
         }
         bras->scaleY = AllongementBras(*bras);
         m->rotation = bras->rotation;
-        PointDuBras(*bras, sens, bras->scaleY - 1, m->x, m->y);
+        PivotDeLaMain(*bras, m->x, m->y);
     };
     main(mainDroite.get(), brasDroit.get());
     main(mainGauche.get(), brasGauche.get());
@@ -305,6 +317,13 @@ void Pantin::PlaceObjetUneMain() {
 void Pantin::PlaceObjetDeuxMains() {
     if (objetDeuxMains && brasDroit) {
         PlaceDansLaMain(*brasDroit, sens, *objetDeuxMains);
+    }
+}
+
+void Pantin::PlaceGuitare() {
+    if (avecGuitare && guitare && jambe1 && buste) {
+        guitare->x = jambe1->decalageX * sens + buste->x;
+        guitare->y = yBuste;
     }
 }
 

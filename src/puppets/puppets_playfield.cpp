@@ -66,11 +66,12 @@ void iPlayfieldPersos::PasDAction(Pantin& x, int code) {
         x.LeveBras(x.xDepart, x.xArrivee, 1, 180.0f, 1.0f);
         break;
     case Soulever:
-        x.Souleve(static_cast<int>(w), static_cast<int>(h));
+        x.Souleve(static_cast<int>(w), static_cast<int>(h), solGauche, solDroite);
         break;
     case Poursuivre:
+        // A chase starts to the right of a button over the left of the floor.
         if (Pantin* y = Perso(x.indexPoursuivi)) {
-            x.Poursuit(550.0f, w, *y);
+            x.Poursuit(550.0f + (solGauche > 0 ? solGauche + DemiLargeurPerso : 0.0f), w, *y);
         }
         break;
     case LancerSur:
@@ -125,7 +126,32 @@ void iPlayfieldPersos::PasDAction(Pantin& x, int code) {
 }
 
 int iPlayfieldPersos::AnimePersos() {
-    // The watched animal crosses the room on its own.
+    // The watched animal crosses the room on its own. Where a button covers the left of the
+    // floor it comes in past the button, and a second one follows the first at a distance
+    // rather than walking over it.
+    Pantin* p0 = Perso(0);
+    Pantin* p1 = deuxiemePerso ? Perso(1) : nullptr;
+    const auto depart = [this](const Pantin& p, float voulu) {
+        if (solGauche <= 0 || !p.animal2 || !p.animal2->ventre || p.animal2->demarre) {
+            return voulu;
+        }
+        // Its tail, too, clear of the button.
+        const float recul = p.animal2->ventre->x - CadreDe(*p.animal2).gauche;
+        return std::max(voulu, solGauche + recul + 10);
+    };
+    float depart0 = p0 ? depart(*p0, 0.0f) : 0.0f;
+    float depart1 = p1 ? depart(*p1, p1->xDepart) : 0.0f;
+    if (p0 && p1 && p0->animalRegarde && p1->animalRegarde && p0->animal2 && p0->animal2->ventre &&
+        p1->animal2 && p1->animal2->ventre && !p1->animal2->demarre) {
+        const Animal& a0 = *p0->animal2;
+        const Animal& a1 = *p1->animal2;
+        const float avant = CadreDe(a1).droite - a1.ventre->x;
+        depart1 = std::min(depart1, depart0 - (a0.ventre->x - CadreDe(a0).gauche) - avant - 40);
+        // Out of sight while a button covers the left of the floor.
+        if (solGauche > 0) {
+            depart1 = std::min(depart1, -avant - 10);
+        }
+    }
     const auto animalRegarde = [this](Pantin& p, float depart, bool effaceBruit) {
         if (p.animalRegarde && p.animal2 && !p.animal2->arrive) {
             p.animal2->Marche(depart, largeur + 200, 1.0f);
@@ -137,8 +163,8 @@ int iPlayfieldPersos::AnimePersos() {
             }
         }
     };
-    if (Pantin* p0 = Perso(0)) {
-        animalRegarde(*p0, 0.0f, false);
+    if (p0) {
+        animalRegarde(*p0, depart0, false);
         if (AuRepos(p0->action1) && AuRepos(p0->action2)) {
             p0->Repos(p0->xArrivee);
         }
@@ -149,9 +175,13 @@ int iPlayfieldPersos::AnimePersos() {
         const bool enCours = p0->actionEnCours;
         PasDAction(*p0, porteEnDernier ? p0->action1 : p0->action2);
         p0->actionEnCours = enCours || p0->actionEnCours;
+        // A musician that moves in its other step takes its guitar along in the same frame.
+        if (p0->AAction(CodeAction::JouerMusique)) {
+            p0->PlaceGuitare();
+        }
     }
-    if (Pantin* p1 = Perso(1); deuxiemePerso && p1) {
-        animalRegarde(*p1, p1->xDepart, true);
+    if (p1) {
+        animalRegarde(*p1, depart1, true);
         if (AuRepos(p1->action1)) {
             p1->Repos(p1->xArrivee);
         }
@@ -172,6 +202,10 @@ int iPlayfieldPersos::AnimePersos() {
         PasElephant();
     }
     CalculeFin();
+    if (meublesAPlacer) {
+        meublesAPlacer = false;
+        EcarteLesMeubles(*this);
+    }
     return 0;
 }
 
@@ -291,46 +325,52 @@ int iPlayfieldPersos::CouleurFondAuHasard() {
     return 0;
 }
 
-void iPlayfieldPersos::MeublesAuHasard() {
+std::shared_ptr<Meuble> iPlayfieldPersos::FabriqueMeuble(int piece, int tableau) const {
     struct Piece {
         const char16_t* fichier;
         float largeur, poignee, decalage;
     };
     // The floor line is 60 pixels above the bottom; wall pieces hang above it.
-    static constexpr Piece Pieces[9] = {
+    static constexpr Piece Pieces[NombreDeMeubles] = {
         {u"meuble_commode.png", 281, 269, 20},   {u"meuble_porte.png", 323, 524, 0},
         {u"meuble_armoire.png", 447, 533, 20},   {u"meuble_porte-manteau.png", 117, 373, 20},
         {u"meuble_gueridon.png", 206, 222, 20},  {u"meuble_lampe.png", 177, 510, 20},
         {u"meuble_fenetre.png", 212, 248, -200}, {u"meuble_pendule.png", 100, 250, -215},
         {u"meuble_tableau", 320, 252, -200}};
-    const int i1 = platform::RandomIndex(9);
-    int i2 = platform::RandomIndex(9);
-    while (i2 == i1) {
-        i2 = platform::RandomIndex(9);
+    const Piece& p = Pieces[std::clamp(piece, 0, NombreDeMeubles - 1)];
+    String fichier = p.fichier;
+    if (platform::StartsWith(fichier, u"meuble_tableau")) {
+        fichier = u"meuble_tableau" + platform::Str(tableau) + u".png";
     }
-    const auto meuble = [](const Piece& piece) {
-        String fichier = piece.fichier;
-        if (platform::StartsWith(fichier, u"meuble_tableau")) {
-            fichier = u"meuble_tableau" +
-                      platform::Str(static_cast<int>(platform::RandomFloat() * 10 + 1)) + u".png";
-        }
-        auto m = std::make_shared<Meuble>();
-        m->PrendImage(ImageDeSprite(fichier, 1));
-        m->largeur = piece.largeur;
-        m->poigneeY = piece.poignee;
-        m->decalageY = piece.decalage;
-        m->SetHandle(0, piece.poignee);
-        return m;
+    auto m = std::make_shared<Meuble>();
+    m->PrendImage(ImageDeSprite(fichier, 1));
+    m->piece = piece;
+    m->largeur = p.largeur;
+    m->poigneeY = p.poignee;
+    m->decalageY = p.decalage;
+    m->SetHandle(0, p.poignee);
+    m->y = hauteur - 60 + p.decalage;
+    return m;
+}
+
+void iPlayfieldPersos::MeublesAuHasard() {
+    const int i1 = platform::RandomIndex(NombreDeMeubles);
+    int i2 = platform::RandomIndex(NombreDeMeubles);
+    while (i2 == i1) {
+        i2 = platform::RandomIndex(NombreDeMeubles);
+    }
+    // A painting draws which one it is.
+    const auto meuble = [this](int piece) {
+        const int tableau =
+            piece == MeubleTableau ? static_cast<int>(platform::RandomFloat() * 10 + 1) : 0;
+        return FabriqueMeuble(piece, tableau);
     };
-    meuble1 = meuble(Pieces[i1]);
-    meuble2 = meuble(Pieces[i2]);
+    meuble1 = meuble(i1);
+    meuble2 = meuble(i2);
     const float w = largeur;
-    const float sol = hauteur - 60;
     meuble1->x = 50 + platform::RandomFloat() * (w / 2 - meuble1->largeur - 100);
-    meuble1->y = sol + meuble1->decalageY;
     meuble2->x =
         (w / 2 + 50) + platform::RandomFloat() * ((w - meuble2->largeur - 50) - (w / 2 + 50));
-    meuble2->y = sol + meuble2->decalageY;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -369,25 +409,37 @@ void iPlayfieldPersos::DessineLaisse(const Animal& a) {
 }
 
 void iPlayfieldPersos::DessineAnimaux(bool avecRegardes) {
+    // The big animals behind the small ones: a walked elephant never hides the crocodile
+    // someone watches.
+    struct Dessin {
+        const Animal* animal;
+        const Pantin* promeneur;
+    };
+    std::vector<Dessin> dessins;
     for (int i = 0; i <= dernierPerso; ++i) {
         const Pantin* p = Perso(i);
         if (!p) {
             continue;
         }
         if (p->animalPromene && p->animal1 && p->animal1->ventre) {
-            const Animal& a = *p->animal1;
-            a.DessineCorps();
-            // A walker that has left the room takes its lead along: no line across an empty
-            // room to an animal that went the other way.
-            if (p->buste && p->buste->x >= 0 && p->buste->x <= 1280) {
-                DessineLaisse(a);
-            }
-            a.DessineTete();
+            dessins.push_back({p->animal1.get(), p});
         }
-        if (avecRegardes && p->animalRegarde && p->animal2) {
-            p->animal2->DessineCorps();
-            p->animal2->DessineTete();
+        if (avecRegardes && p->animalRegarde && p->animal2 && p->animal2->ventre) {
+            dessins.push_back({p->animal2.get(), nullptr});
         }
+    }
+    std::stable_sort(dessins.begin(), dessins.end(), [](const Dessin& a, const Dessin& b) {
+        return a.animal->ventre->hauteur > b.animal->ventre->hauteur;
+    });
+    for (const Dessin& d : dessins) {
+        d.animal->DessineCorps();
+        // A walker that has left the room takes its lead along: no line across an empty room
+        // to an animal that went the other way.
+        const Pantin* p = d.promeneur;
+        if (p && p->buste && p->buste->x >= 0 && p->buste->x <= 1280) {
+            DessineLaisse(*d.animal);
+        }
+        d.animal->DessineTete();
     }
 }
 

@@ -10,6 +10,7 @@
 #include "framework/playfield.h"
 #include "platform/audio.h"
 #include "puppets/pantin.h"
+#include "puppets/room_layout.h"
 
 class Animal;
 class BmpFile;
@@ -51,6 +52,14 @@ class iPlayfieldPersos : public iPlayfield {
     // A capture is written at the next drawing.
     bool captureDemandee = false;
     std::shared_ptr<BmpFile> bmp;
+    // The floor in sight, clear of the game scene's buttons: the staging keeps the puppets
+    // between its ends, and a watched animal comes in from its left end. 0 and 0: the whole
+    // floor.
+    float solGauche = 0;
+    float solDroite = 0;
+    // Set by the staging: the furniture makes way for the puppets once they have taken their
+    // first step.
+    bool meublesAPlacer = false;
 
     // One frame of every puppet and animal. Always 0.
     int AnimePersos();
@@ -63,6 +72,12 @@ class iPlayfieldPersos : public iPlayfield {
     virtual int CouleurFondAuHasard();
     // Two random pieces of furniture, one in each half of the room.
     virtual void MeublesAuHasard();
+    // The nine pieces a room draws from; the last, a painting, comes in ten pictures.
+    static constexpr int NombreDeMeubles = 9;
+    static constexpr int MeubleTableau = 8;
+    // One piece standing (or hanging) on the room's floor line, its x left at 0; `tableau` is
+    // the painting's number, 1 to 10.
+    std::shared_ptr<Meuble> FabriqueMeuble(int piece, int tableau) const;
     int OnRender() override { return 0; }
     // The loop the music step plays; none on a plain puppets playfield.
     virtual platform::SoundPtr SonGuitare() const { return nullptr; }

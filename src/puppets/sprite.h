@@ -115,6 +115,11 @@ class Membre : public Attachable {
     // Where the next part hangs, from the pivot: the hand end of an arm, the hat on a head.
     float attacheX = 0;
     float attacheY = 0;
+    // An arm: how far down its picture from the pivot the fist begins to show, and where its
+    // sleeve's picture ends (a long or a short sleeve) over the hand's picture. 0 for the other
+    // parts.
+    float poignet = 0;
+    float finManche = 0;
     // Whole degrees, saved at the start of an animation.
     int rotationDepart = 0;
 
@@ -211,6 +216,9 @@ class Projection : public iSprite {
 // Room furniture and the table under an object. The horizontal handle is 0.
 class Meuble : public iSprite {
   public:
+    // Which of the room's pieces it is (see the room playfield); -1 for the table under an
+    // object.
+    int piece = -1;
     float largeur = 0;
     float poigneeY = 0;
     // Added to the floor line when the piece is placed.

@@ -36,15 +36,13 @@ int iPlayFieldTerrainAction::OnRender() {
     DessineRegardsEtEtoiles();
 
     if (captureDemandee) {
-        // The window less a margin as wide as the terrain's place on each side: the terrain
-        // itself once it stands centred.
-        const float fenetreL = static_cast<float>(platform::DeviceWidth());
-        const float fenetreH = static_cast<float>(platform::DeviceHeight());
+        // The terrain's own part of the window (it need not stand in the middle: above the
+        // game's buttons, it does not).
         captureReussie =
             bmp &&
             bmp->Capture(static_cast<int>(std::trunc(x)), static_cast<int>(std::trunc(y)),
-                         static_cast<int>(std::trunc(fenetreL - 2 * x)),
-                         static_cast<int>(std::trunc(fenetreH - 2 * y))) &&
+                         static_cast<int>(std::trunc(width * scaleX)),
+                         static_cast<int>(std::trunc(height * scaleY))) &&
             bmp->Sauve(nomCapture);
         captureDemandee = false;
     }

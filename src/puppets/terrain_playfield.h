@@ -5,6 +5,7 @@
 // heads of the puppets that look at something. The game scene creates it, keeps its cell and
 // control bar here, and runs it every frame; the staging fills it from a sentence.
 #include <memory>
+#include <vector>
 
 #include "platform/audio.h"
 #include "platform/text.h"
@@ -46,6 +47,9 @@ class iPlayFieldTerrainAction : public iPlayfieldPersos {
     int enVignette = 0;
     // The sentence it acts out.
     String phrase;
+    // What the game scene's buttons cover of the room (room pixels), told by the scene before
+    // the staging: nothing the sentence names stands under them.
+    std::vector<Cadre> sousLesBoutons;
 
     // Makes the capture writer.
     int OnCreate() override;

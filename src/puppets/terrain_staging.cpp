@@ -7,12 +7,20 @@
 //   5. A throw at a target that walks
 //   6. The persons of the complements
 //   7. The guitar, the start state, the tables
+//   8. The floor in sight: where the game scene's buttons cover a corner of the floor, the
+//      puppets, their walks' starts and the tables keep clear of it
 #include "puppets/terrain_staging.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
+
+#include <limits>
 
 #include "framework/engine.h"
 #include "platform/random.h"
+#include "puppets/animal.h"
+#include "puppets/room_layout.h"
 #include "puppets/terrain_playfield.h"
 #include "sentence/vocabulary.h"
 
@@ -435,6 +443,142 @@ void PersoComplement(Plateau& p, int index, const String& mot, float x, int code
     }
 }
 
+// ---------------------------------------------------------------------------------------------
+// 8. The floor in sight
+
+bool Marche(const Pantin& q) {
+    using namespace CodeAction;
+    return q.AAction(Marcher) || q.AAction(Courir) || q.AAction(Promener) || q.AAction(Pedaler);
+}
+
+// How far the puppet reaches either side of its torso as it stands now, facing either way (a
+// thrower turns to its target): all of it, a partner on its shoulders, its hands once up, a
+// throw's run-up or the object it catches; a margin besides.
+void Envergure(const Plateau& p, const Pantin& q, float& gauche, float& droite) {
+    using namespace CodeAction;
+    Cadre c = Encombrement(q);
+    if (q.indexPorte > 0 && q.indexPorte < 4 &&
+        p.construit[static_cast<std::size_t>(q.indexPorte)]) {
+        c.Ajoute(Encombrement(*p.terrain.persos[static_cast<std::size_t>(q.indexPorte)]));
+    }
+    bool attrape = false;
+    for (int i = 0; i < 4; ++i) {
+        const Pantin& r = *p.terrain.persos[static_cast<std::size_t>(i)];
+        attrape |= p.construit[static_cast<std::size_t>(i)] && r.AAction(LancerA) &&
+                   p.terrain.persos[static_cast<std::size_t>(r.indexCible)].get() == &q;
+    }
+    MainsEnHaut(q, attrape, 0, c);
+    const float x = q.buste->x;
+    // A throw's run-up starts a step away from the thrower's place; the object flies to the
+    // catcher's raised hand.
+    const float marge =
+        q.AAction(LancerSur) || q.AAction(LancerA) || q.AAction(LancerObjet) || attrape ? 100.0f
+                                                                                        : 12.0f;
+    gauche = std::max({DemiLargeurPerso, x - c.gauche, c.droite - x}) + marge;
+    droite = gauche;
+}
+
+// Where a button covers a corner of the floor, the puppets that stand in the room move clear
+// of it, together: all slide the same way, drawn closer together only when the floor in sight
+// is too short for them. Their approach walks start from it, and a walk across the room starts
+// clear of the button, with the animal on the lead.
+void SolEnVue(Plateau& p) {
+    iPlayFieldTerrainAction& t = p.terrain;
+    const float g = t.solGauche;
+    const float d = t.solDroite;
+    if (g <= 0 && d >= p.w) {
+        return;
+    }
+    struct Place {
+        float* x;
+        float gauche, droite;
+    };
+    std::vector<Place> places;
+    std::vector<Place> depuisLeBord;
+    std::vector<Pantin*> debout;
+    for (int i = 0; i < 4; ++i) {
+        Pantin& q = p.P(i);
+        if (!p.construit[static_cast<std::size_t>(i)] || q.porte) {
+            continue;
+        }
+        const bool voyage = Marche(q) || q.AAction(CodeAction::Poursuivre) || q.poursuivi;
+        if (!voyage) {
+            // Measured as it will stand, its arms as its verbs hold them.
+            q.Repos(q.xArrivee);
+            q.PlaceGuitare();
+        }
+        float gauche = 0;
+        float droite = 0;
+        Envergure(p, q, gauche, droite);
+        if (voyage) {
+            float recul = gauche;
+            if (q.AAction(CodeAction::Promener) && q.animal1 && q.animal1->ventre) {
+                recul = std::max(recul, q.animal1->ventre->x - CadreDe(*q.animal1).gauche + 10);
+            }
+            if (Marche(q)) {
+                q.xDepart = std::max(q.xDepart, g + recul);
+                q.buste->x = q.xDepart;
+                q.PlaceMembres();
+            }
+            continue;
+        }
+        debout.push_back(&q);
+        places.push_back({&q.xArrivee, gauche, droite});
+        // An approach walk from near its place moves with it; one from the room's edge (a
+        // second noun group's raise, a throw that leads a walker) starts clear of the button.
+        if (q.xDepart != 0 && std::fabs(q.xDepart - q.xArrivee) < 150) {
+            places.push_back({&q.xDepart, gauche, droite});
+        } else if (q.xDepart < q.xArrivee) {
+            depuisLeBord.push_back({&q.xDepart, gauche, droite});
+        }
+    }
+    // x -> a + k x: the largest k (up to 1, the places as drawn) for which some a keeps every
+    // puppet whole between g and d; a as near as can be to a plain slide.
+    const auto bornes = [&](float k, float& aMin, float& aMax) {
+        aMin = -std::numeric_limits<float>::infinity();
+        aMax = std::numeric_limits<float>::infinity();
+        for (const Place& pl : places) {
+            aMin = std::max(aMin, g + pl.gauche - k * *pl.x);
+            aMax = std::min(aMax, d - pl.droite - k * *pl.x);
+        }
+        return aMin <= aMax;
+    };
+    float aMin = 0;
+    float aMax = 0;
+    float k = 1;
+    if (!bornes(k, aMin, aMax)) {
+        float bas = 0;
+        for (int n = 0; n < 24; ++n) {
+            const float milieu = (bas + k) / 2;
+            (bornes(milieu, aMin, aMax) ? bas : k) = milieu;
+        }
+        k = bas;
+        bornes(k, aMin, aMax);
+    }
+    float moyenne = 0;
+    for (const Place& pl : places) {
+        moyenne += *pl.x / static_cast<float>(places.size());
+    }
+    const float a = std::clamp((1 - k) * moyenne, aMin, std::max(aMin, aMax));
+    for (const Place& pl : places) {
+        *pl.x = a + k * *pl.x;
+    }
+    for (Pantin* q : debout) {
+        for (const Place& pl : depuisLeBord) {
+            if (pl.x == &q->xDepart) {
+                q->xDepart = std::min(q->xArrivee, std::max(q->xDepart, g + pl.gauche));
+            }
+        }
+        q->Repos(q->xArrivee);
+        q->PlaceGuitare();
+        if (q->AAction(CodeAction::PorterSurEpaules) && q->indexPorte > 0 &&
+            p.construit[static_cast<std::size_t>(q->indexPorte)]) {
+            q->PorteSurEpaules(p.P(q->indexPorte));
+            p.P(q->indexPorte).PlaceGuitare();
+        }
+    }
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -466,6 +610,7 @@ int FabriqueTerrain(iEngine* scene, int indexTerrain,
     Plateau p{t, structure};
     p.w = t.largeur;
     p.h = t.hauteur;
+    SolLibre(t.sousLesBoutons, t.largeur, t.hauteur, t.solGauche, t.solDroite);
     Places(p);
 
     const StructureAction& s = structure;
@@ -498,12 +643,16 @@ int FabriqueTerrain(iEngine* scene, int indexTerrain,
     if (t.avecGuitare) {
         t.sonGuitare = platform::LoadSound(u"guitare1.wav");
     }
-    // Every limb hangs on its torso where the puppet was built (a carried one on its
-    // carrier), so that nothing is drawn or read from a part not yet placed.
+    // Every limb hangs on its torso (a carried one on its carrier), so that nothing is drawn
+    // or read from a part not yet placed; the torso stands where the puppet starts, its walk's
+    // start or its place, rather than where it was built: what it carries along (a guitar) is
+    // drawn there from the first frame.
     for (int i = 0; i < 4; ++i) {
         Pantin& q = p.P(i);
         if (p.construit[static_cast<std::size_t>(i)] && !q.porte) {
+            q.buste->x = Marche(q) ? q.xDepart : q.xArrivee;
             q.PlaceMembres();
+            q.PlaceGuitare();
         }
     }
     for (int i = 0; i < 4; ++i) {
@@ -511,8 +660,10 @@ int FabriqueTerrain(iEngine* scene, int indexTerrain,
         if (p.construit[static_cast<std::size_t>(i)] && q.AAction(PorterSurEpaules) &&
             q.indexPorte > 0 && p.construit[static_cast<std::size_t>(q.indexPorte)]) {
             q.PorteSurEpaules(p.P(q.indexPorte));
+            p.P(q.indexPorte).PlaceGuitare();
         }
     }
+    SolEnVue(p);
     for (int i = 0; i < 4; ++i) {
         if (p.construit[static_cast<std::size_t>(i)]) {
             Pantin& q = p.P(i);
@@ -542,7 +693,15 @@ int FabriqueTerrain(iEngine* scene, int indexTerrain,
                 objet.x = q.table->x + q.table->largeur * 0.5f - 20;
             }
         }
+        // The table stays on the floor in sight, its object with it.
+        if (t.solGauche > 0 || t.solDroite < p.w) {
+            const float x = std::clamp(q.table->x, t.solGauche,
+                                       std::max(t.solGauche, t.solDroite - q.table->largeur));
+            q.objetSurTable->x += x - q.table->x;
+            q.table->x = x;
+        }
     }
+    t.meublesAPlacer = true;
     return 0;
 }
 

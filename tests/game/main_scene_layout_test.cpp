@@ -1,6 +1,7 @@
 // The grid of terrains at the window sizes a child's screen may have, the canvas letterbox, the
 // zoom of one terrain and back, and a resize while a terrain is enlarged.
 #include "main_scene_fixture.h"
+#include "puppets/silhouettes.h"
 
 namespace {
 
@@ -34,13 +35,21 @@ TEST_F(MainSceneTest, TheGridAndTheCanvasAtEveryWindowSize) {
         EXPECT_NEAR(T(1).x, toile.x + 640 * toile.scaleX, 1);
         EXPECT_NEAR(T(1).y, toile.y + 384 * toile.scaleY, 1);
 
-        // One terrain: over the whole window, its rest place the centre quarter.
+        // One terrain, its rest place the centre quarter, enlarged: over the canvas above the
+        // OK and undo buttons, in the middle of its width, so that the buttons hide nothing of
+        // the room.
         Open(1, 0, 2, 2, f.w, f.h);
-        EXPECT_EQ(std::tuple(T(0).xRepos, T(0).yRepos, T(0).enVignette, T(0).viewportWidth),
-                  std::tuple(f.seulX, f.seulY, 0, f.w));
+        EXPECT_EQ(std::tuple(T(0).xRepos, T(0).yRepos, T(0).enVignette),
+                  std::tuple(f.seulX, f.seulY, 0));
         const iPlayfield& seule = *scene->playfieldPrincipal;
-        EXPECT_EQ(std::tuple(T(0).x, T(0).y, T(0).scaleX),
-                  std::tuple(seule.x, seule.y, seule.scaleX));
+        EXPECT_FLOAT_EQ(T(0).y, seule.y);
+        EXPECT_NEAR(T(0).x + 640 * T(0).scaleX, seule.x + 640 * seule.scaleX, 1);
+        for (const iGuiButton2* b : {scene->boutonOk.get(), scene->boutonAnnuler.get()}) {
+            ASSERT_TRUE(b);
+            const float haut = seule.y + (b->y - b->handleY) * seule.scaleY;
+            EXPECT_LE(T(0).y + 768 * T(0).scaleY, haut);
+            EXPECT_GT(T(0).y + 768 * T(0).scaleY, haut - 12 * seule.scaleY);
+        }
     }
 }
 
@@ -112,9 +121,10 @@ TEST_F(MainSceneTest, CardsStayClearOfTheControlBars) {
             std::vector<Rect> boutons;
             for (int t = 0; t <= nombredanimations; ++t) {
                 const iPlayFieldTerrainAction& terrain = T(t);
-                for (const auto& b : {terrain.boutonRecule, terrain.boutonLecture, terrain.boutonPause,
-                                      terrain.boutonAvance, terrain.boutonClip, terrain.boutonCache,
-                                      terrain.boutonSansImage, terrain.boutonPhoto, terrain.bouton}) {
+                for (const auto& b :
+                     {terrain.boutonRecule, terrain.boutonLecture, terrain.boutonPause,
+                      terrain.boutonAvance, terrain.boutonClip, terrain.boutonCache,
+                      terrain.boutonSansImage, terrain.boutonPhoto, terrain.bouton}) {
                     // Shown, and on a page of its terrain: a button the child can press.
                     const auto holder = b ? b->GetPlayfield() : nullptr;
                     if (!b || b->status != 1 || !holder ||
@@ -147,4 +157,92 @@ TEST_F(MainSceneTest, CardsStayClearOfTheControlBars) {
             }
         }
     }
+}
+
+// At the start size and at 1920 by 1080, nothing a sentence names hides behind the OK and undo
+// buttons: one terrain alone (one animation, word order) stands wholly clear of them; in the
+// matching game's grid, they cover corners of the lower terrains, and every puppet, prop and
+// animal is clear of them when the board comes in, the puppets that stay in the room while they
+// act.
+TEST_F(MainSceneTest, NothingASentenceNamesHidesBehindTheScenesButtons) {
+    Silhouettes silhouettes(graphics);
+    // The buttons in play, in window pixels.
+    const auto boutons = [this] {
+        std::vector<Boite> b;
+        const iPlayfield& toile = *scene->playfieldPrincipal;
+        for (const iGuiButton2* bouton : {scene->boutonOk.get(), scene->boutonAnnuler.get()}) {
+            if (bouton && bouton->status == 1 && bouton->GetPlayfield()) {
+                const float x = bouton->x - bouton->handleX * bouton->scaleX;
+                const float y = bouton->y - bouton->handleY * bouton->scaleY;
+                Boite r;
+                r.Ajoute(toile.x + x * toile.scaleX, toile.y + y * toile.scaleY);
+                r.Ajoute(toile.x + (x + bouton->Width()) * toile.scaleX,
+                         toile.y + (y + bouton->Height()) * toile.scaleY);
+                b.push_back(r);
+            }
+        }
+        return b;
+    };
+    int vus = 0;
+    for (const auto& [w, h] : {std::pair{1134, 680}, std::pair{1920, 1080}}) {
+        for (int mode : {1, 2}) {
+            SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h) + ", mode " +
+                         std::to_string(mode));
+            Open(mode, 0, mode == 1 ? 2 : 0, 2, w, h);
+            EnPlace();
+            Boite terrain;
+            terrain.Ajoute(T(0).x, T(0).y);
+            terrain.Ajoute(T(0).x + 1280 * T(0).scaleX, T(0).y + 768 * T(0).scaleY);
+            ASSERT_FALSE(boutons().empty());
+            for (const Boite& b : boutons()) {
+                EXPECT_FALSE(terrain.Croise(b));
+            }
+        }
+        for (const auto& [animations, phrases] :
+             {std::pair{1, 3}, std::pair{2, 2}, std::pair{3, 3}}) {
+            for (std::uint32_t graine = 1; graine <= 3; ++graine) {
+                const std::string trace = std::to_string(w) + "x" + std::to_string(h) + ", " +
+                                          std::to_string(animations + 1) + " terrains, " +
+                                          std::to_string(phrases + 1) + " sentences, seed " +
+                                          std::to_string(graine);
+                Open(0, animations, phrases, 2, w, h, graine * 7919);
+                EnPlace();
+                const auto caches = boutons();
+                ASSERT_FALSE(caches.empty()) << trace;
+                for (int t = 0; t <= animations; ++t) {
+                    iPlayFieldTerrainAction& terrain = T(t);
+                    for (int n = 0; n < 600; ++n) {
+                        for (int i = 0; i <= terrain.dernierPerso && n % 10 == 0; ++i) {
+                            const Pantin& p = *terrain.persos[static_cast<std::size_t>(i)];
+                            if (n > 0 && (Voyage(p) || p.porte)) {
+                                continue;
+                            }
+                            for (const iSprite* sprite : Montre(p, n == 0)) {
+                                const Boite b = silhouettes.BoiteDe(*sprite);
+                                if (b.Vide()) {
+                                    continue;
+                                }
+                                Boite ecran;
+                                ecran.Ajoute(terrain.x + b.gauche * terrain.scaleX,
+                                             terrain.y + b.haut * terrain.scaleY);
+                                ecran.Ajoute(terrain.x + b.droite * terrain.scaleX,
+                                             terrain.y + b.bas * terrain.scaleY);
+                                for (const Boite& c : caches) {
+                                    ASSERT_FALSE(c.Croise(ecran, 1))
+                                        << trace << ", terrain " << t << ", frame " << n
+                                        << ", puppet " << i << ": "
+                                        << platform::ToUtf8(terrain.phrase);
+                                }
+                                ++vus;
+                            }
+                        }
+                        clock.Advance(17);
+                        terrain.AnimePersos();
+                        terrain.VisePersos();
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(vus, 20000);
 }

@@ -35,6 +35,9 @@ struct Acteur {
     float angleBras2 = 0;
     // -1: the first puppet wears the woolly hat, the others none.
     int chapeau = -1;
+    // -1: hair and clothes go round with the puppet's index.
+    int coiffure = -1;
+    int habit = -1;
 
     Acteur& En(float v) { return x = v, *this; }
     Acteur& Depart(float v) { return xDepart = v, *this; }
@@ -149,8 +152,9 @@ inline std::shared_ptr<iPlayFieldTerrainAction> Monte(const Scene& scene) {
         const Acteur& a = scene.acteurs[i];
         auto p = std::make_shared<Pantin>();
         const int chapeau = a.chapeau >= 0 ? a.chapeau : i == 0 ? 2 : AucunChoix;
-        p->choix = {a.type, static_cast<int>(i % 3), static_cast<int>(i + 1) % 4,
-                    (i + 1) % 4 == 3 ? 1 : 0, chapeau};
+        const int habit = a.habit >= 0 ? a.habit : static_cast<int>(i + 1) % 4;
+        p->choix = {a.type, a.coiffure >= 0 ? a.coiffure : static_cast<int>(i % 3), habit,
+                    habit == 3 ? 1 : 0, chapeau};
         p->couleurPeau = {233, 198, 175};
         p->couleurCheveux = {166, 94, 46};
         p->couleurHabit = i == 0 ? Couleur{80, 140, 220} : Couleur{230, 120, 60};

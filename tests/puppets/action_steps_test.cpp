@@ -10,6 +10,7 @@
 #include "action_scenes.h"
 #include "catalogue.h"
 #include "puppets/animal.h"
+#include "silhouettes.h"
 
 namespace {
 
@@ -326,20 +327,25 @@ TEST_F(ActionTest, RaisedHandsRiseOverTheHeadAndBothArmsSpread) {
                 }
                 const Pantin& p = *t->persos[0];
                 ASSERT_EQ(p.sens, sens);
-                // Where each hand grips, at the end of its arm as drawn.
-                const auto prise = [&p](const Membre& m) {
+                // Where each hand grips: its picture's hand point, wherever along its arm the
+                // hand is drawn.
+                const auto prise = [&p](const Membre& m, const iSprite& main) {
                     const DecalageTourne r =
                         TourneDecalage(m.attacheX, m.attacheY, m.rotation, p.sens);
-                    const float d = r.distance * m.scaleY;
-                    return std::pair{m.x - d * std::sin(r.angle), m.y + d * std::cos(r.angle)};
+                    return std::pair{main.x - r.distance * std::sin(r.angle),
+                                     main.y + r.distance * std::cos(r.angle)};
                 };
                 const float sommet = p.tete->y - p.tete->poigneeY;
-                const auto [xAvant, yAvant] = prise(*p.brasDroit);
-                const auto [xArriere, yArriere] = prise(*p.brasGauche);
+                const auto [xAvant, yAvant] = prise(*p.brasDroit, *p.mainDroite);
+                const auto [xArriere, yArriere] = prise(*p.brasGauche, *p.mainGauche);
                 EXPECT_LT(yAvant, sommet - 15);
-                // The hands stay at the ends of the arms.
-                EXPECT_NEAR(p.mainDroite->x,
-                            xAvant - (xAvant - p.brasDroit->x) / p.brasDroit->scaleY, 0.5);
+                // The hand hangs out from the shoulder down the arm's picture, the way that
+                // picture is stretched.
+                const float r = p.brasDroit->rotation * 0.017453292f;
+                const float hx = p.mainDroite->x - p.brasDroit->x;
+                const float hy = p.mainDroite->y - p.brasDroit->y;
+                EXPECT_NEAR(hx * std::cos(r) + hy * std::sin(r), 0, 0.01);
+                EXPECT_GE(-hx * std::sin(r) + hy * std::cos(r), 0);
                 if (bras == 1) {
                     EXPECT_GT(yArriere, p.brasGauche->y + p.brasGauche->hauteur / 2);
                     continue;
@@ -348,6 +354,95 @@ TEST_F(ActionTest, RaisedHandsRiseOverTheHeadAndBothArmsSpread) {
                 EXPECT_LT((xAvant - p.tete->x) * sens, 0);
                 EXPECT_GT((xArriere - p.tete->x) * sens, 0);
                 EXPECT_GT(std::fabs(xArriere - xAvant), p.tete->largeur * 0.6f);
+            }
+        }
+    }
+}
+
+// A raised arm drawn longer keeps its hand on it: along the outer part of the arm's line, where
+// sleeve and hand meet, every point lies on the sleeve or the hand as drawn, with long sleeves and
+// short ones, one arm or both. And a hand raised alone stands clear over the head: the fist, as
+// much of it as the sleeve leaves in sight, ends above the highest pixel of the hair and of any hat
+// with a gap between them, and not far above it, for every body (the children's small ones too),
+// hair style and hat, facing either way.
+TEST_F(ActionTest, ARaisedHandStaysOnItsArmAndAloneEndsClearlyOverTheHairAndEveryHat) {
+    using namespace CodeAction;
+    Silhouettes silhouettes(graphics);
+    // The screen pixels of the arm and its hand; the arm's line from its pivot to the grip.
+    const auto joint = [&](const Pantin& p, const Membre& bras, const iSprite& main) {
+        auto pixels = silhouettes.Pixels(bras);
+        pixels.merge(silhouettes.Pixels(main));
+        const DecalageTourne r =
+            TourneDecalage(bras.attacheX, bras.attacheY, bras.rotation, p.sens);
+        const float gx = main.x - r.distance * std::sin(r.angle);
+        const float gy = main.y + r.distance * std::cos(r.angle);
+        int trous = 0;
+        for (float k = 0.4f; k <= 1.0f; k += 0.01f) {
+            const int x = static_cast<int>(std::floor(bras.x + k * (gx - bras.x)));
+            const int y = static_cast<int>(std::floor(bras.y + k * (gy - bras.y)));
+            bool couvert = false;
+            for (int dx = -3; dx <= 3 && !couvert; ++dx) {
+                for (int dy = -3; dy <= 3 && !couvert; ++dy) {
+                    couvert = pixels.contains({x + dx, y + dy});
+                }
+            }
+            trous += !couvert;
+        }
+        return trous;
+    };
+    for (int type = 0; type < NombreDeTypes; ++type) {
+        for (int habit : {0, 3}) {
+            for (int bras : {1, 2}) {
+                for (int coiffure = 0; coiffure < 3; ++coiffure) {
+                    for (int chapeau : {0, 1, 2, 3, AucunChoix}) {
+                        for (float sens : {1.0f, -1.0f}) {
+                            // The fist over every hair style and hat; the joint once per hat.
+                            if (coiffure > 0 && (habit != 0 || bras != 1)) {
+                                continue;
+                            }
+                            SCOPED_TRACE("type " + std::to_string(type) + ", clothes " +
+                                         std::to_string(habit) + ", arms " + std::to_string(bras) +
+                                         ", hair " + std::to_string(coiffure) + ", hat " +
+                                         std::to_string(chapeau) + ", facing " +
+                                         std::to_string(static_cast<int>(sens)));
+                            Acteur a = bras == 1
+                                           ? Role(u"i_lever un bras", LeverUnBras, 640, type)
+                                           : Role(u"i_lever les bras", LeverLesBras, 640, type);
+                            a.Depart(640 - 80 * sens);
+                            a.chapeau = chapeau;
+                            a.coiffure = coiffure;
+                            a.habit = habit;
+                            const auto t = Monte({"", {a}});
+                            for (int n = 0; n < 200; ++n) {
+                                Avance(*t);
+                            }
+                            const Pantin& p = *t->persos[0];
+                            ASSERT_TRUE(p.brasLeves && !p.actionEnCours);
+                            EXPECT_EQ(joint(p, *p.brasDroit, *p.mainDroite), 0);
+                            if (bras == 2) {
+                                EXPECT_EQ(joint(p, *p.brasGauche, *p.mainGauche), 0);
+                            }
+                            if (habit != 0 || bras != 1) {
+                                continue;
+                            }
+                            const auto manche = silhouettes.Pixels(*p.brasDroit);
+                            float poing = -1;
+                            for (const auto& [x, y] : silhouettes.Pixels(*p.mainDroite)) {
+                                if (!manche.contains({x, y})) {
+                                    poing = std::max(poing, static_cast<float>(y));
+                                }
+                            }
+                            Boite tete = silhouettes.BoiteDe(*p.cheveux);
+                            tete.Ajoute(silhouettes.BoiteDe(*p.tete));
+                            if (p.avecChapeau) {
+                                tete.Ajoute(silhouettes.BoiteDe(*p.chapeau));
+                            }
+                            ASSERT_GE(poing, 0);
+                            EXPECT_LT(poing, tete.haut - 8);
+                            EXPECT_GT(poing, tete.haut - 50);
+                        }
+                    }
+                }
             }
         }
     }

@@ -404,6 +404,37 @@ TEST_F(ContactSheetTest, EveryBodyRaisesOneArmAndBothArms) {
     ASSERT_TRUE(Ecrit("lever_un_bras_et_les_bras", 4 * h));
 }
 
+// Every body raising one arm under each hat and bareheaded, hair going round: the fist clear
+// over the hat or the hair.
+TEST_F(ContactSheetTest, EveryBodyRaisesOneArmUnderEveryHat) {
+    gl = platform::CreateOpenGlGraphics();
+    const int w = 200;
+    const int h = 680;
+    sheetW = 9 * w;
+    const int chapeaux[] = {0, 1, 2, 3, AucunChoix};
+    sheet.assign(static_cast<std::size_t>(sheetW) * 5 * h * 3, 255);
+    for (int rang = 0; rang < 5; ++rang) {
+        for (int type = 0; type < 9; ++type) {
+            Acteur a = Role(u"i_lever un bras", CodeAction::LeverUnBras, 640, type);
+            a.Depart(560).chapeau = chapeaux[rang];
+            a.coiffure = (type + rang) % 3;
+            const auto t = Monte({"", {a}});
+            for (int n = 0; n < 200; ++n) {
+                clock.Advance(17);
+                t->AnimePersos();
+            }
+            Colle(
+                type * w, rang * h, w, h,
+                [&] {
+                    platform::Translate(-(640.0f - w / 2.0f), static_cast<float>(height - 768));
+                    t->OnRender();
+                },
+                true);
+        }
+    }
+    ASSERT_TRUE(Ecrit("lever_un_bras_sous_chaque_chapeau", 5 * h));
+}
+
 namespace {
 
 // A sentence as the generator writes it: subject, main verb, its object, the second noun

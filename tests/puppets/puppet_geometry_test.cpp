@@ -9,7 +9,9 @@
 
 #include "catalogue.h"
 #include "platform/diag.h"
+#include "platform/image.h"
 #include "puppet_fixture.h"
+#include "puppets/body_tables.h"
 
 namespace {
 
@@ -158,6 +160,52 @@ TEST_F(PuppetTest, EveryBodyFacingGarmentHatAndPropHangsTogether) {
         }
     }
     EXPECT_GT(built, 9 * 2 * 4 * 5 * 3);
+}
+
+// A raised arm is drawn longer by stretching its sleeve alone, the hand moving out with the
+// sleeve's end: the numbers of where each sleeve picture ends, and where the fist begins to show
+// past the long one, are those of the pictures themselves.
+TEST_F(PuppetTest, WhereTheSleevesEndIsWhereTheirPicturesEnd) {
+    const auto pixels = [](const std::string& fichier) {
+        auto image = platform::LoadImage(platform::FromUtf8(MQ_TEST_DATA_DIR "/" + fichier));
+        EXPECT_TRUE(image && platform::EnsurePixels(*image->GetSurface())) << fichier;
+        return image;
+    };
+    for (int type = 0; type < 9; ++type) {
+        const cat::BodyType& b = cat::kBodies[static_cast<std::size_t>(type)];
+        for (int k = 0; k < 2; ++k) {
+            const std::string s = b.suffix;
+            const auto longue = pixels((k == 0 ? "brasd" : "brasg") + s + ".png");
+            const auto courte = pixels((k == 0 ? "brasd" : "brasg") + s + "b.png");
+            const auto main = pixels((k == 0 ? "maind" : "maing") + s + ".png");
+            if (!longue || !courte || !main) {
+                continue;
+            }
+            const auto opaque = [](const platform::Image& image, int u, int v) {
+                const platform::Surface& p = *image.GetSurface();
+                return u < p.width && v < p.height &&
+                       p.rgba[(static_cast<std::size_t>(v) * p.width + u) * 4 + 3] >= 128;
+            };
+            int finLongue = 0;
+            int finCourte = 0;
+            int poing = longue->Height();
+            for (int v = 0; v < longue->Height(); ++v) {
+                for (int u = 0; u < longue->Width(); ++u) {
+                    finLongue = opaque(*longue, u, v) ? v + 1 : finLongue;
+                    finCourte = opaque(*courte, u, v) ? v + 1 : finCourte;
+                    if (opaque(*main, u, v) && !opaque(*longue, u, v)) {
+                        poing = std::min(poing, v);
+                    }
+                }
+            }
+            const float pivot = static_cast<float>((k == 0 ? b.front : b.back).pivot.y);
+            const corps::Manches& m = corps::FinsDeManches[type][k];
+            const std::string what = "type " + std::to_string(type) + " arm " + std::to_string(k);
+            EXPECT_NEAR(m.longue, static_cast<float>(finLongue) - pivot, 1) << what;
+            EXPECT_NEAR(m.courte, static_cast<float>(finCourte) - pivot, 1) << what;
+            EXPECT_NEAR(m.poing, static_cast<float>(poing) - pivot, 1) << what;
+        }
+    }
 }
 
 TEST_F(PuppetTest, OneRestFrameIsDrawnBackToFront) {

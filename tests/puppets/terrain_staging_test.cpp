@@ -12,8 +12,10 @@
 #include "gui/button_variants.h"
 #include "puppets/animal.h"
 #include "sentence/generation.h"
+#include "sentence/realisation.h"
 #include "sentence/sentence_debug.h"
 #include "sentence/vocabulary.h"
+#include "silhouettes.h"
 
 namespace {
 
@@ -422,4 +424,210 @@ TEST_F(Staging, AThrowAtAWalkerWithoutSpeedTakesNoLead) {
         ASSERT_TRUE(Image(*t, images)) << n;
     }
     EXPECT_TRUE(t->animationFinie);
+}
+
+namespace {
+
+// The puppets standing in the room, with whoever carries each (or none).
+std::vector<std::pair<const Pantin*, const Pantin*>> DansLaPiece(const iPlayFieldTerrainAction& t) {
+    std::vector<std::pair<const Pantin*, const Pantin*>> dedans;
+    for (int i = 0; i <= t.dernierPerso; ++i) {
+        const Pantin& p = *t.persos[static_cast<std::size_t>(i)];
+        const Pantin* porteur = nullptr;
+        for (int j = 0; j <= t.dernierPerso && p.porte; ++j) {
+            const Pantin& q = *t.persos[static_cast<std::size_t>(j)];
+            porteur = q.indexPorte == i && j != i ? &q : porteur;
+        }
+        const Pantin& pieds = porteur ? *porteur : p;
+        if (p.buste && pieds.buste->x > 0 && pieds.buste->x < 1280) {
+            dedans.push_back({&p, porteur});
+        }
+    }
+    return dedans;
+}
+
+} // namespace
+
+// No piece of furniture stands behind or over the head (hair and hat too) or a raised hand of a
+// puppet in the room, nor a round table behind its body: not when the board shows up, nor once
+// every puppet has done what its sentence says. The pieces stay whole in the room.
+TEST_F(Staging, FurnitureKeepsClearOfHeadsRaisedHandsAndBodies) {
+    Silhouettes silhouettes(graphics);
+    std::mt19937 alea(20261211);
+    int vus = 0;
+    for (int k = 0; k < 250; ++k) {
+        InitVocabulary();
+        TireOptions(alea);
+        platform::SetSeed(static_cast<std::int64_t>(alea()));
+        StructureAction s;
+        if (!GenereStructureAction(s, false, true)) {
+            continue;
+        }
+        const auto t = Stage(s);
+        const std::string trace = "structure " + std::to_string(k) + ": " +
+                                  platform::ToUtf8(PhraseDeStructure(false, s, false));
+        // The first frame, and a while after the end (a raise counts as done once begun).
+        int fin = -1;
+        for (int n = 0; n < 3000; ++n) {
+            const bool fini = Avance(*t) && (fin < 0 ? (fin = n, false) : n >= fin + 120);
+            if (n > 0 && !fini) {
+                continue;
+            }
+            for (const auto& m : {t->meuble1, t->meuble2}) {
+                if (!m) {
+                    continue;
+                }
+                const Boite meuble = silhouettes.BoiteDe(*m);
+                EXPECT_GE(meuble.gauche, 0) << trace;
+                EXPECT_LE(meuble.droite, 1280) << trace;
+                for (const auto& [p, porteur] : DansLaPiece(*t)) {
+                    // Who walks across passes in front of everything.
+                    if (n > 0 && Voyage(porteur ? *porteur : *p)) {
+                        continue;
+                    }
+                    Boite tete = silhouettes.BoiteDe(*p->tete);
+                    tete.Ajoute(silhouettes.BoiteDe(*p->cheveux));
+                    if (p->avecChapeau) {
+                        tete.Ajoute(silhouettes.BoiteDe(*p->chapeau));
+                    }
+                    // Over the head: all the way up the wall.
+                    tete.haut = 0;
+                    EXPECT_FALSE(meuble.Croise(tete, 1)) << trace << " frame " << n;
+                    for (const iSprite* main : {p->mainDroite.get(), p->mainGauche.get()}) {
+                        // Raised: the whole hand above the chin.
+                        Boite b = silhouettes.BoiteDe(*main);
+                        if (b.bas < silhouettes.BoiteDe(*p->tete).bas) {
+                            b.haut = 0;
+                            EXPECT_FALSE(meuble.Croise(b, 1)) << trace << " frame " << n;
+                        }
+                    }
+                    if (m->piece == 4) {
+                        Boite corps = tete;
+                        corps.Ajoute(silhouettes.BoiteDe(*p->buste));
+                        corps.Ajoute(silhouettes.BoiteDe(*p->jambe1));
+                        EXPECT_FALSE(meuble.Croise(corps, 1)) << trace << " frame " << n;
+                    }
+                    ++vus;
+                }
+            }
+            if (fini) {
+                break;
+            }
+        }
+        if (HasFailure()) {
+            return;
+        }
+    }
+    EXPECT_GT(vus, 600);
+}
+
+// Where the game scene's buttons cover a corner of the floor (the matching game's OK and undo
+// buttons over the inner corners of its lower terrains), nothing the sentence names stands
+// under them: when the board shows up, every puppet, prop, table and animal; and then, while
+// they act, the puppets that stay in the room.
+TEST_F(Staging, WhatTheSentenceNamesStaysClearOfTheScenesButtons) {
+    Silhouettes silhouettes(graphics);
+    const Boite coins[] = {
+        {0, 570, 244, 746}, {1036, 570, 1280, 746}, {0, 570, 108, 746}, {1172, 570, 1280, 746}};
+    std::mt19937 alea(20261212);
+    int vus = 0;
+    for (int k = 0; k < 200; ++k) {
+        InitVocabulary();
+        TireOptions(alea);
+        platform::SetSeed(static_cast<std::int64_t>(alea()));
+        StructureAction s;
+        if (!GenereStructureAction(s, false, true)) {
+            continue;
+        }
+        const Boite& coin = coins[k % 4];
+        auto t = TerrainNeuf();
+        t->sousLesBoutons = {{coin.gauche, coin.haut, coin.droite, coin.bas}};
+        Met(t, s);
+        const std::string trace = "structure " + std::to_string(k) + ": " +
+                                  platform::ToUtf8(PhraseDeStructure(false, s, false));
+        for (int n = 0; n < 3000 && !Avance(*t); n += 1) {
+            for (int i = 0; i <= t->dernierPerso; ++i) {
+                const Pantin& p = *t->persos[static_cast<std::size_t>(i)];
+                if (n > 0 && (Voyage(p) || p.porte)) {
+                    continue;
+                }
+                // An object thrown away flies out of the room, as a walker leaves it; one
+                // thrown at a walker follows it out.
+                const bool jete = p.actionsDepart[0] == CodeAction::LancerObjet ||
+                                  p.actionsDepart[1] == CodeAction::LancerObjet ||
+                                  p.cibleEnMouvement;
+                for (const iSprite* sprite : Montre(p, n == 0)) {
+                    if (n > 0 && jete && sprite == p.objetUneMain.get()) {
+                        continue;
+                    }
+                    ASSERT_FALSE(coin.Croise(silhouettes.BoiteDe(*sprite), 1))
+                        << trace << " frame " << n << ", puppet " << i;
+                    ++vus;
+                }
+            }
+            // The first frame, then one in five.
+            n += n > 0 ? 4 : 0;
+            for (int saut = 0; saut < 4 && n > 0; ++saut) {
+                Avance(*t);
+            }
+        }
+    }
+    EXPECT_GT(vus, 5000);
+}
+
+// Two animals on one terrain, one walked on a lead and one watched, that cross the room at once:
+// the big one is drawn behind the small one, whichever puppet has which, so that a walked
+// elephant never hides the crocodile someone watches, nor a watched elephant a walked dog.
+TEST_F(Staging, TheBigAnimalWalksBehindTheSmallOne) {
+    const auto fichier = [](const platform::DrawCommand& d) { return platform::ToUtf8(d.image); };
+    for (bool elephantPromene : {true, false}) {
+        StructureAction s = Phrase(u"perso_dame_f", u"po_regarder", u"perso_monsieur_m",
+                                   elephantPromene ? u"a_promener" : u"po_regarder");
+        s.VerbeComplement1 = elephantPromene ? u"po_regarder" : u"a_promener";
+        s.ObjetComplement1 = elephantPromene ? u"animal_crocodile_m" : u"animal_chien_m";
+        s.ObjetComplement2 = u"animal_elephant_m";
+        const auto t = Stage(s);
+        for (int n = 0; n < 120; ++n) {
+            Avance(*t);
+        }
+        graphics.BeginFrame(1280, 768);
+        t->OnRender();
+        std::size_t dernierElephant = 0;
+        std::size_t premierPetit = graphics.commands.size();
+        for (std::size_t i = 0; i < graphics.commands.size(); ++i) {
+            const std::string f = fichier(graphics.commands[i]);
+            if (f.find("elephant") != std::string::npos) {
+                dernierElephant = i;
+            } else if (f.find("croco") != std::string::npos ||
+                       f.find("chien") != std::string::npos) {
+                premierPetit = std::min(premierPetit, i);
+            }
+        }
+        ASSERT_LT(premierPetit, graphics.commands.size()) << elephantPromene;
+        EXPECT_LT(dernierElephant, premierPetit) << elephantPromene;
+    }
+}
+
+// Two watched animals cross the room one after the other, never one over the other.
+TEST_F(Staging, TwoWatchedAnimalsCrossOneAfterTheOther) {
+    Silhouettes silhouettes(graphics);
+    StructureAction s =
+        Phrase(u"perso_dame_f", u"po_regarder", u"perso_monsieur_m", u"po_regarder");
+    s.VerbeComplement1 = u"po_regarder";
+    s.ObjetComplement1 = u"animal_chien_m";
+    s.ObjetComplement2 = u"animal_crocodile_m";
+    const auto t = Stage(s);
+    const Animal& chien = *t->persos[0]->animal2;
+    const Animal& croco = *t->persos[1]->animal2;
+    int ensemble = 0;
+    for (int n = 0; n < 1200 && !Avance(*t); ++n) {
+        const Boite a = silhouettes.BoiteDe(*chien.ventre);
+        const Boite b = silhouettes.BoiteDe(*croco.ventre);
+        if (a.droite > 0 && a.gauche < 1280 && b.droite > 0 && b.gauche < 1280) {
+            ++ensemble;
+            EXPECT_FALSE(a.Croise(b)) << n;
+        }
+    }
+    EXPECT_TRUE(t->animationFinie);
+    EXPECT_GT(ensemble, 50);
 }
