@@ -9,6 +9,7 @@
 #include <string>
 
 #include "action_scenes.h"
+#include "random_options.h"
 #include "sentence/board.h"
 #include "sentence/lexicon.h"
 #include "sentence/realisation.h"
@@ -28,24 +29,9 @@ constexpr int ImagesMax = 3000;
 void TireOptions(std::mt19937& alea) {
     InitVocabulary();
     TireSynonymes();
+    TireCasesEtNiveaux(alea);
     std::uniform_real_distribution<double> u(0.0, 1.0);
-    for (FlagArray* cases :
-         {&PersosCoches, &HabitsCoches, &ChapeauxCoches, &ObjetsUneMainCoches,
-          &ObjetsDeuxMainsCoches, &AnimauxCoches, &CouleursCoches, &QuiCoches,
-          &VerbesIntransitifsCoches, &VerbeJouerMusiqueCoches, &VerbeRegarderCoches,
-          &VerbeLancerCoches, &VerbeSouleverCoches, &VerbeTenirCoches, &VerbePromenerCoches,
-          &VerbePoursuivreCoches, &VerbesLancerSurACoches, &VerbePorterSurEpaulesCoches,
-          &VerbePorterHabitCoches}) {
-        const double densite = 0.3 + 0.7 * u(alea);
-        for (std::size_t i = 0; i < cases->size(); ++i) {
-            (*cases)[i] = u(alea) < densite;
-        }
-    }
-    std::uniform_int_distribution<int> niveau(0, 2), taille(0, 3);
-    for (int* n : {&queok, &passiveok, &emphatiqueok, &expansiongn1ok, &expansiongn2ok,
-                   &adjectifsok, &codok, &renversableok, &renversablegn1ok, &renversablegn2ok}) {
-        *n = niveau(alea);
-    }
+    std::uniform_int_distribution<int> taille(0, 3);
     for (bool* b : {&PassiveEnchasseeOk, &PassiveFinOk, &OrdreVerbeSujetOk, &OrdreSujetVerbeOk,
                     &AccentAgentOk, &AccentPatientOk}) {
         *b = u(alea) < 0.6;

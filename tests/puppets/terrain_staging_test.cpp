@@ -15,34 +15,13 @@
 #include "sentence/realisation.h"
 #include "sentence/sentence_debug.h"
 #include "sentence/vocabulary.h"
+#include "random_options.h"
 #include "silhouettes.h"
 
 namespace {
 
 // The game scene as far as the staging sees it.
 class SceneDeJeu : public iEngine, public PuppetStagingHost {};
-
-// Random check boxes (each category with its own density) and option levels.
-void TireOptions(std::mt19937& alea) {
-    std::uniform_real_distribution<double> u(0.0, 1.0);
-    for (FlagArray* cases :
-         {&PersosCoches, &HabitsCoches, &ChapeauxCoches, &ObjetsUneMainCoches,
-          &ObjetsDeuxMainsCoches, &AnimauxCoches, &CouleursCoches, &QuiCoches,
-          &VerbesIntransitifsCoches, &VerbeJouerMusiqueCoches, &VerbeRegarderCoches,
-          &VerbeLancerCoches, &VerbeSouleverCoches, &VerbeTenirCoches, &VerbePromenerCoches,
-          &VerbePoursuivreCoches, &VerbesLancerSurACoches, &VerbePorterSurEpaulesCoches,
-          &VerbePorterHabitCoches}) {
-        const double densite = 0.3 + 0.7 * u(alea);
-        for (std::size_t i = 0; i < cases->size(); ++i) {
-            (*cases)[i] = u(alea) < densite;
-        }
-    }
-    std::uniform_int_distribution<int> niveau(0, 2);
-    for (int* n : {&queok, &passiveok, &emphatiqueok, &expansiongn1ok, &expansiongn2ok,
-                   &adjectifsok, &codok, &renversableok, &renversablegn1ok, &renversablegn2ok}) {
-        *n = niveau(alea);
-    }
-}
 
 // The code the rows of the staging give a verb done to `objet`.
 int Code(const String& verbe, const String& objet) {
@@ -108,7 +87,7 @@ TEST_P(Staging, EveryPersonOnTheTerrainWithItsActionsPlayedToTheEndAndReplayed) 
     int jouees = 0;
     for (int k = 0; k < 250; ++k) {
         InitVocabulary();
-        TireOptions(alea);
+        TireCasesEtNiveaux(alea);
         platform::SetSeed(static_cast<std::int64_t>(alea()));
         StructureAction s;
         if (!GenereStructureAction(s, false, true)) {
@@ -457,7 +436,7 @@ TEST_F(Staging, FurnitureKeepsClearOfHeadsRaisedHandsAndBodies) {
     int vus = 0;
     for (int k = 0; k < 250; ++k) {
         InitVocabulary();
-        TireOptions(alea);
+        TireCasesEtNiveaux(alea);
         platform::SetSeed(static_cast<std::int64_t>(alea()));
         StructureAction s;
         if (!GenereStructureAction(s, false, true)) {
@@ -533,7 +512,7 @@ TEST_F(Staging, WhatTheSentenceNamesStaysClearOfTheScenesButtons) {
     int vus = 0;
     for (int k = 0; k < 200; ++k) {
         InitVocabulary();
-        TireOptions(alea);
+        TireCasesEtNiveaux(alea);
         platform::SetSeed(static_cast<std::int64_t>(alea()));
         StructureAction s;
         if (!GenereStructureAction(s, false, true)) {
