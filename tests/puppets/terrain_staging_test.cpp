@@ -79,6 +79,19 @@ class Staging : public ActionTest, public ::testing::WithParamInterface<int> {
     std::shared_ptr<SceneDeJeu> scene = std::make_shared<SceneDeJeu>();
 };
 
+// A structure of actions under random check boxes and option levels; false when none came.
+bool TireStructure(std::mt19937& alea, StructureAction& s) {
+    InitVocabulary();
+    TireCasesEtNiveaux(alea);
+    platform::SetSeed(static_cast<std::int64_t>(alea()));
+    return GenereStructureAction(s, false, true);
+}
+
+std::string Trace(int k, const StructureAction& s) {
+    return "structure " + std::to_string(k) + ": " +
+           platform::ToUtf8(PhraseDeStructure(false, s, false));
+}
+
 } // namespace
 
 TEST_P(Staging, EveryPersonOnTheTerrainWithItsActionsPlayedToTheEndAndReplayed) {
@@ -86,11 +99,8 @@ TEST_P(Staging, EveryPersonOnTheTerrainWithItsActionsPlayedToTheEndAndReplayed) 
     std::mt19937 alea(static_cast<std::uint32_t>(20261207 + GetParam()));
     int jouees = 0;
     for (int k = 0; k < 250; ++k) {
-        InitVocabulary();
-        TireCasesEtNiveaux(alea);
-        platform::SetSeed(static_cast<std::int64_t>(alea()));
         StructureAction s;
-        if (!GenereStructureAction(s, false, true)) {
+        if (!TireStructure(alea, s)) {
             continue;
         }
         const auto t = Stage(s, scene.get());
@@ -435,16 +445,12 @@ TEST_F(Staging, FurnitureKeepsClearOfHeadsRaisedHandsAndBodies) {
     std::mt19937 alea(20261211);
     int vus = 0;
     for (int k = 0; k < 250; ++k) {
-        InitVocabulary();
-        TireCasesEtNiveaux(alea);
-        platform::SetSeed(static_cast<std::int64_t>(alea()));
         StructureAction s;
-        if (!GenereStructureAction(s, false, true)) {
+        if (!TireStructure(alea, s)) {
             continue;
         }
         const auto t = Stage(s);
-        const std::string trace = "structure " + std::to_string(k) + ": " +
-                                  platform::ToUtf8(PhraseDeStructure(false, s, false));
+        const std::string trace = Trace(k, s);
         // The first frame, and a while after the end (a raise counts as done once begun).
         int fin = -1;
         for (int n = 0; n < 3000; ++n) {
@@ -511,19 +517,15 @@ TEST_F(Staging, WhatTheSentenceNamesStaysClearOfTheScenesButtons) {
     std::mt19937 alea(20261212);
     int vus = 0;
     for (int k = 0; k < 200; ++k) {
-        InitVocabulary();
-        TireCasesEtNiveaux(alea);
-        platform::SetSeed(static_cast<std::int64_t>(alea()));
         StructureAction s;
-        if (!GenereStructureAction(s, false, true)) {
+        if (!TireStructure(alea, s)) {
             continue;
         }
         const Boite& coin = coins[k % 4];
         auto t = TerrainNeuf();
         t->sousLesBoutons = {{coin.gauche, coin.haut, coin.droite, coin.bas}};
         Met(t, s);
-        const std::string trace = "structure " + std::to_string(k) + ": " +
-                                  platform::ToUtf8(PhraseDeStructure(false, s, false));
+        const std::string trace = Trace(k, s);
         for (int n = 0; n < 3000 && !Avance(*t); n += 1) {
             for (int i = 0; i <= t->dernierPerso; ++i) {
                 const Pantin& p = *t->persos[static_cast<std::size_t>(i)];
