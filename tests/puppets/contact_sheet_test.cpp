@@ -77,6 +77,17 @@ class ContactSheetTest : public PuppetTest {
         }
     }
 
+    // The middle w pixels of a terrain's room, its floor at the tile's foot, pasted at (x, y).
+    void Milieu(iPlayFieldTerrainAction& t, int x, int y, int w, int h) {
+        Colle(
+            x, y, w, h,
+            [&] {
+                platform::Translate(-(640.0f - w / 2.0f), static_cast<float>(height - 768));
+                t.OnRender();
+            },
+            true);
+    }
+
     // A terrain's room, the part below `haut` at half size, pasted at (x, y) of the sheet.
     void Piece(iPlayFieldTerrainAction& t, int x, int y, float haut = 0) {
         const int w = 640;
@@ -392,13 +403,7 @@ TEST_F(ContactSheetTest, EveryBodyRaisesOneArmAndBothArms) {
                 clock.Advance(17);
                 t->AnimePersos();
             }
-            Colle(
-                type * w, rang * h, w, h,
-                [&] {
-                    platform::Translate(-(640.0f - w / 2.0f), static_cast<float>(height - 768));
-                    t->OnRender();
-                },
-                true);
+            Milieu(*t, type * w, rang * h, w, h);
         }
     }
     ASSERT_TRUE(Ecrit("lever_un_bras_et_les_bras", 4 * h));
@@ -423,13 +428,7 @@ TEST_F(ContactSheetTest, EveryBodyRaisesOneArmUnderEveryHat) {
                 clock.Advance(17);
                 t->AnimePersos();
             }
-            Colle(
-                type * w, rang * h, w, h,
-                [&] {
-                    platform::Translate(-(640.0f - w / 2.0f), static_cast<float>(height - 768));
-                    t->OnRender();
-                },
-                true);
+            Milieu(*t, type * w, rang * h, w, h);
         }
     }
     ASSERT_TRUE(Ecrit("lever_un_bras_sous_chaque_chapeau", 5 * h));

@@ -24,13 +24,6 @@ class GalleryFolderTest : public MenuTest {
     void PutCapture(int i) const {
         Put(Capture(i), MakeBmp(100 + i, 60, 24, {}, [](int, int) { return 0x5a5a5au; }));
     }
-    iPlayFieldGalerie& Ouvre() {
-        ecrangalerie = std::make_shared<iEngineGalerie>();
-        ecrangalerie->Create();
-        SwitchScene(ecrangalerie);
-        Step();
-        return *ecrangalerie->galerie;
-    }
 };
 
 // What a parent's folder was found to hold, each under a capture's name: a PNG of 8 KB or a
@@ -81,7 +74,7 @@ TEST_F(GalleryFolderTest, TwentyHostileFilesCostTheOpeningNoLargeBufferAndTopFir
         Put(Capture(100 + i), hostile[static_cast<std::size_t>(i) % hostile.size()]);
     }
     // The room's own pictures were read when the fixture made the hub.
-    const auto watch = AllocationWatch::During(4u << 20, [this] { Ouvre(); });
+    const auto watch = AllocationWatch::During(4u << 20, [this] { OuvreGalerie(); });
     EXPECT_EQ(watch.atLeastThreshold, 0) << "largest " << watch.largest;
     ASSERT_EQ(ecrangalerie->NombreDeTableaux(), 3);
     for (int k = 0; k < 3; ++k) {
@@ -107,12 +100,12 @@ TEST_F(GalleryFolderTest, OneOpeningLooksAtFortyFilesAtMost) {
     for (int i = 0; i < 35; ++i) {
         Put(Capture(100 + i), junk);
     }
-    Ouvre();
+    OuvreGalerie();
     EXPECT_EQ(ecrangalerie->NombreDeTableaux(), 5);
     for (int i = 35; i < 40; ++i) {
         Put(Capture(100 + i), junk);
     }
-    Ouvre();
+    OuvreGalerie();
     EXPECT_EQ(ecrangalerie->NombreDeTableaux(), 0);
     Frame();
 }

@@ -35,13 +35,6 @@ class GalleryTest : public MenuTest {
             std::ofstream(chemin, std::ios::binary) << octets;
         }
     }
-    iPlayFieldGalerie& Ouvre() {
-        ecrangalerie = std::make_shared<iEngineGalerie>();
-        ecrangalerie->Create();
-        SwitchScene(ecrangalerie);
-        Step();
-        return *ecrangalerie->galerie;
-    }
     // A click on a point of the room, through the camera and the letterbox.
     void Clic(float x, float y) {
         const iPlayFieldGalerie& g = *ecrangalerie->galerie;
@@ -76,7 +69,7 @@ TEST_F(GalleryTest, WallHoldsTheNewestReadableCaptures) {
         for (const char* autre : {"preferences", "phrases.txt", "zzz.BMP", ".cachee.bmp"}) {
             Ecrit(autre, -1, "x");
         }
-        const iPlayFieldGalerie& galerie = Ouvre();
+        const iPlayFieldGalerie& galerie = OuvreGalerie();
         ASSERT_EQ(ecrangalerie->NombreDeTableaux(), cas.tableaux);
         EXPECT_EQ(galerie.nombreDePages, cas.pages);
         for (int k = 0; k < cas.tableaux; ++k) {
@@ -109,7 +102,7 @@ TEST_F(GalleryTest, VisitWithPicturesPlatesWalksAndScrolls) {
           "autre_" + Capture(3) + "|Pas celle-ci.\n" + Capture(3) + "|La dame lève les bras.\n" +
               Capture(2) + "|Le garçon \xF0\x9F\x99\x82 court.\r\n" + Capture(9) +
               "|Une photo perdue.\n" + Capture(1) + "|\n");
-    iPlayFieldGalerie& galerie = Ouvre();
+    iPlayFieldGalerie& galerie = OuvreGalerie();
     EXPECT_FLOAT_EQ(galerie.scaleX, 1080.0f / 768);
     platform::SetDeviceSize(1134, 680);
     platform::CheckResize();
@@ -188,7 +181,7 @@ TEST_F(GalleryTest, VisitWithPicturesPlatesWalksAndScrolls) {
     platform::Input().KeyPress(27);
     Step(2);
     EXPECT_EQ(CurrentScene, ecranintro);
-    Ouvre();
+    OuvreGalerie();
     Click(*ecrangalerie->galerie->bouton, 12);
     EXPECT_EQ(CurrentScene, ecranprofils);
 }
@@ -212,7 +205,7 @@ TEST_F(GalleryTest, OddFilesKeepTheGalleryQuickSmallAndItsCardsWhole) {
                                    2400, 1500, 3, rgb.data()));
     }
     alarm(20);
-    Ouvre();
+    OuvreGalerie();
     alarm(0);
     ASSERT_EQ(ecrangalerie->NombreDeTableaux(), 2);
     EXPECT_TRUE(ecrangalerie->texte.empty());
@@ -229,7 +222,7 @@ TEST_F(GalleryTest, OddFilesKeepTheGalleryQuickSmallAndItsCardsWhole) {
     Ecrit("phrases.txt", -1,
           Capture(0) + "|" + std::string(1 << 20, 'a') + "\n" + Capture(2) + "|" + longue + " " +
               longue + "\n" + Capture(0) + "|" + std::string(5000, 'b') + "\n");
-    iPlayFieldGalerie& galerie = Ouvre();
+    iPlayFieldGalerie& galerie = OuvreGalerie();
     EXPECT_LE(ecrangalerie->texte.size(), 256u * 1024);
     const iGuiEtiquette& carte = *galerie.legende;
     for (int numero : {1, 2}) {
@@ -259,7 +252,7 @@ TEST_F(GalleryTest, OddFilesKeepTheGalleryQuickSmallAndItsCardsWhole) {
 // A sentence of four lines at full size is made smaller until it fits the card; a short one
 // keeps the full size.
 TEST_F(GalleryTest, TheCardTextShrinksOnlyAsMuchAsItMust) {
-    iPlayFieldGalerie& galerie = Ouvre();
+    iPlayFieldGalerie& galerie = OuvreGalerie();
     iGuiTextField& champ = *galerie.legende->legende;
     const float hauteur = galerie.legende->Height();
     EXPECT_FLOAT_EQ(AjusteTexteCarte(champ, u"Le chat dort.", hauteur), 1.0f);
@@ -277,7 +270,7 @@ TEST_F(GalleryTest, TheCardTextShrinksOnlyAsMuchAsItMust) {
 // each name's sentence is one line, and its card holds it whole, at a size that still reads.
 // A fixed number of runs: the same lists on any machine.
 TEST_F(GalleryTest, DamagedSentenceListsKeepEveryCardWhole) {
-    iPlayFieldGalerie& galerie = Ouvre();
+    iPlayFieldGalerie& galerie = OuvreGalerie();
     iGuiTextField& champ = *galerie.legende->legende;
     const iBitmapFont& police = *champ.font;
     const float hauteur = galerie.legende->Height();

@@ -16,6 +16,7 @@
 #include "platform/files.h"
 #include "platform/random.h"
 #include "puppets/decor_playfields.h"
+#include "screens/gallery_screen.h"
 #include "screens/hub_screen.h"
 #include "screens/profiles.h"
 #include "screens/screen_globals.h"
@@ -125,6 +126,14 @@ class MenuTest : public SceneTest {
         NouvelEcran = true;
         SwitchScene(scene);
         Step();
+    }
+    // The gallery made anew and shown, as the profiles screen opens it.
+    iPlayFieldGalerie& OuvreGalerie() {
+        ecrangalerie = std::make_shared<iEngineGalerie>();
+        ecrangalerie->Create();
+        SwitchScene(ecrangalerie);
+        Step();
+        return *ecrangalerie->galerie;
     }
     // How many times the sound file played on the channel.
     int Joues(const char16_t* fichier, int canal) const {
