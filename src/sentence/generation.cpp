@@ -348,7 +348,7 @@ bool GenereStructureAction(StructureAction& s, bool returnMoveFlag, bool moveAll
                         s.ObjetComplement1 == s.GroupeNominal1 ||
                         (!s.GroupeNominal2.empty() && s.ObjetComplement1 == s.GroupeNominal2) ||
                         !VerbesCompatibles(true, s.Action, s.VerbeComplement1, String(), String(),
-                                           s.ObjetComplement1);
+                                           s.ObjetComplement1, s.GroupeNominal2);
                     if (!repete || essaisObjet >= EssaisMax)
                         break;
                     s.ObjetComplement1.clear();

@@ -60,7 +60,7 @@ String RemarquesDeSens(StructureAction& s) {
     }
     if (!s.Action.empty() && !s.VerbeComplement1.empty() &&
         !VerbesCompatibles(true, s.Action, s.VerbeComplement1, u"", s.VerbeComplement2,
-                           s.ObjetComplement1)) {
+                           s.ObjetComplement1, s.GroupeNominal2)) {
         message += u"Je ne peux pas utiliser les deux verbes " + EntreGuillemets(s.Action) +
                    u" et " + EntreGuillemets(s.VerbeComplement1) + u" ensemble.\n";
     }

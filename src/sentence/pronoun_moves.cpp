@@ -66,8 +66,9 @@ int DeplaceVersAgent(const StructureAction& r, StructureAction& v) {
         return PasDeDeplacement;
     if (r.VerbeComplement2 == u"h_wear" && !HabitConvient(r.GroupeNominal1, r.ObjetComplement2))
         return PasDeDeplacement;
+    // The main verb becomes the subject's clause, with the patient as its object.
     if (!VerbesCompatibles(true, r.Action, r.VerbeComplement2, String(), String(),
-                           r.ObjetComplement2))
+                           r.ObjetComplement2, r.GroupeNominal2))
         return PasDeDeplacement;
     v.GroupeNominal1 = r.GroupeNominal1;
     v.VerbeComplement1 = r.Action;
@@ -89,10 +90,12 @@ int DeplaceVersAgent(const StructureAction& r, StructureAction& v) {
 int ReecritPassive(const StructureAction& r, StructureAction& v) {
     if (!EstPersonne(r.GroupeNominal2))
         return PasDeDeplacement;
+    // The patient's clause becomes the new subject's, beside the main verb whose object is now
+    // the old subject.
     if (!VerbesCompatibles(false, r.VerbeComplement1, String(), r.Action, String(),
                            r.ObjetComplement1) ||
         !VerbesCompatibles(false, r.VerbeComplement2, r.Action, String(), String(),
-                           r.ObjetComplement2))
+                           r.GroupeNominal1, r.ObjetComplement2))
         return PasDeDeplacement;
     v.Passive = false;
     v.GroupeNominal1 = r.GroupeNominal2;
@@ -123,10 +126,10 @@ int ReecritPassive(const StructureAction& r, StructureAction& v) {
 int ReecritQue(const StructureAction& r, StructureAction& v) {
     if (!EstPersonne(r.GroupeNominal2) || r.VerbeComplement2.empty())
         return PasDeDeplacement;
-    if (!VerbesCompatibles(false, r.Action, r.VerbeComplement2, String(), String(),
-                           r.GroupeNominal1) ||
-        !VerbesCompatibles(true, r.VerbeComplement2, r.Action, String(), String(),
-                           r.ObjetComplement2))
+    // The patient's clause becomes the main verb, with its own object; the old main verb
+    // becomes the subject's clause, with the old subject as its object.
+    if (!VerbesCompatibles(true, r.VerbeComplement2, r.Action, String(), String(),
+                           r.GroupeNominal1, r.ObjetComplement2))
         return PasDeDeplacement;
     if (!r.VerbeComplement1.empty())
         return PasDeDeplacement;

@@ -119,14 +119,16 @@ int substitueverbe(StructureAction& structure, bool apply, int index, const Stri
     const auto compatible = [&](const String& contexte7) {
         return [&, contexte7](const String& verbe) {
             return verbe != actuel && verbe != deuxieme &&
-                   VerbesCompatibles(principale, verbe, deuxieme, context6, contexte7, context9) &&
+                   VerbesCompatibles(principale, verbe, deuxieme, context6, contexte7, context9,
+                                     objet) &&
                    // The check of a composed sentence also asks for the patient's own action
                    // under the new main verb, and for the main verb beside the new clause with
                    // that clause's object.
                    (!principale ||
                     VerbesCompatibles(false, context7, String(), verbe, String(), String())) &&
                    (!clauseDuSujet ||
-                    VerbesCompatibles(true, deuxieme, verbe, String(), String(), objet));
+                    VerbesCompatibles(true, deuxieme, verbe, String(), String(), objet,
+                                      context9));
         };
     };
     const bool intransitif = transitif < 2 && renversable < 2 && StartsWith(actuel, u"i_");
@@ -237,14 +239,22 @@ int SubstitueGroupeNominal(StructureAction& structure, bool apply, int index, co
     else if (role == u"ObjetComplement2")
         renversable = renversablegn2ok;
 
-    // The check of a composed sentence asks for the main verb beside the subject's clause with
-    // that clause's object: something watched in the hand keeps the hand busy.
+    // The check of a composed sentence asks for the main verb beside the subject's clause, each
+    // with its object: something watched in the hand keeps the hand busy.
     const String action = structure.Action;
     const String verbeDuSujet = structure.VerbeComplement1;
+    const String objetDuSujet = structure.ObjetComplement1;
+    const String objetDeLAction = structure.GroupeNominal2;
     const auto libre = [&](const String& mot) {
-        return std::find(exclus.begin(), exclus.end(), SansParTerre(mot)) == exclus.end() &&
-               (role != u"ObjetComplement1" ||
-                VerbesCompatibles(true, action, verbeDuSujet, String(), String(), mot));
+        if (std::find(exclus.begin(), exclus.end(), SansParTerre(mot)) != exclus.end())
+            return false;
+        if (role == u"ObjetComplement1")
+            return VerbesCompatibles(true, action, verbeDuSujet, String(), String(), mot,
+                                     objetDeLAction);
+        if (gn2)
+            return VerbesCompatibles(true, action, verbeDuSujet, String(), String(), objetDuSujet,
+                                     mot);
+        return true;
     };
     // Clothing rule: who would wear what once the candidate is in place.
     const auto personneConvient = [&](const String& personne) {

@@ -163,16 +163,16 @@ bool Compatibles(bool receveurMainsLibres, const String &verbe, const String &au
 
 bool VerbesCompatibles(bool receveurMainsLibres, const String &verbe, const String &autreVerbe,
                        const String &verbeSubi, const String &verbeCt2,
-                       const String &complementAutreVerbe) {
+                       const String &complementAutreVerbe, const String &complementVerbe) {
     SentenceDebug(u"verbe = " + verbe + u" verbe ct 2 = " + verbeCt2);
     if (!Compatibles(receveurMainsLibres, verbe, autreVerbe, verbeSubi, verbeCt2,
                      complementAutreVerbe))
         return false;
     // Two actions of one person go together only when each accepts the other: the rows alone
     // are not symmetric, and the generator and the check of the child's sentence ask for the
-    // pair in opposite orders. The noun of `verbe` is not known here, so the rows that look at
-    // it pass in this direction; the callers that know it ask that order themselves.
+    // pair in opposite orders. The other row looks at the noun of `verbe` (something watched
+    // in the hand keeps that hand busy); a caller that draws that noun later asks again with it.
     const bool memePersonne = !autreVerbe.empty() && verbeSubi.empty();
     return !memePersonne || verbe.empty() ||
-           Compatibles(false, autreVerbe, verbe, String(), String(), String());
+           Compatibles(false, autreVerbe, verbe, String(), String(), complementVerbe);
 }

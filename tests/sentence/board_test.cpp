@@ -15,6 +15,7 @@
 #include "sentence/realisation.h"
 #include "sentence/sentence_debug.h"
 #include "sentence/variations.h"
+#include "sentence/verb_compatibility.h"
 #include "sentence_test_support.h"
 
 namespace {
@@ -156,6 +157,13 @@ std::string Defaut(const SentenceBoardHost& h, bool complet, int animations, int
             return "structure " + std::to_string(k) + ": " + faute + ": " + Resume(v);
         if (!TenuesCorrectes(v))
             return "badly dressed: " + Resume(v);
+        // The subject's two actions, each verb's row given the other verb's noun: "Le monsieur
+        // qui a une pomme observe une fleur" cannot be acted (the watched flower ends in the hand).
+        if (!v.VerbeComplement1.empty() &&
+            (!VerbesCompatibles(false, v.VerbeComplement1, v.Action, u"", u"", v.GroupeNominal2) ||
+             !VerbesCompatibles(false, v.Action, v.VerbeComplement1, u"", u"", v.ObjetComplement1)))
+            return "structure " + std::to_string(k) +
+                   ": two actions that cannot be acted together: " + Resume(v);
         // Variants take "C'est" from the first sentence, whatever clauses they have.
         if (const std::string equivoque =
                 PresentatifEquivoqueDansLeTexte(v, PhraseDeStructure(true, v, false));

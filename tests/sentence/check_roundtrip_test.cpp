@@ -166,6 +166,34 @@ TEST_F(AllerRetour, StructuresTireesReviennentIdentiques) {
     EXPECT_GT(avecCouleurDansUneRelative, 200);
 }
 
+// Two actions of one person with their objects: whatever order the child lays them in, a pair
+// the puppet cannot act together gets the message on the two verbs (the watched flower would
+// end in the hand that holds the apple).
+TEST_F(AllerRetour, DeuxActionsDUnePersonneSeJugentAvecLeursObjets) {
+    const struct {
+        const char16_t* mots;
+        bool jouable;
+    } phrases[] = {
+        {u"perso_monsieur_m,qui,ouodm_tenir,unemain_pomme_f,po_regarder,unemain_rose_f", false},
+        {u"perso_dame_f,qui,ouodm_tenir,deuxmains_elephant_m,po_regarder,unemain_pomme_f", false},
+        {u"perso_petit garcon_m,qui,i_lever les bras,po_regarder,deuxmains_paquet-cadeau_m",
+         false},
+        {u"perso_monsieur_m,qui,po_regarder,unemain_rose_f,ouodm_tenir,unemain_pomme_f", false},
+        {u"perso_petit garcon_m,qui,po_regarder,deuxmains_caisse_f,i_lever les bras", false},
+        {u"perso_monsieur_m,qui,ouodm_tenir,unemain_pomme_f,po_regarder,perso_dame_f", true},
+        {u"perso_petit garcon_m,qui,i_lever les bras,po_regarder,unemain_pomme_f", true},
+    };
+    for (const auto& p : phrases) {
+        StructureAction lu;
+        const StringArray mots = Mots(p.mots);
+        ASSERT_EQ(U8(Analyse(mots, lu)), "") << Texte(mots);
+        const String remarques = RemarquesDeSens(lu);
+        EXPECT_EQ(platform::Contains(remarques, u"Je ne peux pas utiliser les deux verbes "),
+                  !p.jouable)
+            << Texte(mots) << " -> " << U8(remarques);
+    }
+}
+
 // The tester saw about one board sentence in a hundred refused: "promène" with "poursuit",
 // accepted by the generator in one order and refused by the check in the other.
 TEST_F(AllerRetour, ToutePhraseDUnTableauPasseLeControle) {

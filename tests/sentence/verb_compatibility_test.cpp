@@ -109,6 +109,16 @@ TEST_F(Compatibilite, LeComplementDeLAutreVerbeCompte) {
     EXPECT_FALSE(Meme(u"oum_lancer", u"po_regarder", u"deuxmains_statue_f"));
     EXPECT_FALSE(Meme(u"ouodm_tenir", u"po_regarder", u"unemain_balle_f|par_terre"));
     EXPECT_TRUE(Meme(u"ouodm_tenir", u"po_regarder", u"perso_monsieur_m"));
+    // The other row is given the noun of the verb asked about: an apple held with a flower
+    // watched is refused whichever verb is asked first.
+    EXPECT_FALSE(VerbesCompatibles(true, u"po_regarder", u"ouodm_tenir", u"", u"",
+                                   u"unemain_pomme_f", u"unemain_rose_f"));
+    EXPECT_FALSE(VerbesCompatibles(false, u"ouodm_tenir", u"po_regarder", u"", u"",
+                                   u"unemain_rose_f", u"unemain_pomme_f"));
+    EXPECT_FALSE(VerbesCompatibles(true, u"po_regarder", u"i_lever les bras", u"", u"", u"",
+                                   u"deuxmains_paquet-cadeau_m"));
+    EXPECT_TRUE(VerbesCompatibles(true, u"po_regarder", u"ouodm_tenir", u"", u"",
+                                  u"unemain_pomme_f", u"perso_dame_f"));
 }
 
 TEST_F(Compatibilite, OnNePortePasSurLesEpaulesQuelquUnQuiBouge) {
