@@ -43,6 +43,9 @@ class iEngineSceneGlobale : public iEngineEtiq, public PuppetStagingHost, public
     static constexpr int Quatre = 4;
     // What the failure box tells the adult: one line each, in the box's print.
     static constexpr const char16_t* EchecPhoto = u"Je n'ai pas pu enregistrer la photo.";
+    // The picture is in the profile folder, but the gallery will show it without its sentence.
+    static constexpr const char16_t* EchecPhrasePhoto =
+        u"J'ai enregistré la photo, sans sa phrase.";
     static constexpr const char16_t* EchecExport = u"Je n'ai pas pu exporter les phrases.";
 
     std::shared_ptr<iPlayfieldFond> fond;

@@ -79,8 +79,10 @@ void iEngineSceneGlobale::PrendPhoto(int i) {
 }
 
 void iEngineSceneGlobale::InscritPhotos() {
-    bool echec = false;
-    std::erase_if(photosEnAttente, [&echec](const PhotoEnAttente& photo) {
+    // A lost picture says more than a lost line: the adult reads the worse of this frame's.
+    bool photoPerdue = false;
+    bool phrasePerdue = false;
+    std::erase_if(photosEnAttente, [&](const PhotoEnAttente& photo) {
         const auto terrain = photo.terrain.lock();
         if (!terrain) {
             // The board went before its terrain was drawn again: no picture, no line.
@@ -91,16 +93,17 @@ void iEngineSceneGlobale::InscritPhotos() {
         }
         if (!terrain->captureReussie) {
             platform::Warn(u"erreur : la photo " + photo.nom + u" n'a pas pu être enregistrée");
-            echec = true;
-        } else {
-            // Without its line the gallery cannot show the picture with its sentence.
-            echec = !Ajoute(dossierprofil + ListeDesPhotos,
-                            photo.nom + u"|" + photo.legende + u"\n") ||
-                    echec;
+            photoPerdue = true;
+        } else if (!Ajoute(dossierprofil + ListeDesPhotos,
+                           photo.nom + u"|" + photo.legende + u"\n")) {
+            // The picture is kept: the gallery shows it, without its sentence.
+            phrasePerdue = true;
         }
         return true;
     });
-    if (echec) {
+    if (photoPerdue) {
         SignaleEchec(EchecPhoto);
+    } else if (phrasePerdue) {
+        SignaleEchec(EchecPhrasePhoto);
     }
 }

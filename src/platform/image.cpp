@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
+#include <span>
 #include <system_error>
 
 #include "platform/diag.h"
@@ -205,17 +206,48 @@ bool ReadBmpHeader(const std::uint8_t* bytes, std::size_t size, PictureHeader& h
 
 // Deflate gives at most 1032 bytes for one; a little more for the stream's own bytes.
 constexpr std::uint64_t MostInflated = 1033;
+// What the compressed pixels may inflate to past the rows the header declares. The decoder
+// throws such an excess away, but only after inflating all of it.
+constexpr std::uint64_t InflatedSlack = 4096;
+
+// The bytes the compressed pixels inflate to for the picture the header declares: a filter byte
+// and the packed samples of each row, counted for each of the seven passes of an interlaced one.
+std::uint64_t PngRowBytes(const PictureHeader& header, int channels, bool interlaced) {
+    struct Pass {
+        int x, y, stepX, stepY;
+    };
+    static constexpr Pass Whole[] = {{0, 0, 1, 1}};
+    static constexpr Pass Adam7[] = {{0, 0, 8, 8}, {4, 0, 8, 8}, {0, 4, 4, 8}, {2, 0, 4, 4},
+                                     {0, 2, 2, 4}, {1, 0, 2, 2}, {0, 1, 1, 2}};
+    std::uint64_t total = 0;
+    for (const Pass& pass :
+         interlaced ? std::span<const Pass>(Adam7) : std::span<const Pass>(Whole)) {
+        const std::uint64_t w =
+            header.width > pass.x
+                ? static_cast<std::uint64_t>(header.width - pass.x + pass.stepX - 1) / pass.stepX
+                : 0;
+        const std::uint64_t h =
+            header.height > pass.y
+                ? static_cast<std::uint64_t>(header.height - pass.y + pass.stepY - 1) / pass.stepY
+                : 0;
+        if (w > 0 && h > 0)
+            total += h * (1 + (w * static_cast<std::uint64_t>(channels * header.bits) + 7) / 8);
+    }
+    return total;
+}
 
 // Every chunk whole in the file (the decoder grows its buffer to a chunk's declared length before
 // reading it), compressed pixels enough to inflate to the rows the header declares (it sizes
-// their buffer from the header), and a palette with a colour for every index the depth can
-// write (it reads the colours of missing entries from memory never written). Chunks after the
-// last one ("IEND") are not looked at.
+// their buffer from the header) and not inflating past them (it would inflate any excess whole:
+// a 1 MB file of one pixel could cost a gigabyte), and a palette with a colour for every index
+// the depth can write (it reads the colours of missing entries from memory never written).
+// Chunks after the last one ("IEND") are not looked at.
 bool PngBodyHolds(const std::vector<std::uint8_t>& bytes, const PictureHeader& header) {
     const int colour = bytes[25];
+    const bool interlaced = bytes[28] == 1;
     const int channels = colour == 2 ? 3 : colour == 4 ? 2 : colour == 6 ? 4 : 1;
     std::uint64_t pos = sizeof PngSignature;
-    std::uint64_t compressed = 0;
+    std::vector<std::uint8_t> compressed;
     std::uint64_t paletteEntries = 0;
     bool ended = false;
     while (!ended && pos + 8 <= bytes.size()) {
@@ -225,17 +257,25 @@ bool PngBodyHolds(const std::vector<std::uint8_t>& bytes, const PictureHeader& h
             return false;
         const std::uint8_t* type = bytes.data() + at + 4;
         if (std::equal(type, type + 4, "IDAT"))
-            compressed += length;
+            compressed.insert(compressed.end(), type + 4, type + 4 + length);
         else if (std::equal(type, type + 4, "PLTE"))
             paletteEntries = length / 3;
         ended = std::equal(type, type + 4, "IEND");
         pos += 12 + length;
     }
-    const std::uint64_t rowBits = static_cast<std::uint64_t>(header.width) * channels * header.bits;
-    const std::uint64_t pixelBytes = (rowBits + 7) / 8 * static_cast<std::uint64_t>(header.height);
-    if (compressed * MostInflated < pixelBytes)
+    const std::uint64_t rows = PngRowBytes(header, channels, interlaced);
+    if (compressed.size() * MostInflated < rows)
         return false;
-    return colour != 3 || paletteEntries >= (1u << header.bits);
+    if (colour == 3 && paletteEntries < (1u << header.bits))
+        return false;
+    // Inflated once here into a buffer that cannot grow: the decoder's own inflation of the same
+    // bytes then stops where this one did.
+    const auto room = static_cast<std::size_t>(rows + InflatedSlack);
+    const std::unique_ptr<char[]> inflated(new char[room]);
+    const int got = stbi_zlib_decode_buffer(inflated.get(), static_cast<int>(room),
+                                            reinterpret_cast<const char*>(compressed.data()),
+                                            static_cast<int>(compressed.size()));
+    return got >= 0 && static_cast<std::uint64_t>(got) >= rows;
 }
 
 // The pixel rows whole in the file (missing rows would be read as zeros: a header of a few bytes

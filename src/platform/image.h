@@ -155,8 +155,8 @@ bool ReadPictureHeader(const std::uint8_t* bytes, std::size_t size, PictureHeade
 
 // PNG or BMP bytes to straight RGBA rows, top first. False for whatever ReadPictureHeader
 // refuses and for damaged data: a PNG chunk past the end of the file or compressed pixels too
-// few to hold the picture, BMP rows past the end of the file, or a BMP palette that does not
-// cover its pixels' indices.
+// few to hold the picture (or inflating to more than a few kilobytes past it), BMP rows past
+// the end of the file, or a BMP palette that does not cover its pixels' indices.
 bool DecodePicture(const std::vector<std::uint8_t>& bytes, int& width, int& height,
                    PixelBytes& rgba);
 

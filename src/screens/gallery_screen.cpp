@@ -168,7 +168,8 @@ String TexteDessinable(const iBitmapFont& police, const String& texte) {
     dessinable.reserve(texte.size());
     for (const char16_t unite : texte) {
         const bool blanc = unite == u' ' || unite == u'\n';
-        if (blanc || (unite < iBitmapFont::GlyphCount && police.images[unite])) {
+        // Asked of the font, as it draws: "’" and "œ" from their own places or as stand-ins.
+        if (blanc || police.HasGlyph(unite)) {
             dessinable.push_back(unite);
         }
     }

@@ -153,6 +153,6 @@ String LitListeDesPhrases(const String& dossier);
 // longer than a sentence, words wider than the card cut, the text made smaller until its lines
 // fit, and if they still do not, the lines that fit ended by "...". Gives the scale.
 float AjusteTexteCarte(iGuiTextField& champ, const String& phrase, float hauteurCarte);
-// The text without the characters the font has no glyph for (codes past its table included);
-// spaces and line feeds stay.
+// The text without the characters the font cannot draw, even through a stand-in; spaces and
+// line feeds stay.
 String TexteDessinable(const iBitmapFont& police, const String& texte);

@@ -4,7 +4,8 @@
 # typographic apostrophe and with "œ", and a profile whose "preferences" is a folder. The
 # profiles list and the delete question at 1134 by 680 and 1920 by 1080; a name typed with "œ"
 # and "’"; options screen 2's "retour" in the profile that cannot keep its choices, which says
-# so before the hub; options screen 1 at both sizes; every other menu screen once.
+# so before the hub; options screen 1 at both sizes; every other menu screen once; the gallery
+# of "l’école", whose photo has a sentence a parent wrote with "’", "œ", "Œ" and "…" on its card.
 # Screenshots in the output folder.
 #   menus_names_and_saves.sh <mirelvanquibs> <output folder>
 game="$1" output="$2" log="$2/e2e_names_and_saves.log"
@@ -14,7 +15,11 @@ prepare_home() {
     local folder="$home/Documents/MirelvanQuibs"
     mkdir -p "$folder/_defaut" "$folder/$long" "$folder/$accents" "$folder/l’école" \
         "$folder/Cœur" "$folder/Zoé/preferences"
+    convert -size 320x192 gradient:skyblue-white BMP3:"$folder/l’école/$photo.bmp" &&
+        printf '%s|%s\n' "$photo" "$sentence" >"$folder/l’école/phrases.txt"
 }
+photo="mirelvanquibs_capture_2024-01-01_101010"
+sentence="L’après-midi, Œdipe mange un œuf…"
 # shellcheck source=tests/e2e/e2e_common.sh
 . "$(dirname "$0")/e2e_common.sh"
 folder="$home/Documents/MirelvanQuibs"
@@ -93,8 +98,20 @@ shot names_setup2 0.3
 key_until Escape ecranchoixdujeu 3
 sleep 0.3 && key_until Escape ecranintro 5
 sleep 0.3 && click_until 1240 728 ecranprofils 2
-sleep 0.3 && click_until 1024 "$(row_y 2)" ecrangalerie 1
+sleep 0.3 && click_until 1024 "$(row_y 3)" ecrangalerie 1
 shot names_gallery 0.5
+# The photo on the second page: the arrow key walks the view there; its name plate opens the card.
+await_re "^plaque $photo " 1
+xdo keydown Right || fail "xdotool did not hold Right"
+await_re "^vue [0-9]+$" 1
+xdo keyup Right
+read -r view < <(awk '/^vue [0-9]+$/ { v = $2 } END { print v }' "$log")
+read -r px py < <(awk -v p="$photo" '$1 == "plaque" && $2 == p { print $3, $4 }' "$log" | tail -n 1)
+click "$(awk -v x="$px" -v v="$view" 'BEGIN { printf "%d", x - v + 70 }')" \
+    "$(awk -v y="$py" 'BEGIN { printf "%d", y + 19 }')"
+await "carte : $sentence" 1
+look names_gallery_card
+click 640 740 && sleep 0.3
 key_until Escape ecranintro 6
 quit 2
 echo "PASS: long names, a name typed with the ligatures and the apostrophe, a choice that could not be kept; screenshots in $output"

@@ -2,11 +2,12 @@
 # A profile's whole life around "fabriquer une phrase", played as a parent and a child play it,
 # in the real program: a profile made by typing its name, "ajouter", and used from its row; then
 # the game: "la dame", "regarde", "le monsieur" dragged into the frame, the full stop, the export,
-# the sentence acted out with a photo and back; "le monsieur" taken out and the explanation of
-# why it cannot be acted out; "effacer"; "la dame" "lance" "une balle" "à" "le monsieur" read
-# "au monsieur"; "retour". Then the profile's gallery shows the photo with its sentence, its back
-# button leads to the profiles screen, and the profile is deleted (the question names it; "OK"):
-# its folder goes. Escape to the title quits.
+# the sentence acted out with a photo while a folder named "phrases.txt" keeps its line out (the
+# box says the photo is saved without its sentence), a photo with its line, and back; "le
+# monsieur" taken out and the explanation of why it cannot be acted out; "effacer"; "la dame"
+# "lance" "une balle" "à" "le monsieur" read "au monsieur"; "retour". Then the profile's gallery
+# shows the photo with its sentence, its back button leads to the profiles screen, and the
+# profile is deleted (the question names it; "OK"): its folder goes. Escape to the title quits.
 # Each screen is looked at while the window is resized under it. Where the cards, buttons and
 # name plates stand and what the frame reads come from the game's debug lines; the export, the
 # photo and the profile are read from the game folder. Screenshots in the output folder.
@@ -67,11 +68,18 @@ press animation && await engine1 1 && await "fin du tableau" 1
 board | grep -qx "terrain 0 [0-9-]* [0-9-]* : La dame regarde le monsieur." ||
     fail "the terrain does not act the sentence"
 look phrase_acted
+# A folder in the way of the list: the picture is saved, its line is not, and the box says so.
+mkdir "$folder/phrases.txt"
 press photo terrain_button && await_file "$folder/*.bmp"
-await_file "$folder/phrases.txt"
-grep -q "|La dame regarde le monsieur.$" "$folder/phrases.txt" ||
+await_re "impossible d'écrire dans .*/phrases\.txt$" 1
+look phrase_photo_without_sentence
+click 640 504 && sleep 0.5
+rmdir "$folder/phrases.txt"
+press photo terrain_button && await_file "$folder/phrases.txt"
+[ "$(compgen -G "$folder/*.bmp" | wc -l)" -eq 2 ] || fail "not two pictures after two photos"
+photo="$(sed -n 's/|La dame regarde le monsieur\.$//p' "$folder/phrases.txt")"
+[ "$(printf '%s\n' "$photo" | wc -l)" -eq 1 ] && [ -f "$folder/$photo.bmp" ] ||
     fail "the photo's line does not hold the sentence"
-photo="$(basename "$(compgen -G "$folder/*.bmp" | head -n 1)" .bmp)"
 press retour terrain_button && await ecranchoixdephrase 2
 shot phrase_back 0.5
 

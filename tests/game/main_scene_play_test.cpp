@@ -395,10 +395,54 @@ TEST_F(PlayTest, AFailedPhotoOrExportIsToldOnScreenOnce) {
     const int t = scene->terrainDePhrase[0];
     scene->numter = t;
     scene->AnimeTerrains(t);
-    Click(*T(t).boutonPhoto);
-    Frame();
-    Step();
+    const auto photo = [&] {
+        ::testing::internal::CaptureStderr();
+        Click(*T(t).boutonPhoto);
+        Frame();
+        Step();
+        return ::testing::internal::GetCapturedStderr();
+    };
+    const auto images = [&] {
+        std::vector<std::filesystem::path> bmp;
+        for (const auto& entree : std::filesystem::directory_iterator(profil)) {
+            if (entree.path().extension() == ".bmp") {
+                bmp.push_back(entree.path());
+            }
+        }
+        return bmp;
+    };
+    EXPECT_EQ(photo(), "");
     EXPECT_EQ(boite.status, 0);
+    ASSERT_EQ(images().size(), 1u);
+    const auto tailleImage = std::filesystem::file_size(images()[0]);
+
+    // The picture written, its line not: a folder named like the list, then a list that the
+    // disk has no more room for once the picture took it. The adult is told that the photo
+    // is there without its sentence.
+    std::filesystem::rename(profil / "phrases.txt", profil / "liste");
+    std::filesystem::create_directory(profil / "phrases.txt");
+    erreurs = photo();
+    EXPECT_EQ(std::count(erreurs.begin(), erreurs.end(), '\n'), 1) << erreurs;
+    EXPECT_TRUE(montre(iEngineSceneGlobale::EchecPhrasePhoto));
+    // On one line inside the box.
+    EXPECT_LE(boite.message->font->TextWidth(iEngineSceneGlobale::EchecPhrasePhoto), 806.0f);
+    EXPECT_EQ(images().size(), 2u);
+    ferme();
+    std::filesystem::remove(profil / "phrases.txt");
+    std::filesystem::rename(profil / "liste", profil / "phrases.txt");
+    std::string liste = Lis(profil / "phrases.txt");
+    liste.resize(tailleImage + 10, 'x');
+    std::ofstream(profil / "phrases.txt", std::ios::binary) << liste;
+    {
+        FullDisk plein(tailleImage + 10);
+        erreurs = photo();
+    }
+    EXPECT_EQ(std::count(erreurs.begin(), erreurs.end(), '\n'), 1) << erreurs;
+    EXPECT_TRUE(montre(iEngineSceneGlobale::EchecPhrasePhoto));
+    EXPECT_EQ(images().size(), 3u);
+    EXPECT_EQ(Lis(profil / "phrases.txt"), liste);
+    ferme();
+
     const String dossier = dossierprofil;
     for (const String& ailleurs :
          {platform::FromUtf8((profil / "phrases.txt").string() + "/"), String()}) {
@@ -485,7 +529,8 @@ TEST_F(PlayTest, MessagesInFrenchTypography) {
     textes.push_back(ecranchoixdephrase->boiteMessage->titre->GetText());
     for (const char16_t* texte :
          {iEnginePhraseAuChoix::TitreExport, iEnginePhraseAuChoix::MessageExport,
-          iEngineSceneGlobale::EchecPhoto, iEngineSceneGlobale::EchecExport}) {
+          iEngineSceneGlobale::EchecPhoto, iEngineSceneGlobale::EchecPhrasePhoto,
+          iEngineSceneGlobale::EchecExport}) {
         textes.push_back(texte);
     }
     for (int serie : {4, 6}) {

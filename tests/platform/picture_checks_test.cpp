@@ -3,6 +3,7 @@
 // decoded pixels kept without a copy.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
 #include <string>
 
@@ -33,17 +34,40 @@ void Chunk(std::vector<std::uint8_t>& png, const char* type,
     PutBig(png, 0);
 }
 
-// A PNG of w x h with the given depth and colour type, every stored byte of its rows `fill`
-// (after each row's filter byte), and a palette of `paletteEntries` colours when > 0. With
-// `compressed` set, that many bytes stand for the compressed rows instead of the real ones.
-std::vector<std::uint8_t> MakePng(int w, int h, int depth, int colour, std::uint8_t fill,
-                                  int paletteEntries = 0, int compressed = -1) {
+// The rows a w x h picture's compressed data inflates to, each a filter byte then `fill`; for
+// an interlaced one, the rows of each of the seven passes that has pixels, in their order.
+std::vector<std::uint8_t> Rows(int w, int h, int depth, int colour, std::uint8_t fill,
+                               bool interlaced) {
+    struct Pass {
+        int x, y, stepX, stepY;
+    };
+    const std::vector<Pass> passes =
+        interlaced ? std::vector<Pass>{{0, 0, 8, 8}, {4, 0, 8, 8}, {0, 4, 4, 8}, {2, 0, 4, 4},
+                                       {0, 2, 2, 4}, {1, 0, 2, 2}, {0, 1, 1, 2}}
+                   : std::vector<Pass>{{0, 0, 1, 1}};
+    const int channels = colour == 2 ? 3 : colour == 4 ? 2 : colour == 6 ? 4 : 1;
+    std::vector<std::uint8_t> raw;
+    for (const Pass& p : passes) {
+        const int pw = w > p.x ? (w - p.x + p.stepX - 1) / p.stepX : 0;
+        const int ph = h > p.y ? (h - p.y + p.stepY - 1) / p.stepY : 0;
+        for (int y = 0; pw > 0 && y < ph; ++y) {
+            raw.push_back(0);
+            raw.insert(raw.end(), (static_cast<std::size_t>(pw) * channels * depth + 7) / 8, fill);
+        }
+    }
+    return raw;
+}
+
+// A PNG of w x h with the given depth, colour type and interlacing, a palette of
+// `paletteEntries` colours when > 0, and `idat` for its compressed rows.
+std::vector<std::uint8_t> PngOf(int w, int h, int depth, int colour, int paletteEntries,
+                                bool interlaced, const std::vector<std::uint8_t>& idat) {
     std::vector<std::uint8_t> png = {0x89, 'P', 'N', 'G', 13, 10, 26, 10};
     std::vector<std::uint8_t> ihdr;
     PutBig(ihdr, static_cast<std::uint32_t>(w));
     PutBig(ihdr, static_cast<std::uint32_t>(h));
-    ihdr.insert(ihdr.end(),
-                {static_cast<std::uint8_t>(depth), static_cast<std::uint8_t>(colour), 0, 0, 0});
+    ihdr.insert(ihdr.end(), {static_cast<std::uint8_t>(depth), static_cast<std::uint8_t>(colour), 0,
+                             0, static_cast<std::uint8_t>(interlaced)});
     Chunk(png, "IHDR", ihdr);
     if (paletteEntries > 0) {
         std::vector<std::uint8_t> plte;
@@ -51,23 +75,79 @@ std::vector<std::uint8_t> MakePng(int w, int h, int depth, int colour, std::uint
             plte.insert(plte.end(), {static_cast<std::uint8_t>(i), 100, 200});
         Chunk(png, "PLTE", plte);
     }
-    const int channels = colour == 2 ? 3 : colour == 4 ? 2 : colour == 6 ? 4 : 1;
-    const std::size_t rowBytes = (static_cast<std::size_t>(w) * channels * depth + 7) / 8;
-    if (compressed >= 0) {
-        Chunk(png, "IDAT", std::vector<std::uint8_t>(static_cast<std::size_t>(compressed), 0));
-    } else {
-        std::vector<std::uint8_t> raw;
-        for (int y = 0; y < h; ++y) {
-            raw.push_back(0);
-            raw.insert(raw.end(), rowBytes, fill);
-        }
-        int length = 0;
-        unsigned char* z = stbi_zlib_compress(raw.data(), static_cast<int>(raw.size()), &length, 8);
-        Chunk(png, "IDAT", std::vector<std::uint8_t>(z, z + length));
-        STBIW_FREE(z);
-    }
+    Chunk(png, "IDAT", idat);
     Chunk(png, "IEND", {});
     return png;
+}
+
+// A PNG of w x h with the given depth and colour type, every stored byte of its rows `fill`
+// (after each row's filter byte), and a palette of `paletteEntries` colours when > 0. With
+// `compressed` set, that many bytes stand for the compressed rows instead of the real ones.
+std::vector<std::uint8_t> MakePng(int w, int h, int depth, int colour, std::uint8_t fill,
+                                  int paletteEntries = 0, int compressed = -1,
+                                  bool interlaced = false) {
+    if (compressed >= 0)
+        return PngOf(w, h, depth, colour, paletteEntries, interlaced,
+                     std::vector<std::uint8_t>(static_cast<std::size_t>(compressed), 0));
+    std::vector<std::uint8_t> raw = Rows(w, h, depth, colour, fill, interlaced);
+    int length = 0;
+    unsigned char* z = stbi_zlib_compress(raw.data(), static_cast<int>(raw.size()), &length, 8);
+    std::vector<std::uint8_t> idat(z, z + length);
+    STBIW_FREE(z);
+    return PngOf(w, h, depth, colour, paletteEntries, interlaced, idat);
+}
+
+// A zlib stream of `count` zero bytes in as few bits as deflate allows: one dynamic block whose
+// one-bit codes say "258 bytes more, from one byte back", some 1030 bytes out of each byte in.
+std::vector<std::uint8_t> ZerosDeflated(std::size_t count) {
+    std::vector<std::uint8_t> out = {0x78, 0x01};
+    int used = 8;
+    // Fields go out from their lowest bit, Huffman codes from their highest.
+    const auto put = [&](std::uint32_t value, int bits) {
+        for (int i = 0; i < bits; ++i, ++used) {
+            if (used == 8) {
+                out.push_back(0);
+                used = 0;
+            }
+            out.back() = static_cast<std::uint8_t>(out.back() | (value >> i & 1) << used);
+        }
+    };
+    const auto code = [&](std::uint32_t value, int bits) {
+        for (int i = bits - 1; i >= 0; --i)
+            put(value >> i & 1, 1);
+    };
+    put(1, 1);  // the last block
+    put(2, 2);  // its own Huffman codes
+    put(29, 5); // 286 literal and length codes
+    put(0, 5);  // one distance code
+    put(14, 4); // 18 code length codes, in the format's order, of which 18, 1 and 2 are used
+    for (const int symbol : {16, 17, 18, 0, 8, 7, 9, 6, 10, 5, 11, 4, 12, 3, 13, 2, 14, 1})
+        put(symbol == 18 ? 1 : symbol == 1 || symbol == 2 ? 2 : 0, 3);
+    // Code lengths: 18 (a run of zeros) is "0", 1 is "10", 2 is "11".
+    const auto length = [&](int bits) { code(bits == 1 ? 0b10 : 0b11, 2); };
+    const auto none = [&](int run) {
+        code(0, 1);
+        put(static_cast<std::uint32_t>(run - 11), 7);
+    };
+    // The literal 0 and the end take 2 bits, the length 258 one; the distance 1 one.
+    length(2);
+    none(138);
+    none(117);
+    length(2);
+    none(28);
+    length(1);
+    length(1);
+    // The literal 0 is "10", the end "11", the length 258 "0", the distance 1 "0".
+    code(0b10, 2);
+    std::size_t written = 1;
+    for (; count - written >= 258; written += 258)
+        put(0, 2);
+    for (; written < count; ++written)
+        code(0b10, 2);
+    code(0b11, 2);
+    // Adler-32 of zeros: the first sum stays 1, the second grows by 1 a byte.
+    PutBig(out, static_cast<std::uint32_t>(count % 65521) << 16 | 1);
+    return out;
 }
 
 void PutLittle(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t v) {
@@ -127,6 +207,56 @@ TEST(PictureChecks, HostileHeadersAreRefusedBeforeAnyLargeBuffer) {
         EXPECT_EQ(w, 5);
         EXPECT_EQ(h, 3);
         EXPECT_EQ(rgba.size(), 5u * 3 * 4);
+    }
+}
+
+// A PNG of one pixel whose compressed data inflates to 80 MiB out of 80 KB is refused without
+// inflating it all, or asking for a buffer anywhere near that size; so is one of 13 x 9 whose
+// data goes on far past its rows. Data that ends with the rows, or a few bytes after, still
+// decodes, in every layout: plain or interlaced (small sizes leave passes empty), in colour, grey
+// or a palette of a few bits.
+TEST(PictureChecks, CompressedPixelsInflateNoFurtherThanThePictureNeeds) {
+    int w = 0, h = 0;
+    PixelBytes rgba;
+    const auto bomb = PngOf(1, 1, 8, 0, 0, false, ZerosDeflated(std::size_t{80} << 20));
+    ASSERT_LT(bomb.size(), 100u * 1024);
+    const auto watch = AllocationWatch::During(
+        std::size_t{8} << 20, [&] { EXPECT_FALSE(DecodePicture(bomb, w, h, rgba)); });
+    EXPECT_TRUE(rgba.empty());
+    EXPECT_EQ(watch.atLeastThreshold, 0);
+    EXPECT_LT(watch.largest, std::size_t{1} << 20);
+    const std::size_t rows = Rows(13, 9, 8, 0, 0, true).size();
+    EXPECT_FALSE(
+        DecodePicture(PngOf(13, 9, 8, 0, 0, true, ZerosDeflated(rows + (1 << 20))), w, h, rgba));
+    for (const std::size_t extra : {std::size_t{0}, std::size_t{100}}) {
+        EXPECT_TRUE(
+            DecodePicture(PngOf(1, 1, 8, 0, 0, false, ZerosDeflated(2 + extra)), w, h, rgba));
+        EXPECT_TRUE(
+            DecodePicture(PngOf(13, 9, 8, 0, 0, true, ZerosDeflated(rows + extra)), w, h, rgba));
+    }
+
+    struct Kind {
+        int depth, colour, palette;
+        std::uint8_t fill;
+        std::array<std::uint8_t, 4> pixel;
+    };
+    for (const Kind& k :
+         {Kind{8, 6, 0, 0x40, {0x40, 0x40, 0x40, 0x40}},
+          Kind{8, 2, 0, 0x70, {0x70, 0x70, 0x70, 255}}, Kind{4, 0, 0, 0xff, {255, 255, 255, 255}},
+          Kind{2, 3, 4, 0xaa, {2, 100, 200, 255}}}) {
+        for (const auto& [pw, ph] : {std::pair{1, 1}, std::pair{3, 5}, std::pair{13, 9}}) {
+            for (const bool interlaced : {false, true}) {
+                SCOPED_TRACE(testing::Message() << "colour " << k.colour << ", " << pw << " x "
+                                                << ph << (interlaced ? ", interlaced" : ""));
+                ASSERT_TRUE(DecodePicture(
+                    MakePng(pw, ph, k.depth, k.colour, k.fill, k.palette, -1, interlaced), w, h,
+                    rgba));
+                ASSERT_EQ(rgba.size(), static_cast<std::size_t>(pw * ph * 4));
+                const auto last = rgba.end() - 4;
+                EXPECT_EQ(std::vector<std::uint8_t>(last, rgba.end()),
+                          std::vector<std::uint8_t>(k.pixel.begin(), k.pixel.end()));
+            }
+        }
     }
 }
 

@@ -186,6 +186,52 @@ TEST_F(GalleryTest, VisitWithPicturesPlatesWalksAndScrolls) {
     EXPECT_EQ(CurrentScene, ecranprofils);
 }
 
+// A parent's own line in "phrases.txt" with the typographic apostrophe, the oe ligatures and
+// the ellipsis: the card shows and draws each of them with its own glyph, as the font places it.
+TEST_F(GalleryTest, TheCardDrawsApostrophesAndLigaturesOfAParentsLine) {
+    Ecrit(Capture(0) + ".bmp", 0);
+    const String phrase = u"L\u2019après-midi, \u0152dipe mange un \u0153uf\u2026";
+    Ecrit("phrases.txt", -1, Capture(0) + "|" + platform::ToUtf8(phrase) + "\n");
+    iPlayFieldGalerie& galerie = OuvreGalerie();
+    const Tableau& t = *galerie.tableaux[0];
+    galerie.cameraX = 1280;
+    Clic(t.etiquetteX + 70, t.etiquetteY + 19);
+    const iGuiEtiquette& carte = *galerie.legende;
+    ASSERT_EQ(carte.status, 1);
+    const iGuiTextField& texte = *carte.legende;
+    EXPECT_EQ(texte.GetText(), phrase);
+
+    Frame();
+    const iBitmapFont& police = *texte.font;
+    ASSERT_TRUE(police.images[0x92] && police.images[0x9C] && police.images[0x8C] &&
+                police.images[0x85]);
+    // Each glyph's drawn width, in the order the card draws them, against the font's own.
+    std::vector<float> attendus;
+    for (const String& ligne : *texte.lines) {
+        for (const char16_t c : ligne) {
+            if (const auto& image =
+                    police.images[static_cast<std::size_t>(std::max(0, iBitmapFont::GlyphCode(c)))];
+                image && c != u' ') {
+                attendus.push_back(static_cast<float>(image->Width()));
+            }
+        }
+    }
+    EXPECT_EQ(attendus.size(), 29u);
+    std::vector<float> dessines;
+    const float echelle = texte.scaleX * galerie.scaleX;
+    for (const platform::DrawCommand& d : graphics.commands) {
+        if (d.kind == platform::DrawCommand::ImageDraw &&
+            platform::EndsWith(d.image, u"fonts_oregano_48_0.png")) {
+            dessines.push_back(std::round((d.points[2] - d.points[0]) / echelle));
+        }
+    }
+    // The text's last pass is the one in its colour, over any outline.
+    ASSERT_GE(dessines.size(), attendus.size());
+    EXPECT_EQ(std::vector<float>(dessines.end() - static_cast<std::ptrdiff_t>(attendus.size()),
+                                 dessines.end()),
+              attendus);
+}
+
 // What a parent's folder may hold: a pipe for "phrases.txt" (the gallery opens at once, without
 // sentences), a 118-byte BMP that declares 8192 x 8192 (no picture), a real photo larger than
 // the screen (kept no larger than it is ever shown), a list of 1 MiB on one line, and sentences
