@@ -349,10 +349,16 @@ class Pantin {
     // Where the hand of `bras` grips once the arm is up, from where the puppet stands now: at
     // the end of a raise, or of a throw's wind-up. False for an arm that does not go up.
     bool MainLevee(const Membre& bras, float& x, float& y) const;
+    // The front arm is raised alone: it is drawn, with the hand and what it holds, behind the
+    // head, the hair and any hat.
+    bool BrasLeveDerriereLaTete() const;
     // Shows expression 0..3 with the eyes open.
     void MontreExpression(int expression);
 
   private:
+    // The front hand, its arm and what it holds, between the torso and the head, when the arm
+    // is raised alone.
+    void DessineBrasLeve() const;
     // Head, back arm and front arm where their offsets put them on the torso.
     void MembresSuiventBuste();
     // How much longer a raised arm is drawn (1 when it is not raised; see the raise).

@@ -72,6 +72,12 @@ void Pantin::SuitBuste() {
 // arm reaches further as it goes up, until its hand is clearly over the top of the head. A hand
 // raised alone stands right over the head: it clears the hair and any hat by a gap, or a child
 // seems to hold its cap.
+//
+// An arm raised alone goes straight up from its shoulder, which sits under the back half of the
+// face on most bodies: drawn over the head it would hide an eye and run through the hat. It goes
+// up behind the head instead, the hand showing over the hair or hat. Straight up puts the hand
+// right over the shoulder: an arm picture hangs with its hand behind the shoulder, and a plain
+// half turn would bring that hand over the face.
 
 namespace {
 
@@ -105,8 +111,26 @@ bool Pantin::FinDeLevee(const Membre& bras, float& fin) const {
     if (!avant && !deux) {
         return false;
     }
-    fin = deux ? (avant ? 180 + EcartDesBras : 180 - EcartDesBras) : 180.0f;
+    if (deux) {
+        fin = avant ? 180 + EcartDesBras : 180 - EcartDesBras;
+        return true;
+    }
+    // The grip right over the shoulder, on the arm as drawn: the stretch moves the hand on down
+    // the arm's picture. It changes little with the angle, so a few rounds settle both.
+    const DecalageTourne main = TourneDecalage(bras.attacheX, bras.attacheY, 0, 1);
+    fin = 180;
+    for (int i = 0; i < 3; ++i) {
+        const float e = (AllongementAuBout(bras, fin) - 1) * FinDeManche(bras);
+        const float dx = main.distance * std::sin(main.angle);
+        const float dy = main.distance * std::cos(main.angle);
+        fin = 180 + std::atan(dx / (e + dy)) / RadiansParDegre;
+    }
     return true;
+}
+
+bool Pantin::BrasLeveDerriereLaTete() const {
+    using namespace CodeAction;
+    return AAction(LeverUnBras) && !AAction(LeverLesBras) && !Lanceur(*this);
 }
 
 float Pantin::AllongementAuBout(const Membre& bras, float fin) const {
@@ -193,9 +217,12 @@ void Pantin::LeveBras(float a, float b, int bras, float angle, float s) {
         }
     }
     // Both arms of a raise spread apart as they go up; the back arm keeps pace with the front
-    // one so that both arrive together.
+    // one so that both arrive together. An arm raised alone ends straight up.
     const float ecart = bras == 2 && !lance ? EcartDesBras : 0.0f;
-    const float butee = angle + ecart;
+    float butee = angle + ecart;
+    if (bras == 1 && !lance) {
+        FinDeLevee(*brasDroit, butee);
+    }
     brasDroit->rotation -= 2 * s * sens;
     // Raising the arms stops the music.
     Efface(*this, {CodeAction::JouerMusique});

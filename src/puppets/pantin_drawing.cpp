@@ -16,8 +16,21 @@ template <class T> void DessineSi(const std::shared_ptr<T>& sprite) {
 
 } // namespace
 
+void Pantin::DessineBrasLeve() const {
+    if (!BrasLeveDerriereLaTete()) {
+        return;
+    }
+    // The hand grips over what it holds, as it does at rest.
+    if (objetUneMainTenu) {
+        DessineSi(objetUneMain);
+    }
+    DessineSi(mainDroite);
+    DessineSi(brasDroit);
+}
+
 void Pantin::Dessine() const {
     const bool cuisine = AAction(CodeAction::Cuisiner);
+    const bool leve = BrasLeveDerriereLaTete();
     DessineSi(mainGauche);
     DessineSi(brasGauche);
     DessineSi(jambe2);
@@ -28,6 +41,7 @@ void Pantin::Dessine() const {
     }
     DessineSi(jambe1);
     DessineSi(buste);
+    DessineBrasLeve();
     DessineSi(tete);
     DessineSi(cheveux);
     if (dort) {
@@ -41,7 +55,7 @@ void Pantin::Dessine() const {
     if (cuisine && nourriture && nourriture->rotation < -43) {
         nourriture->Draw();
     }
-    if (objetUneMainTenu) {
+    if (objetUneMainTenu && !leve) {
         DessineSi(objetUneMain);
     }
     if (cuisine) {
@@ -59,8 +73,10 @@ void Pantin::DessineBrasAvant() const {
     if (avecGuitare) {
         DessineSi(guitare);
     }
-    DessineSi(mainDroite);
-    DessineSi(brasDroit);
+    if (!BrasLeveDerriereLaTete()) {
+        DessineSi(mainDroite);
+        DessineSi(brasDroit);
+    }
 }
 
 void Pantin::DessineObjets() const {
@@ -69,7 +85,8 @@ void Pantin::DessineObjets() const {
     if (cuisine && nourriture && nourriture->rotation < -43) {
         nourriture->Draw();
     }
-    if (objetUneMainTenu) {
+    // An arm raised alone came with the body, what it holds in its hand too.
+    if (objetUneMainTenu && !BrasLeveDerriereLaTete()) {
         DessineSi(objetUneMain);
     }
     if (cuisine) {
@@ -89,6 +106,7 @@ void Pantin::DessineCorps() const {
     DessineSi(jambe2);
     DessineSi(jambe1);
     DessineSi(buste);
+    DessineBrasLeve();
     DessineSi(tete);
     DessineSi(cheveux);
     if (avecChapeau) {

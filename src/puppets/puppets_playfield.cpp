@@ -457,33 +457,20 @@ void iPlayfieldPersos::DessinePersos() {
         // A carried partner sits between the carrier's back and front arms.
         const Pantin* q = p->indexPorte > 0 ? Perso(p->indexPorte) : nullptr;
         if (q) {
-            for (const auto& s : {std::static_pointer_cast<iSprite>(q->mainGauche),
-                                  std::static_pointer_cast<iSprite>(q->brasGauche),
-                                  std::static_pointer_cast<iSprite>(q->jambe2),
-                                  std::static_pointer_cast<iSprite>(q->jambe1),
-                                  std::static_pointer_cast<iSprite>(q->buste),
-                                  std::static_pointer_cast<iSprite>(q->tete),
-                                  std::static_pointer_cast<iSprite>(q->cheveux)}) {
-                dessine(s);
-            }
-            if (q->avecChapeau) {
-                dessine(q->chapeau);
-            }
-            dessine(q->visage);
+            q->DessineCorps();
             q->DessineObjets();
         }
         p->Dessine();
         if (q) {
             q->DessineObjets();
         }
-        dessine(p->mainDroite);
-        dessine(p->brasDroit);
+        // An arm raised alone went up behind the head, with the body.
+        if (!p->BrasLeveDerriereLaTete()) {
+            dessine(p->mainDroite);
+            dessine(p->brasDroit);
+        }
         if (q) {
-            if (q->avecGuitare) {
-                dessine(q->guitare);
-            }
-            dessine(q->mainDroite);
-            dessine(q->brasDroit);
+            q->DessineBrasAvant();
         }
     }
 }

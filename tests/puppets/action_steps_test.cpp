@@ -233,9 +233,12 @@ TEST_P(Actions, PlaysToItsEndAndReplaysTheSameFrames) {
         EXPECT_LT(Ordre(c, u"brasd_gosse1", brasPorteur), c.size());
     }
     if (nom == "un bras" || nom == "deux bras") {
-        // One arm straight up, the other down; or both spread, one each side of the vertical.
+        // One arm straight up (every body's is checked with the raised hands below), the other
+        // down; or both spread, one each side of the vertical.
         const bool deux = nom == "deux bras";
-        EXPECT_FLOAT_EQ(x.brasDroit->rotation, deux ? -205.0f : -180.0f) << nom;
+        if (deux) {
+            EXPECT_FLOAT_EQ(x.brasDroit->rotation, -205.0f) << nom;
+        }
         EXPECT_FLOAT_EQ(x.brasGauche->rotation, deux ? -155.0f : 0.0f) << nom;
     }
     if (nom.starts_with("lancer sur")) {
@@ -361,21 +364,54 @@ TEST_F(ActionTest, RaisedHandsRiseOverTheHeadAndBothArmsSpread) {
 
 // A raised arm drawn longer keeps its hand on it: along the outer part of the arm's line, where
 // sleeve and hand meet, every point lies on the sleeve or the hand as drawn, with long sleeves and
-// short ones, one arm or both. And a hand raised alone stands clear over the head: the fist, as
-// much of it as the sleeve leaves in sight, ends above the highest pixel of the hair and of any hat
-// with a gap between them, and not far above it, for every body (the children's small ones too),
-// hair style and hat, facing either way.
+// short ones, one arm or both. And a hand raised alone goes straight up, gripping right over its
+// shoulder, and stands clear over the head: the fist, as much of it as the sleeve and the head
+// leave in sight, ends above the highest pixel of the hair and of any hat with a gap between
+// them, and not far above it, for every body (the children's small ones too), hair style and
+// hat, facing either way; and of that arm, nothing shows over the face (its eyes, brows, cheeks
+// and mouth) or over the hat.
 TEST_F(ActionTest, ARaisedHandStaysOnItsArmAndAloneEndsClearlyOverTheHairAndEveryHat) {
     using namespace CodeAction;
     Silhouettes silhouettes(graphics);
+    // Which of the head's and the front arm's parts shows on top at each screen pixel, as the
+    // terrain draws the puppet.
+    const auto dessus = [&](iPlayFieldTerrainAction& t, const Pantin& p) {
+        graphics.BeginFrame(1280, 768);
+        t.OnRender();
+        std::vector<String> ordre;
+        for (const auto& c : graphics.commands) {
+            ordre.push_back(c.image);
+        }
+        std::map<std::pair<int, int>, const iSprite*> haut;
+        for (const String& image : ordre) {
+            for (const iSprite* s : {static_cast<const iSprite*>(p.buste.get()),
+                                     static_cast<const iSprite*>(p.tete.get()),
+                                     static_cast<const iSprite*>(p.cheveux.get()),
+                                     static_cast<const iSprite*>(p.chapeau.get()),
+                                     static_cast<const iSprite*>(p.visage.get()),
+                                     static_cast<const iSprite*>(p.mainDroite.get()),
+                                     static_cast<const iSprite*>(p.brasDroit.get())}) {
+                if (s && s->FirstImage() && s->FirstImage()->Name() == image) {
+                    for (const auto& point : silhouettes.Pixels(*s)) {
+                        haut[point] = s;
+                    }
+                }
+            }
+        }
+        return haut;
+    };
+    // Where the hand grips, wherever along its arm it is drawn.
+    const auto prise = [](const Pantin& p, const Membre& bras, const iSprite& main) {
+        const DecalageTourne r =
+            TourneDecalage(bras.attacheX, bras.attacheY, bras.rotation, p.sens);
+        return std::pair{main.x - r.distance * std::sin(r.angle),
+                         main.y + r.distance * std::cos(r.angle)};
+    };
     // The screen pixels of the arm and its hand; the arm's line from its pivot to the grip.
     const auto joint = [&](const Pantin& p, const Membre& bras, const iSprite& main) {
         auto pixels = silhouettes.Pixels(bras);
         pixels.merge(silhouettes.Pixels(main));
-        const DecalageTourne r =
-            TourneDecalage(bras.attacheX, bras.attacheY, bras.rotation, p.sens);
-        const float gx = main.x - r.distance * std::sin(r.angle);
-        const float gy = main.y + r.distance * std::cos(r.angle);
+        const auto [gx, gy] = prise(p, bras, main);
         int trous = 0;
         for (float k = 0.4f; k <= 1.0f; k += 0.01f) {
             const int x = static_cast<int>(std::floor(bras.x + k * (gx - bras.x)));
@@ -422,16 +458,35 @@ TEST_F(ActionTest, ARaisedHandStaysOnItsArmAndAloneEndsClearlyOverTheHairAndEver
                             if (bras == 2) {
                                 EXPECT_EQ(joint(p, *p.brasGauche, *p.mainGauche), 0);
                             }
+                            if (bras == 1) {
+                                // Straight up: the grip right over the shoulder.
+                                EXPECT_NEAR(prise(p, *p.brasDroit, *p.mainDroite).first,
+                                            p.brasDroit->x, 0.5);
+                            }
                             if (habit != 0 || bras != 1) {
                                 continue;
                             }
-                            const auto manche = silhouettes.Pixels(*p.brasDroit);
+                            const auto vu = dessus(*t, p);
                             float poing = -1;
-                            for (const auto& [x, y] : silhouettes.Pixels(*p.mainDroite)) {
-                                if (!manche.contains({x, y})) {
+                            int surLeVisage = 0;
+                            int surLeChapeau = 0;
+                            const Boite visage = silhouettes.BoiteDe(*p.visage);
+                            const auto chapeau = p.avecChapeau ? silhouettes.Pixels(*p.chapeau)
+                                                               : std::set<std::pair<int, int>>{};
+                            for (const auto& [point, s] : vu) {
+                                const auto [x, y] = point;
+                                if (s == p.mainDroite.get()) {
                                     poing = std::max(poing, static_cast<float>(y));
                                 }
+                                if (s != p.mainDroite.get() && s != p.brasDroit.get()) {
+                                    continue;
+                                }
+                                surLeVisage += x >= visage.gauche && x < visage.droite &&
+                                               y >= visage.haut && y < visage.bas;
+                                surLeChapeau += chapeau.contains(point);
                             }
+                            EXPECT_EQ(surLeVisage, 0);
+                            EXPECT_EQ(surLeChapeau, 0);
                             Boite tete = silhouettes.BoiteDe(*p.cheveux);
                             tete.Ajoute(silhouettes.BoiteDe(*p.tete));
                             if (p.avecChapeau) {

@@ -409,26 +409,28 @@ TEST_F(ContactSheetTest, EveryBodyRaisesOneArmAndBothArms) {
     ASSERT_TRUE(Ecrit("lever_un_bras_et_les_bras", 4 * h));
 }
 
-// Every body raising one arm under each hat and bareheaded, hair going round: the fist clear
+// Every body raising one arm under each hat and bareheaded, hair going round, facing right then
+// left side by side: the arm up behind the head, the face and the hat in sight, the fist clear
 // over the hat or the hair.
 TEST_F(ContactSheetTest, EveryBodyRaisesOneArmUnderEveryHat) {
     gl = platform::CreateOpenGlGraphics();
     const int w = 200;
     const int h = 680;
-    sheetW = 9 * w;
+    sheetW = 2 * 9 * w;
     const int chapeaux[] = {0, 1, 2, 3, AucunChoix};
     sheet.assign(static_cast<std::size_t>(sheetW) * 5 * h * 3, 255);
     for (int rang = 0; rang < 5; ++rang) {
-        for (int type = 0; type < 9; ++type) {
+        for (int col = 0; col < 2 * 9; ++col) {
+            const int type = col / 2;
             Acteur a = Role(u"i_lever un bras", CodeAction::LeverUnBras, 640, type);
-            a.Depart(560).chapeau = chapeaux[rang];
+            a.Depart(col % 2 == 0 ? 560 : 720).chapeau = chapeaux[rang];
             a.coiffure = (type + rang) % 3;
             const auto t = Monte({"", {a}});
             for (int n = 0; n < 200; ++n) {
                 clock.Advance(17);
                 t->AnimePersos();
             }
-            Milieu(*t, type * w, rang * h, w, h);
+            Milieu(*t, col * w, rang * h, w, h);
         }
     }
     ASSERT_TRUE(Ecrit("lever_un_bras_sous_chaque_chapeau", 5 * h));
