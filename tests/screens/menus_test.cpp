@@ -43,7 +43,7 @@ std::string CleDuCode(const String& code) {
     }
     String mot = code.substr(code.find(u'_') + 1);
     if (platform::EndsWith(mot, u"_m") || platform::EndsWith(mot, u"_f")) {
-        mot.resize(mot.size() - 2);
+        mot.erase(mot.size() - 2);
     }
     return mot == u"chapeau_de_couleur" ? "chapeau" : Cle(mot);
 }
