@@ -151,6 +151,24 @@ board() {
     awk '/^tableau [0-9]+$/ { b = ""; on = 1 } on { b = b $0 "\n" }
          /^fin du tableau$/ { if (on) last = b; on = 0 } END { printf "%s", last }' "$log"
 }
+# The gallery's room walked to its next page with the arrow key, until the game says where its
+# view stands.
+gallery_walk() {
+    xdo keydown Right || fail "xdotool did not hold Right"
+    await_re "^vue [0-9]+$" 1
+    xdo keyup Right
+}
+# A press in the gallery at a canvas offset from the name plate of a photo (its capture name),
+# where the game last told the view and the plate stand: "70 19" is on the plate and opens the
+# photo's card.
+gallery_press() {
+    local view px py
+    read -r view < <(awk '/^vue [0-9]+$/ { v = $2 } END { print v }' "$log")
+    read -r px py < <(awk -v p="$1" '$1 == "plaque" && $2 == p { print $3, $4 }' "$log" | tail -n 1)
+    [ -n "$px" ] || fail "no name plate for $1 on the debug output"
+    click "$(awk -v x="$px" -v v="$view" -v d="$2" 'BEGIN { printf "%d", x - v + d }')" \
+        "$(awk -v y="$py" -v d="$3" 'BEGIN { printf "%d", y + d }')"
+}
 # A key that the screen may not take yet (input that comes before a screen's first update is
 # dropped by the switch): pressed again every few seconds until the line it leads to has been
 # printed n times.

@@ -70,14 +70,9 @@ for i in $(seq 100 119); do
 done
 
 # The room scrolled to the pictures, both seen, then the top-first one enlarged.
-xdo keydown Right || fail "xdotool did not hold Right"
-await_re "^vue [0-9]+$" 1
-xdo keyup Right
+gallery_walk
 shot gallery_two_pictures 0.5
-read -r view < <(awk '/^vue [0-9]+$/ { v = $2 } END { print v }' "$log")
-read -r px py < <(awk '/^plaque '"$(capture 2)"' / { print $3, $4 }' "$log" | tail -n 1)
-click "$(awk -v x="$px" -v v="$view" 'BEGIN { printf "%d", x - v + 40 }')" \
-    "$(awk -v y="$py" 'BEGIN { printf "%d", y - 150 }')"
+gallery_press "$(capture 2)" 40 -150
 shot gallery_top_first_enlarged 0.5
 echo "== pictures seen: $(memory)" >>"$notes"
 click 640 740 && sleep 0.3

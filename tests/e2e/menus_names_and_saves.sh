@@ -102,13 +102,8 @@ sleep 0.3 && click_until 1024 "$(row_y 3)" ecrangalerie 1
 shot names_gallery 0.5
 # The photo on the second page: the arrow key walks the view there; its name plate opens the card.
 await_re "^plaque $photo " 1
-xdo keydown Right || fail "xdotool did not hold Right"
-await_re "^vue [0-9]+$" 1
-xdo keyup Right
-read -r view < <(awk '/^vue [0-9]+$/ { v = $2 } END { print v }' "$log")
-read -r px py < <(awk -v p="$photo" '$1 == "plaque" && $2 == p { print $3, $4 }' "$log" | tail -n 1)
-click "$(awk -v x="$px" -v v="$view" 'BEGIN { printf "%d", x - v + 70 }')" \
-    "$(awk -v y="$py" 'BEGIN { printf "%d", y + 19 }')"
+gallery_walk
+gallery_press "$photo" 70 19
 await "carte : $sentence" 1
 look names_gallery_card
 click 640 740 && sleep 0.3

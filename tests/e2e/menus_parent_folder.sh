@@ -65,13 +65,9 @@ sleep 0.3 && click_until 1240 728 ecranprofils 2
 sleep 0.3 && click 1024 229 && await ecrangalerie 1
 await_re "^plaque mirelvanquibs_capture_2024-01-01_101011 " 1
 count -q "^plaque mirelvanquibs_capture_2024-01-01_101010 " && fail "the empty BMP was hung"
-xdo keydown Right || fail "xdotool did not hold Right"
-await_re "^vue [0-9]+$" 1
-xdo keyup Right
+gallery_walk
 shot parent_gallery 0.3
-read -r view < <(awk '/^vue [0-9]+$/ { v = $2 } END { print v }' "$log")
-read -r px py < <(awk '/^plaque mirelvanquibs_capture_2024-01-01_101011 / { print $3, $4 }' "$log" | tail -n 1)
-click "$(awk -v x="$px" -v v="$view" 'BEGIN { printf "%d", x - v + 70 }')" "$(awk -v y="$py" 'BEGIN { printf "%d", y + 19 }')"
+gallery_press mirelvanquibs_capture_2024-01-01_101011 70 19
 await_re "^carte : La dame regarde le chat\\." 1
 shot parent_gallery_card 0.5
 click 640 740 && sleep 0.3

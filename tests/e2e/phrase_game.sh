@@ -114,13 +114,8 @@ sleep 0.3 && click_until 1240 728 ecranprofils 2
 sleep 0.3 && click 1024 229 && await ecrangalerie 1
 await_re "^plaque $photo " 1
 look phrase_gallery
-xdo keydown Right || fail "xdotool did not hold Right"
-await_re "^vue [0-9]+$" 1
-xdo keyup Right
-read -r view < <(awk '/^vue [0-9]+$/ { v = $2 } END { print v }' "$log")
-read -r px py < <(awk -v p="$photo" '$1 == "plaque" && $2 == p { print $3, $4 }' "$log" | tail -n 1)
-click "$(awk -v x="$px" -v v="$view" 'BEGIN { printf "%d", x - v + 70 }')" \
-    "$(awk -v y="$py" 'BEGIN { printf "%d", y + 19 }')"
+gallery_walk
+gallery_press "$photo" 70 19
 await "carte : La dame regarde le monsieur." 1
 look phrase_gallery_card
 # A press closes the card; the gallery's own back button leads to the profiles screen.
