@@ -118,11 +118,11 @@ bool Pantin::FinDeLevee(const Membre& bras, float& fin) const {
     // The grip right over the shoulder, on the arm as drawn: the stretch moves the hand on down
     // the arm's picture. It changes little with the angle, so a few rounds settle both.
     const DecalageTourne main = TourneDecalage(bras.attacheX, bras.attacheY, 0, 1);
+    const float dx = main.distance * std::sin(main.angle);
+    const float dy = main.distance * std::cos(main.angle);
     fin = 180;
     for (int i = 0; i < 3; ++i) {
         const float e = (AllongementAuBout(bras, fin) - 1) * FinDeManche(bras);
-        const float dx = main.distance * std::sin(main.angle);
-        const float dy = main.distance * std::cos(main.angle);
         fin = 180 + std::atan(dx / (e + dy)) / RadiansParDegre;
     }
     return true;
