@@ -65,10 +65,16 @@ class iEngineEtiq : public iEngineResizable {
     // card was let go this frame. The release is reported again every frame until the scene,
     // having handled it, sets listeEtiquetteSaisie to 0 and derniereSaisie past the list.
     int DeplaceEtiquettes(ListeEtiquettes& list, int listNumber);
-    // Picks the pressed card (the lowest index under the pointer) or moves the one being
-    // dragged, kept 4 pixels inside the canvas; the other cards fade. True when a card of the
-    // list is under the pointer or the drag of this list is under way.
+    // Picks the pressed card (the one drawn on top under the pointer) or moves the one being
+    // dragged, kept 4 pixels inside the canvas; the other cards fade. The card in hand is drawn
+    // over every card of both lists and stays there once let go, until another card is taken.
+    // True when a card of the list is under the pointer or the drag of this list is under way.
     bool SaisitEtiquette(ListeEtiquettes& list, int listNumber);
+    // The shown card under the pointer that is drawn last, or -1.
+    int CarteDessus(const ListeEtiquettes& list) const;
+    // The card and its caption drawn after every card and caption of both lists, below what
+    // the scene laid over the cards.
+    void MetDessus(const iGuiEtiquette& carte);
     // The release alone: card back to its resting scale, every card opaque, input cleared, pop.
     bool LacheEtiquette(ListeEtiquettes& list);
     // A drop that found no place: the card goes back to its home (origineX, origineY) with its
@@ -135,6 +141,9 @@ class iEngineEtiq : public iEngineResizable {
     bool TesteObjet(const String& objet, const String& verbe, const String& role,
                     const String& texteA, const String& texteB);
 };
+
+// Where a widget comes in the drawing of its playfield's GUI page; -1 on no page.
+int RangDeDessin(const iGuiObject& widget);
 
 // The caption a child reads on the card of a word code: the French word with its article, the
 // placeholder of what some verbs need, the feminine ending of a colour in brackets.

@@ -3,6 +3,8 @@
 // Index:
 //   DeplaceEtiquettes   one frame of the drag of one list
 //   SaisitEtiquette     grab or move
+//   CarteDessus         the card on top under the pointer
+//   MetDessus           the card in hand over the others
 //   LacheEtiquette      the release
 //   RemetEtiquette      a drop with no place
 #include <algorithm>
@@ -76,68 +78,136 @@ int iEngineEtiq::DeplaceEtiquettes(ListeEtiquettes& list, int listNumber) {
 }
 
 bool iEngineEtiq::SaisitEtiquette(ListeEtiquettes& list, int listNumber) {
-    bool found = false;
     const int count = static_cast<int>(list.size());
-    for (int i = 0; i < count; ++i) {
-        iGuiEtiquette* tag = At(list, i);
-        if (!tag) {
-            continue;
-        }
-        const bool candidate = (tag->status == 1 && tag->EstTouchee()) || listeSaisie == listNumber;
-        if (!candidate) {
-            SetZWithCaption(*tag, 1.0f);
-            continue;
-        }
-        found = true;
-        const int followed = derniereSaisie;
-        if (listeSaisie == 0) {
-            platform::Print(platform::Str(static_cast<double>(tag->x)) + u" " +
-                            platform::Str(static_cast<double>(tag->y)) +
-                            u" = le no de l'etiquetteabouger " + platform::Str(i));
-        }
-        listeSaisie = listNumber;
-        // Once a drag is under way, only the card that follows the pointer moves.
-        if (followed != i && followed <= count - 1) {
-            continue;
-        }
-        platform::Print(u" <boucleetiq = un test = cliquetiquette > " + platform::Str(i));
-        if (tag->scaleY > HeldScale) {
-            // Lifted, a card shows all of itself: a caption moved into the part of it in sight
-            // comes back to its middle (the frame places it again when it is let go).
-            tag->decalageX = 0;
-            const float s = tag->scaleY;
-            tag->scaleY = s - HeldStep;
-            tag->scaleX = tag->echelle * s - HeldStep;
-            if (tag->legende) {
-                tag->legende->SetScale(s - 2 * HeldStep);
-            }
-            CentreHandles(*tag);
-        }
-        float canvasWidth = iEngineResizable::CanvasWidth;
-        float canvasHeight = iEngineResizable::CanvasHeight;
-        float px = 0;
-        float py = 0;
-        if (playfieldPrincipal) {
-            canvasWidth = playfieldPrincipal->Width();
-            canvasHeight = playfieldPrincipal->Height();
-            px = playfieldPrincipal->MouseX();
-            py = playfieldPrincipal->MouseY();
-        }
-        tag->x = std::clamp(px, CanvasInset, std::max(CanvasInset, canvasWidth - CanvasInset));
-        tag->y = std::clamp(py, CanvasInset, std::max(CanvasInset, canvasHeight - CanvasInset));
-        SetZWithCaption(*tag, 0.0f);
-        tag->PlaceLegende();
-        derniereSaisie = i;
-        for (int k = 0; k < count; ++k) {
-            if (iGuiEtiquette* other = At(list, k); other && k != i) {
-                SetAlphaWithCaption(*other, FadedAlpha);
+    const bool enCours = listeSaisie == listNumber;
+    const int dessus = enCours ? -1 : CarteDessus(list);
+    if (!enCours && dessus < 0) {
+        for (auto& tag : list) {
+            if (tag) {
+                SetZWithCaption(*tag, 1.0f);
             }
         }
-        listeEtiquetteSaisie = listNumber;
-        indiceSaisie = i;
-        platform::Print(u"on vient de lacher le num " + platform::Str(i));
+        return false;
     }
-    return found;
+    // Once a drag is under way, only the card that follows the pointer moves; a press takes
+    // the card the child sees there.
+    const bool suivie = derniereSaisie >= 0 && derniereSaisie <= count - 1;
+    const int i = suivie ? derniereSaisie : std::max(dessus, 0);
+    iGuiEtiquette* tag = At(list, i);
+    if (listeSaisie == 0 && tag) {
+        platform::Print(platform::Str(static_cast<double>(tag->x)) + u" " +
+                        platform::Str(static_cast<double>(tag->y)) +
+                        u" = le no de l'etiquetteabouger " + platform::Str(i));
+    }
+    listeSaisie = listNumber;
+    if (!tag) {
+        return true;
+    }
+    if (!enCours) {
+        MetDessus(*tag);
+    }
+    platform::Print(u" <boucleetiq = un test = cliquetiquette > " + platform::Str(i));
+    if (tag->scaleY > HeldScale) {
+        // Lifted, a card shows all of itself: a caption moved into the part of it in sight
+        // comes back to its middle (the frame places it again when it is let go).
+        tag->decalageX = 0;
+        const float s = tag->scaleY;
+        tag->scaleY = s - HeldStep;
+        tag->scaleX = tag->echelle * s - HeldStep;
+        if (tag->legende) {
+            tag->legende->SetScale(s - 2 * HeldStep);
+        }
+        CentreHandles(*tag);
+    }
+    float canvasWidth = iEngineResizable::CanvasWidth;
+    float canvasHeight = iEngineResizable::CanvasHeight;
+    float px = 0;
+    float py = 0;
+    if (playfieldPrincipal) {
+        canvasWidth = playfieldPrincipal->Width();
+        canvasHeight = playfieldPrincipal->Height();
+        px = playfieldPrincipal->MouseX();
+        py = playfieldPrincipal->MouseY();
+    }
+    tag->x = std::clamp(px, CanvasInset, std::max(CanvasInset, canvasWidth - CanvasInset));
+    tag->y = std::clamp(py, CanvasInset, std::max(CanvasInset, canvasHeight - CanvasInset));
+    tag->PlaceLegende();
+    derniereSaisie = i;
+    // In front while held, and still once let go, until another card is taken: a scene that
+    // sorts its page by depth keeps it over the others.
+    for (int k = 0; k < count; ++k) {
+        if (iGuiEtiquette* other = At(list, k); other && k != i) {
+            SetAlphaWithCaption(*other, FadedAlpha);
+            SetZWithCaption(*other, 1.0f);
+        }
+    }
+    SetZWithCaption(*tag, 0.0f);
+    listeEtiquetteSaisie = listNumber;
+    indiceSaisie = i;
+    platform::Print(u"on vient de lacher le num " + platform::Str(i));
+    return true;
+}
+
+int iEngineEtiq::CarteDessus(const ListeEtiquettes& list) const {
+    int dessus = -1;
+    int rangDessus = -1;
+    for (int i = 0; i < static_cast<int>(list.size()); ++i) {
+        const iGuiEtiquette* tag = list[static_cast<std::size_t>(i)].get();
+        if (!tag || tag->status != 1 || !tag->EstTouchee()) {
+            continue;
+        }
+        // Equal ranks (cards on no page) leave the later card of the list on top.
+        if (const int rang = RangDeDessin(*tag); rang >= rangDessus) {
+            dessus = i;
+            rangDessus = rang;
+        }
+    }
+    return dessus;
+}
+
+void iEngineEtiq::MetDessus(const iGuiEtiquette& carte) {
+    const auto holder = carte.GetPlayfield();
+    if (!holder) {
+        return;
+    }
+    for (const auto& page : holder->guiPages) {
+        if (!page || page->IndexOf(&carte) < 0) {
+            continue;
+        }
+        // Above every card and caption of both lists, below whatever the scene put over them
+        // (its message boxes).
+        int dernier = -1;
+        for (const ListeEtiquettes* liste : {&etiquettes, &etiquettesMots}) {
+            for (const auto& c : *liste) {
+                if (c) {
+                    dernier = std::max(dernier, page->IndexOf(c.get()));
+                    dernier = std::max(dernier, page->IndexOf(c->legende.get()));
+                }
+            }
+        }
+        const auto monte = [&](const iGuiObject* widget) {
+            const int k = page->IndexOf(widget);
+            if (widget && k >= 0 && k < dernier) {
+                const auto debut = page->array.begin();
+                std::rotate(debut + k, debut + k + 1, debut + dernier + 1);
+            }
+        };
+        monte(&carte);
+        monte(carte.legende.get());
+    }
+}
+
+int RangDeDessin(const iGuiObject& widget) {
+    const auto holder = widget.GetPlayfield();
+    if (!holder) {
+        return -1;
+    }
+    for (const auto& page : holder->guiPages) {
+        if (const int k = page ? page->IndexOf(&widget) : -1; k >= 0) {
+            return k;
+        }
+    }
+    return -1;
 }
 
 bool iEngineEtiq::LacheEtiquette(ListeEtiquettes& list) {

@@ -79,6 +79,29 @@ drag() {
     xdo mouseup 1 || fail "xdotool did not release at $3 $4"
     sleep 0.4
 }
+# How many presses took a card, and the card the last one took (its index in its list), as the
+# game tells them.
+grabs() { count -E "= le no de l'etiquetteabouger [0-9]+$"; }
+grabbed() { grep -E "= le no de l'etiquetteabouger [0-9]+$" "$log" | tail -n 1 | awk '{ print $NF }'; }
+# A press at a canvas point, held; the card it must take.
+take() {
+    local n
+    n=$(($(grabs) + 1))
+    point "$1" "$2"
+    xdo mousedown 1 || fail "xdotool did not press at $1 $2"
+    await_re "= le no de l'etiquetteabouger [0-9]+$" "$n"
+    [ "$(grabbed)" = "$3" ] || fail "a press at $1 $2 took card $(grabbed), not card $3 in sight"
+}
+# The held card carried from one canvas point to another through the point halfway, and let go
+# unless told to hold.
+carry() {
+    sleep 0.1
+    point $((($1 + $3) / 2)) $((($2 + $4) / 2)) && sleep 0.1
+    point "$3" "$4" && sleep 0.2
+    [ "${5:-}" = hold ] && return 0
+    xdo mouseup 1 || fail "xdotool did not release at $3 $4"
+    sleep 0.3
+}
 key() { xdo key "$@" || fail "xdotool did not press $*"; }
 shot() {
     sleep "$2"

@@ -4,10 +4,10 @@
 # the surplus card first let go on a terrain (it takes that place) and then below the throw-away
 # band (it goes to the bin), on the second board thrown away first, over a terrain; the others
 # dropped on the terrains that act them, OK, "Suite", the end screen, back to the hub, and
-# Escape to the title quits. The game-mode and set-up screens, the board, the enlarged terrain,
-# the praise and the end screen are each looked at while the window is resized under them. What
-# the child reads (the cards and the terrains' sentences) comes from the game's debug lines.
-# Screenshots in the output folder.
+# Escape to the title quits. Before answering, two cards are held over each other. The game-mode
+# and set-up screens, the board, the enlarged terrain, the praise and the end screen are each
+# looked at while the window is resized under them. What the child reads (the cards and the
+# terrains' sentences) comes from the game's debug lines. Screenshots in the output folder.
 #   matching_game.sh <mirelvanquibs> <output folder>
 game="$1" output="$2" log="$2/e2e_matching.log"
 # shellcheck source=tests/e2e/e2e_common.sh
@@ -85,6 +85,24 @@ tap_terrain
 look matching_enlarged
 tap_terrain
 await "retour à la grille" 1
+
+# Card 0 held over card 1 and card 1 over card 0: each is drawn over the other, caption
+# included, and let go where it was, it stays on its place.
+held_over() {
+    local kx ky jx jy n
+    read -r kx ky < <(board | awk -v k="$1" '$1 == "etiquette" && $2 == k { print $3, $4 }')
+    read -r jx jy < <(board | awk -v k="$2" '$1 == "etiquette" && $2 == k { print $3, $4 }')
+    n=$(($(count -x "fin du tableau") + 1))
+    take "$kx" "$ky" "$1"
+    carry "$kx" "$ky" $((jx + 14)) $((jy + 6)) hold
+    shot "matching_card_$1_over_$2" 0.2
+    carry $((jx + 14)) $((jy + 6)) "$kx" "$ky"
+    await "fin du tableau" "$n"
+    board | awk -v k="$1" -v x="$kx" -v y="$ky" '$1 == "etiquette" && $2 == k && $3 == x &&
+        $4 == y { found = 1 } END { exit !found }' || fail "card $1 did not go back to its place"
+}
+held_over 0 1
+held_over 1 0
 
 # The surplus card let go on terrain 0: it takes that terrain's place and stays in play.
 surplus="$(board | awk -F' : ' '/^terrain / { acts[$2] = 1 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A profile's whole life around "fabriquer une phrase", played as a parent and a child play it,
 # in the real program: a profile made by typing its name, "ajouter", and used from its row; then
-# the game: "la dame", "regarde", "le monsieur" dragged into the frame, the full stop, the export,
+# the game: two bank cards held over each other, "la dame", "regarde", "le monsieur" dragged into
+# the frame (a word of it held over the bank and put back), the full stop, the export,
 # the sentence acted out with a photo while a folder named "phrases.txt" keeps its line out (the
 # box says the photo is saved without its sentence), a photo with its line, and back; "le
 # monsieur" taken out and the explanation of why it cannot be acted out; "effacer"; "la dame"
@@ -55,8 +56,28 @@ sleep 0.3 && click_until 640 367 ecranchoixdujeu 1
 sleep 0.3 && click 640 367 && await ecranchoixdephrase 1 && await "fin de la banque" 1
 shot phrase_bank 0.3
 
+# A card held over another, caption included, and let go where it came from: bank cards 0 and 1
+# over each other, then the frame's second word over bank card 0.
+bank_at() { awk -v k="$1" '/^banque / { if (i++ == k) print $2, $3 }' "$log"; }
+held_over() { # card: "x y" index, over: "x y", shot
+    local n
+    n=$(($(changes) + 1))
+    # shellcheck disable=SC2086
+    take $1 "$2"
+    # shellcheck disable=SC2086
+    carry $1 $(($(cut -d' ' -f1 <<<"$3") + 14)) $(($(cut -d' ' -f2 <<<"$3") + 6)) hold
+    shot "$4" 0.2
+    # shellcheck disable=SC2086
+    carry $(($(cut -d' ' -f1 <<<"$3") + 14)) $(($(cut -d' ' -f2 <<<"$3") + 6)) $1
+    await_changes "$n" "card $2 let go"
+}
+held_over "$(bank_at 0)" 0 "$(bank_at 1)" phrase_bank_0_over_1
+held_over "$(bank_at 1)" 1 "$(bank_at 0)" phrase_bank_1_over_0
+
 # The sentence, its full stop, the export.
 add perso_dame_f && add po_regarder && add perso_monsieur_m
+expect_reads "La dame regarde le monsieur."
+held_over "$(frame_word 1)" 1 "$(bank_at 0)" phrase_frame_word_over_bank
 expect_reads "La dame regarde le monsieur."
 look phrase_sentence
 press exporter && await "phrase exportée : La dame regarde le monsieur." 1

@@ -50,20 +50,21 @@ TEST_F(TagDragTest, TheCardFollowsThePointerInsideTheCanvasAtEveryWindowShape) {
         EXPECT_FALSE(hits(-cw - .1f, 0) || hits(cw + .1f, 0) || hits(0, -ch - 4.1f) ||
                      hits(0, ch + 8.1f));
 
-        // Three cards on one spot: the hidden first one is never taken, the second one is.
+        // Three cards on one spot: the hidden first one is never taken, the one drawn on top
+        // of the two in sight is.
         for (int i : {1, 2}) {
             Card(i).x = Card(0).x + 6.0f * i;
             Card(i).y = Card(0).y;
         }
         Card(0).BasculeVisible();
-        const float thirdX = Card(2).x;
+        const float secondX = Card(1).x;
         DragTo(600, 500, 20);
-        EXPECT_EQ(std::tuple(PlayedOn(3), scene->indiceSaisie, Card(2).x, Card(0).x),
-                  std::tuple(1u, 1, thirdX, Card(0).origineX));
-        EXPECT_NEAR(Card(1).x, 600, 0.01);
-        EXPECT_NEAR(Card(1).y, 500, 0.01);
-        EXPECT_EQ(std::tuple(Card(1).scaleX, Card(1).scaleY, Card(2).alpha),
-                  std::tuple(Card(1).echelle, 1.0f, 1.0f));
+        EXPECT_EQ(std::tuple(PlayedOn(3), scene->indiceSaisie, Card(1).x, Card(0).x),
+                  std::tuple(1u, 2, secondX, Card(0).origineX));
+        EXPECT_NEAR(Card(2).x, 600, 0.01);
+        EXPECT_NEAR(Card(2).y, 500, 0.01);
+        EXPECT_EQ(std::tuple(Card(2).scaleX, Card(2).scaleY, Card(1).alpha),
+                  std::tuple(Card(2).echelle, 1.0f, 1.0f));
 
         // Held: shrunk, the others faded; past the canvas, in the letterbox or beyond the
         // window, 4 pixels inside the rim.
@@ -72,11 +73,11 @@ TEST_F(TagDragTest, TheCardFollowsThePointerInsideTheCanvasAtEveryWindowShape) {
         Step();
         Point(-40, -40);
         Step(20);
-        EXPECT_NEAR(Card(1).scaleY, 0.95f, 0.006f);
-        EXPECT_EQ(std::tuple(Card(1).x, Card(1).y, Card(2).alpha), std::tuple(4.0f, 4.0f, 0.2f));
+        EXPECT_NEAR(Card(2).scaleY, 0.95f, 0.006f);
+        EXPECT_EQ(std::tuple(Card(2).x, Card(2).y, Card(1).alpha), std::tuple(4.0f, 4.0f, 0.2f));
         Point(static_cast<float>(w) + 40, static_cast<float>(h) + 40);
         Step();
-        EXPECT_EQ(std::tuple(Card(1).x, Card(1).y), std::tuple(1276.0f, 764.0f));
+        EXPECT_EQ(std::tuple(Card(2).x, Card(2).y), std::tuple(1276.0f, 764.0f));
         Release();
         Step();
     }
