@@ -170,6 +170,9 @@ class iEngineSceneGlobale : public iEngineEtiq, public PuppetStagingHost, public
     void PrepareMotsEnVrac();
     // A random permutation of the array in place, one random step per element.
     void MelangeChaines(std::vector<String>& tableau);
+    // Shuffled words that read as an order the check accepts are dealt in another order, found
+    // without a random draw; unchanged when every order of them is accepted.
+    void DerangeSiEnOrdre(std::vector<String>& mots) const;
 
     // --- Layout (main_scene_layout.cpp) ---
 

@@ -585,14 +585,14 @@ void iEngineSceneGlobale::AnnonceTableau() {
                         platform::Str(static_cast<int>(terrain.zoneHaut)) + u" : " +
                         terrain.phrase);
     }
-    // Where each terrain's photo, export and back buttons stand on the canvas.
+    // Where each terrain's photo, export, back and next-board buttons stand on the canvas.
     const iPlayfield& toile = *playfieldPrincipal;
     for (int t = 0; t <= nombredanimations; ++t) {
         const iPlayFieldTerrainAction& terrain = *Terrain(t);
-        for (const auto& [nom, bouton] :
-             {std::pair{u"photo", terrain.boutonPhoto.get()},
-              std::pair{u"exporter", terrain.boutonClip.get()},
-              std::pair{u"retour", terrain.bouton.get()}}) {
+        for (const auto& [nom, bouton] : {std::pair{u"photo", terrain.boutonPhoto.get()},
+                                          std::pair{u"exporter", terrain.boutonClip.get()},
+                                          std::pair{u"retour", terrain.bouton.get()},
+                                          std::pair{u"avance", terrain.boutonAvance.get()}}) {
             if (!bouton || bouton->status != 1 || toile.scaleX <= 0) {
                 continue;
             }

@@ -11,6 +11,9 @@
 //   reading the markup
 //   PrepareMotsEnVrac
 //   MelangeChaines
+//   DerangeSiEnOrdre
+#include <algorithm>
+
 #include "framework/shared_assets.h"
 #include "game/main_scene.h"
 #include "gui/text_field.h"
@@ -192,6 +195,7 @@ void iEngineSceneGlobale::PrepareMotsEnVrac() {
         }
     }
     MelangeChaines(mots);
+    DerangeSiEnOrdre(mots);
     nombrePlacees = 0;
     FabriqueEtiquettes(etiquettesMots, 0, mots, playfieldPrincipal, false, true, 20, 240, 4);
     for (auto& mot : etiquettesMots) {
@@ -216,4 +220,42 @@ void iEngineSceneGlobale::MelangeChaines(std::vector<String>& tableau) {
         reserve[static_cast<std::size_t>(j)] = reserve[static_cast<std::size_t>(n - 1 - k)];
     }
     tableau = std::move(melange);
+}
+
+// --- DerangeSiEnOrdre ---
+
+void iEngineSceneGlobale::DerangeSiEnOrdre(std::vector<String>& mots) const {
+    // The cards are dealt in rows, read as the check reads them: in the order of the list.
+    const auto acceptee = [this](const std::vector<String>& essai) {
+        String lue;
+        for (const String& mot : essai) {
+            lue += mot;
+        }
+        lue = SansEspaces(lue);
+        return !lue.empty() &&
+               std::find(phrasesvracok.begin(), phrasesvracok.end(), lue) != phrasesvracok.end();
+    };
+    if (!acceptee(mots)) {
+        return;
+    }
+    const std::vector<String> donne = mots;
+    // A child praised for pressing OK on the deal learns nothing. The cards turn by one place,
+    // and again, so that the generator gives the same next boards for a seed.
+    for (std::size_t tour = 1; tour < mots.size(); ++tour) {
+        std::rotate(mots.begin(), mots.begin() + 1, mots.end());
+        if (!acceptee(mots)) {
+            return;
+        }
+    }
+    // Every turn reads as an accepted order (two clauses that swap): the other orders, each
+    // distinct one once; only a few of them can read as one of the four accepted orders.
+    std::vector<String> essai = mots;
+    std::sort(essai.begin(), essai.end());
+    do {
+        if (!acceptee(essai)) {
+            mots = std::move(essai);
+            return;
+        }
+    } while (std::next_permutation(essai.begin(), essai.end()));
+    mots = donne;
 }

@@ -104,9 +104,13 @@ class BoardTest : public MainSceneTest {
         return modedejeu == 2 ? DefautDesMots() : "";
     }
 
-    // The words stand on the canvas; in the order of the sentence shown they are accepted; no
+    // The words are not dealt in an accepted order and stand on the canvas; in the order of the
+    // sentence shown they are accepted; no
     // order of the words that is accepted puts "qu'" before a consonant or "que" before a vowel.
     std::string DefautDesMots() {
+        if (scene->VerifieOrdre()) {
+            return "dealt in an accepted order: " + U8(Tag(0).legende->GetText());
+        }
         for (const auto& mot : scene->etiquettesMots) {
             if (!DansLaToile(*mot, mot->x, mot->y)) {
                 return "word " + U8(mot->legende->GetText()) + " off the canvas";
@@ -261,4 +265,68 @@ TEST_F(BoardTest, EveryCardOfABoardInOnePrintSize) {
     // Boards in full size, and boards in the sizes between.
     EXPECT_GT(tailles[0], 0);
     EXPECT_GT(std::accumulate(tailles.begin() + 1, tailles.end() - 1, 0), 0);
+}
+
+// A deal that would read as an accepted order is dealt in another order, with no random draw of
+// its own: a seed gives the sentences it gave before, board after board.
+TEST_F(BoardTest, AWordOrderBoardIsNeverDealtSolvedAndASeedKeepsItsSentences) {
+    const std::vector<std::vector<const char*>> attendues = {
+        {"La fillette regarde un éléphant jaune.", "Le petit garçon marche.",
+         "Le petit garçon a un marteau.", "La petite fille lève les bras.",
+         "La fillette observe un éléphant.", "La dame a une casquette rose.",
+         "Le petit garçon a une banane.", "Le petit garçon poursuit le monsieur.",
+         "La petite fille jette une rose sur le bonhomme.",
+         "Le petit garçon lance une balle sur la petite fille.",
+         "Le petit garçon joue de la guitare.", "L'homme lève les bras."},
+        {"Le petit garçon qui envoie une fleur au monsieur regarde un crocodile gris.",
+         "Le petit garçon qui jette une balle sur la petite fille a mis un manteau blanc.",
+         "La fillette qui court a mis une casquette jaune.",
+         "La fillette qui lance une balle sur l'homme regarde un crocodile gris.",
+         "Le petit garçon qui regarde un poisson rouge poursuit l'homme.",
+         "Le petit garçon qui observe un chien violet envoie une pomme.",
+         "La femme qui porte la petite fille a mis un T-shirt rose.",
+         "La dame qui lance une balle à la fillette porte un bonnet gris.",
+         "La petite fille qui court dort.", "L'homme qui observe un poisson violet porte la femme.",
+         "Le monsieur qui poursuit la dame a un T-shirt bleu.",
+         "La petite fille qui observe un éléphant violet poursuit le bonhomme."}};
+    for (std::size_t options = 0; options < attendues.size(); ++options) {
+        if (options == 1) {
+            queok = expansiongn1ok = adjectifsok = 2;
+        }
+        Open(2, 0, 0, 20);
+        for (std::size_t board = 0; board < attendues[options].size(); ++board) {
+            SCOPED_TRACE("options " + std::to_string(options) + ", board " + std::to_string(board));
+            ASSERT_EQ(U8(scene->phrases[0]), attendues[options][board]);
+            EXPECT_FALSE(scene->VerifieOrdre());
+            // Every word of the sentence on a card, once.
+            std::vector<String> mots;
+            for (const auto& mot : scene->etiquettesMots) {
+                mots.push_back(mot->legende->GetText());
+            }
+            EXPECT_EQ(iEngineSceneGlobale::SansEspaces(platform::Join(mots, u"")).size(),
+                      SansPoint(scene->phrases[0]).size());
+            scene->TableauSuivant(true);
+            Step();
+        }
+    }
+}
+
+TEST_F(BoardTest, AWordOrderDealWhoseEveryTurnIsAcceptedTakesAnotherOrder) {
+    Open(2, 0, 0);
+    // Two clauses of one word each, accepted both ways: only a third word can be put apart.
+    scene->phrasesvracok = {u"abc", u"bca", u"cab", u""};
+    std::vector<String> mots = {u"a", u"b", u"c"};
+    const std::uint32_t graine = platform::GetSeed();
+    scene->DerangeSiEnOrdre(mots);
+    EXPECT_EQ(platform::Join(mots, u"|"), u"a|c|b");
+    // Nothing to do when every order is accepted, nor when none is.
+    scene->phrasesvracok = {u"ab", u"ba", u"", u""};
+    mots = {u"a", u"b"};
+    scene->DerangeSiEnOrdre(mots);
+    EXPECT_EQ(platform::Join(mots, u"|"), u"a|b");
+    scene->phrasesvracok = {u"xyz", u"", u"", u""};
+    mots = {u"b", u"a"};
+    scene->DerangeSiEnOrdre(mots);
+    EXPECT_EQ(platform::Join(mots, u"|"), u"b|a");
+    EXPECT_EQ(platform::GetSeed(), graine);
 }
