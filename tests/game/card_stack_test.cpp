@@ -41,6 +41,17 @@ std::pair<float, float> OnlyOn(const ListeEtiquettes& cards, const iGuiEtiquette
     return {card.x, card.y};
 }
 
+// Every ordered pair of two cards among the first n.
+template <class Visit> void EveryPair(int n, Visit visit) {
+    for (int held = 0; held < n; ++held) {
+        for (int other = 0; other < n; ++other) {
+            if (held != other) {
+                visit(held, other);
+            }
+        }
+    }
+}
+
 } // namespace
 
 class CardStackTest : public MainSceneTest {
@@ -54,13 +65,7 @@ class CardStackTest : public MainSceneTest {
         const float toX = o.x + 14;
         const float toY = o.y + 6;
         const auto [fromX, fromY] = OnlyOn(cards, h);
-        PointOnCanvas(fromX, fromY);
-        Press();
-        Step();
-        PointOnCanvas((fromX + toX) / 2, (fromY + toY) / 2);
-        Step();
-        PointOnCanvas(toX, toY);
-        Step(2);
+        Hold(fromX, fromY, toX, toY);
         EXPECT_EQ(scene->indiceSaisie, held);
         Frame();
         EXPECT_TRUE(DrawnOver(graphics, held, other)) << "while held";
@@ -90,14 +95,10 @@ TEST_F(CardStackTest, WordOrderCardsEveryPairBothWays) {
     const ListeEtiquettes& words = scene->etiquettesMots;
     ASSERT_EQ(words.size(), 12u);
     card_stack::Mark(words);
-    for (int held = 0; held < static_cast<int>(words.size()); ++held) {
-        for (int other = 0; other < static_cast<int>(words.size()); ++other) {
-            if (held != other) {
-                Home(words);
-                Carry(words, held, other, true);
-            }
-        }
-    }
+    EveryPair(static_cast<int>(words.size()), [&](int held, int other) {
+        Home(words);
+        Carry(words, held, other, true);
+    });
 }
 
 TEST_F(CardStackTest, SentenceCardsEveryPairBothWays) {
@@ -105,25 +106,15 @@ TEST_F(CardStackTest, SentenceCardsEveryPairBothWays) {
     Open(0, 0, 3);
     EnPlace();
     card_stack::Mark(scene->etiquettes);
-    for (int held = 0; held <= 3; ++held) {
-        for (int other = 0; other <= 3; ++other) {
-            if (held != other) {
-                Home(scene->etiquettes);
-                Carry(scene->etiquettes, held, other, true);
-            }
-        }
-    }
+    EveryPair(4, [&](int held, int other) {
+        Home(scene->etiquettes);
+        Carry(scene->etiquettes, held, other, true);
+    });
     // Four terrains: a card let go on another's place takes it; held, it is over the other.
     Open(0, 3, 3);
     EnPlace();
     card_stack::Mark(scene->etiquettes);
-    for (int held = 0; held <= 3; ++held) {
-        for (int other = 0; other <= 3; ++other) {
-            if (held != other) {
-                Carry(scene->etiquettes, held, other, false);
-            }
-        }
-    }
+    EveryPair(4, [&](int held, int other) { Carry(scene->etiquettes, held, other, false); });
 }
 
 class BuildCardStackTest : public PhraseTest {
@@ -154,14 +145,12 @@ TEST_F(BuildCardStackTest, BankAndFrameCardsEveryPairBothWays) {
         picked.push_back(k * (n - 1) / 9);
     }
     card_stack::Mark(bank);
-    for (int held : picked) {
-        for (int other : picked) {
-            if (held != other) {
-                Carry(*bank[static_cast<std::size_t>(held)], held,
-                      *bank[static_cast<std::size_t>(other)], other);
-            }
-        }
-    }
+    EveryPair(static_cast<int>(picked.size()), [&](int a, int b) {
+        const int held = picked[static_cast<std::size_t>(a)];
+        const int other = picked[static_cast<std::size_t>(b)];
+        Carry(*bank[static_cast<std::size_t>(held)], held, *bank[static_cast<std::size_t>(other)],
+              other);
+    });
 
     // Three words in the frame: each carried over the other words and over a bank card, and a
     // bank card carried over each word; the frame is laid again before each.
@@ -174,13 +163,11 @@ TEST_F(BuildCardStackTest, BankAndFrameCardsEveryPairBothWays) {
         card_stack::Mark(bank);
         card_stack::Mark(scene->etiquettesMots, FrameMarks);
     };
+    EveryPair(3, [&](int word, int other) {
+        fresh();
+        Carry(Slot(word), FrameMarks + word, Slot(other), FrameMarks + other);
+    });
     for (int word = 0; word < 3; ++word) {
-        for (int other = 0; other < 3; ++other) {
-            if (word != other) {
-                fresh();
-                Carry(Slot(word), FrameMarks + word, Slot(other), FrameMarks + other);
-            }
-        }
         fresh();
         Carry(Slot(word), FrameMarks + word, *bank[0], 0);
         fresh();

@@ -136,8 +136,8 @@ class MainSceneTest : public GuiTest {
         const iPlayfield& canvas = *scene->playfieldPrincipal;
         Point(canvas.x + cx * canvas.scaleX, canvas.y + cy * canvas.scaleY);
     }
-    // Press, move in a few frames, let go, and the frames after.
-    void Drag(float fromX, float fromY, float toX, float toY) {
+    // Press and move in a few frames, still held.
+    void Hold(float fromX, float fromY, float toX, float toY) {
         PointOnCanvas(fromX, fromY);
         Press();
         Step();
@@ -145,6 +145,10 @@ class MainSceneTest : public GuiTest {
         Step();
         PointOnCanvas(toX, toY);
         Step(2);
+    }
+    // Press, move in a few frames, let go, and the frames after.
+    void Drag(float fromX, float fromY, float toX, float toY) {
+        Hold(fromX, fromY, toX, toY);
         Release();
         Step(2);
     }
