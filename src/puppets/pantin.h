@@ -349,21 +349,22 @@ class Pantin {
     // Where the hand of `bras` grips once the arm is up, from where the puppet stands now: at
     // the end of a raise, or of a throw's wind-up. False for an arm that does not go up.
     bool MainLevee(const Membre& bras, float& x, float& y) const;
-    // The front arm is raised alone: it is drawn, with the hand and what it holds, behind the
-    // head, the hair and any hat.
+    // The front arm is raised alone, or holds a two-hand thing above the shoulder: it is drawn,
+    // with the hand and what that hand holds, behind the head, the hair and any hat.
     bool BrasLeveDerriereLaTete() const;
     // Shows expression 0..3 with the eyes open.
     void MontreExpression(int expression);
 
   private:
-    // The front hand, its arm and what it holds, between the torso and the head, when the arm
-    // is raised alone.
+    // The front hand, its arm and what it holds in that hand alone, between the torso and the
+    // head, when the arm goes behind the head.
     void DessineBrasLeve() const;
     // Head, back arm and front arm where their offsets put them on the torso.
     void MembresSuiventBuste();
     // How much longer a raised arm is drawn (1 when it is not raised; see the raise).
     float AllongementBras(const Membre& bras) const;
-    // The angle this arm ends a raise at; false when it does not rise.
+    // The angle this arm ends a raise at, or holds a two-hand thing straight up at; false when
+    // it does neither.
     bool FinDeLevee(const Membre& bras, float& fin) const;
     // How much longer the arm is drawn once raised to `fin` degrees.
     float AllongementAuBout(const Membre& bras, float fin) const;

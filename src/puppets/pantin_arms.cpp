@@ -78,6 +78,10 @@ void Pantin::SuitBuste() {
 // up behind the head instead, the hand showing over the hair or hat. Straight up puts the hand
 // right over the shoulder: an arm picture hangs with its hand behind the shoulder, and a plain
 // half turn would bring that hand over the face.
+//
+// Arms that hold a two-hand thing above the shoulders cross the face the same way, and go behind
+// the head too. Held straight up (the end screen's signs), they reach as a hand raised alone
+// does: the hands show over the hair or hat, and the thing above them.
 
 namespace {
 
@@ -87,6 +91,9 @@ constexpr float EcartDesBras = 25;
 constexpr float MainAuDessusDeLaTete = 20;
 // The gap between a hand raised alone and the top of the hair or hat.
 constexpr float EcartSousLaMain = 18;
+// Past this many degrees from hanging down, a two-hand thing is held straight up; the building
+// otherwise holds one at 150 at the steepest.
+constexpr float TenuDroitEnHaut = 165;
 
 } // namespace
 
@@ -103,8 +110,18 @@ float Pantin::SommetDeLaTete() const {
 bool Pantin::FinDeLevee(const Membre& bras, float& fin) const {
     using namespace CodeAction;
     const bool deux = AAction(LeverLesBras);
-    if ((!deux && !AAction(LeverUnBras)) || Lanceur(*this) || !tete) {
+    if (Lanceur(*this) || !tete) {
         return false;
+    }
+    if (!deux && !AAction(LeverUnBras)) {
+        if (!objetDeuxMainsTenu || penche) {
+            return false;
+        }
+        // The angle the arm is held at, counted as a raise counts it: forward and up from
+        // hanging down, whichever way the puppet faces.
+        const float tenu = &bras == brasDroit.get() ? angleBras1 : angleBras2;
+        fin = tenu < 0 ? -tenu : 360 - tenu;
+        return std::fabs(fin - 180) <= 180 - TenuDroitEnHaut;
     }
     // The back arm stays down when only one goes up.
     const bool avant = &bras == brasDroit.get();
@@ -130,7 +147,11 @@ bool Pantin::FinDeLevee(const Membre& bras, float& fin) const {
 
 bool Pantin::BrasLeveDerriereLaTete() const {
     using namespace CodeAction;
-    return AAction(LeverUnBras) && !AAction(LeverLesBras) && !Lanceur(*this);
+    if (AAction(LeverLesBras) || Lanceur(*this)) {
+        return false;
+    }
+    return AAction(LeverUnBras) ||
+           (objetDeuxMainsTenu && !penche && brasDroit && std::fabs(brasDroit->rotation) > 90);
 }
 
 float Pantin::AllongementAuBout(const Membre& bras, float fin) const {

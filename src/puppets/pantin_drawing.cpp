@@ -85,7 +85,7 @@ void Pantin::DessineObjets() const {
     if (cuisine && nourriture && nourriture->rotation < -43) {
         nourriture->Draw();
     }
-    // An arm raised alone came with the body, what it holds in its hand too.
+    // An arm behind the head came with the body, what it holds in its hand too.
     if (objetUneMainTenu && !BrasLeveDerriereLaTete()) {
         DessineSi(objetUneMain);
     }

@@ -436,6 +436,41 @@ TEST_F(ContactSheetTest, EveryBodyRaisesOneArmUnderEveryHat) {
     ASSERT_TRUE(Ecrit("lever_un_bras_sous_chaque_chapeau", 5 * h));
 }
 
+// Every body holding up its sign as on the end screen, under each hat and bareheaded, facing
+// right then left side by side, standing at its letter; in the last row, halfway through the
+// run. The arms go up behind the head, the hands and the sign over it.
+TEST_F(ContactSheetTest, EveryBodyHoldsUpItsSignUnderEveryHat) {
+    gl = platform::CreateOpenGlGraphics();
+    const int w = 200;
+    const int h = 680;
+    sheetW = 2 * 9 * w;
+    const int chapeaux[] = {0, 1, 2, 3, AucunChoix};
+    sheet.assign(static_cast<std::size_t>(sheetW) * 6 * h * 3, 255);
+    for (int rang = 0; rang < 6; ++rang) {
+        for (int col = 0; col < 2 * 9; ++col) {
+            Commande c;
+            c.type = col / 2;
+            c.sens = col % 2 == 0 ? 1.0f : -1.0f;
+            c.chapeau = chapeaux[rang < 5 ? rang : col % 5];
+            c.coiffure = (c.type + rang) % 3;
+            const auto p = AvecPancarte(c, 640, 120);
+            const auto salle = SalleDeFin({p});
+            for (int n = 0; n < (rang < 5 ? 400 : 25) && p->action1 == CodeAction::Courir; ++n) {
+                p->Marche(p->xDepart, p->xArrivee, true, 1.0f);
+            }
+            const float x = p->buste->x;
+            Colle(
+                col * w, rang * h, w, h,
+                [&] {
+                    platform::Translate(-(x - w / 2.0f), static_cast<float>(height - 768));
+                    salle->OnRender();
+                },
+                true);
+        }
+    }
+    ASSERT_TRUE(Ecrit("pancarte_sous_chaque_chapeau", 6 * h));
+}
+
 namespace {
 
 // A sentence as the generator writes it: subject, main verb, its object, the second noun

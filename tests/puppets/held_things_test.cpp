@@ -1,0 +1,140 @@
+// Arms that hold something leave the face in sight, measured on what the playfields draw: the
+// share of the eyes, brows, nose and mouth under an arm or a hand. A sign held up as the end
+// screen's puppets hold it, through their whole run and at rest; a two-hand thing as the game
+// stages "tient une caisse", for every person with and without a hat, facing either way.
+#include <string>
+
+#include "action_scenes.h"
+#include "silhouettes.h"
+
+namespace {
+
+using Verdict = std::function<std::string(iPlayFieldTerrainAction&, Pantin&)>;
+
+class HeldThings : public ActionTest {
+  protected:
+    // "<person> [qui porte <hat>] <verb> <thing>", staged as the game stages it from a seed of
+    // its own, the things taken in turn; each puppet turned either way, its aim settled, and
+    // judged. Every fault found, one line each.
+    std::string Juge(const char16_t* verbe, const std::vector<const char16_t*>& objets,
+                     const Verdict& verdict) {
+        static constexpr const char16_t* Personnes[] = {
+            u"perso_monsieur_m", u"perso_petit garcon_m", u"perso_dame_f", u"perso_petite fille_f"};
+        static constexpr const char16_t* Chapeaux[] = {u"chapeau_chapeau_de_couleur_m",
+                                                       u"chapeau_bonnet_m", u"chapeau_casquette_f"};
+        std::string fautes;
+        int graine = 0;
+        for (const char16_t* personne : Personnes) {
+            for (bool chapeau : {false, true}) {
+                for (int k = 0; k < 12; ++k, ++graine) {
+                    StructureAction s;
+                    s.GroupeNominal1 = personne;
+                    s.Action = verbe;
+                    s.GroupeNominal2 = objets[static_cast<std::size_t>(k) % objets.size()];
+                    s.NombrePersos = 1;
+                    if (chapeau) {
+                        s.VerbeComplement1 = u"h_wear";
+                        s.ObjetComplement1 = Chapeaux[k % 3];
+                    }
+                    platform::SetSeed(platform::StartSeed + graine);
+                    const auto t = Stage(s);
+                    Pantin& p = *t->persos[0];
+                    for (float sens : {-1.0f, 1.0f}) {
+                        p.sens = p.sensTete = sens;
+                        p.Repos(p.xArrivee);
+                        for (int n = 0; n < 30; ++n) {
+                            Avance(*t);
+                        }
+                        ++misesEnScene;
+                        angles.Ajoute(p.angleBras1, p.angleBras1);
+                        if (const std::string faute = verdict(*t, p); !faute.empty()) {
+                            fautes += platform::ToUtf8(s.GroupeNominal2) + ", seed " +
+                                      std::to_string(graine) + ", body " +
+                                      std::to_string(p.choix[0]) + ", hat " +
+                                      std::to_string(p.choix[4]) + ", facing " +
+                                      std::to_string(static_cast<int>(sens)) + ", arm " +
+                                      std::to_string(p.angleBras1) + ":" + faute + "\n";
+                        }
+                    }
+                }
+            }
+        }
+        return fautes;
+    }
+
+    // The share of the face under an arm or a hand, when it is more than `seuil`.
+    std::string SurLeVisage(iPlayFieldTerrainAction& t, const Pantin& p, float seuil) {
+        const float part = VisageSousLesBras(silhouettes, p, [&] { t.OnRender(); });
+        return part > seuil ? " arm over " + std::to_string(part) + " of the face" : "";
+    }
+
+    Silhouettes silhouettes{graphics};
+    int misesEnScene = 0;
+    // The arm angles drawn, lowest and highest.
+    Boite angles;
+};
+
+// How many of the lines are faults, and which.
+std::string Fautes(const std::string& fautes, int sur) {
+    return std::to_string(std::count(fautes.begin(), fautes.end(), '\n')) + " of " +
+           std::to_string(sur) + ":\n" + fautes;
+}
+
+} // namespace
+
+// Both arms straight up with the sign, as the end screen has every puppet run to its letter:
+// every body, under every hat and bareheaded, facing either way. At no frame of the run, nor at
+// rest, does an arm or a hand show over the face; at rest the sign stands above the head, both
+// fists showing over the hair or hat.
+TEST_F(HeldThings, ASignHeldUpLeavesTheFaceInSightAllTheRun) {
+    std::string fautes;
+    for (int type = 0; type < NombreDeTypes; ++type) {
+        for (int chapeau : {0, 1, 2, 3, AucunChoix}) {
+            for (float sens : {1.0f, -1.0f}) {
+                Commande c;
+                c.type = type;
+                c.sens = sens;
+                c.chapeau = chapeau;
+                c.coiffure = type % 3;
+                const auto p = AvecPancarte(c, 640, 90);
+                const auto salle = SalleDeFin({p});
+                // Every other frame of the run goes through each phase of the stride.
+                float pire = 0;
+                for (int n = 0; n < 200 && p->action1 == CodeAction::Courir; ++n) {
+                    p->Marche(p->xDepart, p->xArrivee, true, 1.0f);
+                    if (n % 2 == 0 || p->action1 != CodeAction::Courir) {
+                        pire = std::max(
+                            pire, VisageSousLesBras(silhouettes, *p, [&] { salle->OnRender(); }));
+                    }
+                }
+                Boite tete = silhouettes.BoiteDe(*p->tete);
+                tete.Ajoute(silhouettes.BoiteDe(*p->cheveux));
+                if (p->avecChapeau) {
+                    tete.Ajoute(silhouettes.BoiteDe(*p->chapeau));
+                }
+                const bool dessus = silhouettes.BoiteDe(*p->objetDeuxMains).bas <= tete.haut + 2 &&
+                                    silhouettes.BoiteDe(*p->mainDroite).haut < tete.haut &&
+                                    silhouettes.BoiteDe(*p->mainGauche).haut < tete.haut;
+                if (pire > 0 || !dessus || p->action1 != CodeAction::Aucune) {
+                    fautes += "body " + std::to_string(type) + ", hat " + std::to_string(chapeau) +
+                              ", facing " + std::to_string(static_cast<int>(sens)) +
+                              ": arms over " + std::to_string(pire) + " of the face" +
+                              (dessus ? "" : ", the sign or a hand not above the head") + "\n";
+                }
+            }
+        }
+    }
+    EXPECT_TRUE(fautes.empty()) << Fautes(fautes, NombreDeTypes * 5 * 2);
+}
+
+// "tient une caisse": the arms at the random angle of the building, from down in front to well
+// above the shoulders (the draws reach both ends). No staging leaves an arm over more than a
+// fifth of the face.
+TEST_F(HeldThings, ATwoHandThingHeldAtItsRandomAngleLeavesTheFaceInSight) {
+    const std::string fautes =
+        Juge(u"ouodm_tenir", {u"deuxmains_caisse_f"},
+             [&](iPlayFieldTerrainAction& t, Pantin& p) { return SurLeVisage(t, p, 0.2f); });
+    EXPECT_LT(angles.gauche, -140);
+    EXPECT_GT(angles.droite, -60);
+    EXPECT_TRUE(fautes.empty()) << Fautes(fautes, misesEnScene);
+}
