@@ -256,6 +256,10 @@ class Pantin {
     void SuitMembres();
     void PlaceObjetUneMain();
     void PlaceObjetDeuxMains();
+    // The front arm's angle, forward and up from hanging down, for a thing in its hand that the
+    // puppet looks at: `angle`, or less, so that the arm stays off the face, no higher than the
+    // shoulder, and the thing no higher than the eyes.
+    float AngleTenuDevant(float angle) const;
     void PlaceChapeau();
     void DecalageSelonBuste(Attachable& partie);
     void TourneGuitare();

@@ -4,6 +4,7 @@
 //   2. Skeleton and limbs
 //   3. Hair and skin
 //   4. Posing
+#include <algorithm>
 #include <cmath>
 
 #include "platform/random.h"
@@ -312,6 +313,33 @@ void Pantin::PlaceObjetUneMain() {
     }
     PlaceDansLaMain(*brasDroit, sens, *objetUneMain);
     objetUneMain->rotation = objetUneMain->resteDroit ? 0.0f : brasDroit->rotation;
+}
+
+float Pantin::AngleTenuDevant(float angle) const {
+    // Above the shoulder, the forearm comes across the face of the wide heads.
+    angle = std::min(angle, 90.0f);
+    if (!objetUneMain || !brasDroit || !tete || !visage) {
+        return angle;
+    }
+    // Worked out facing right, the torso and the head upright, from the torso's handle: the
+    // arm turns forward by the negative angle there, and the thing with it.
+    const Accessoire& objet = *objetUneMain;
+    const float yeux = tete->reposY - std::fabs(visage->yeuxY);
+    const auto sommet = [&](float a) {
+        const DecalageTourne main = TourneDecalage(brasDroit->attacheX, brasDroit->attacheY, -a, 1);
+        const float r = objet.resteDroit ? 0.0f : -a * RadiansParDegre;
+        float haut = 0;
+        for (float ox : {-objet.poigneeX, objet.largeur - objet.poigneeX}) {
+            for (float oy : {-objet.poigneeY, objet.hauteur - objet.poigneeY}) {
+                haut = std::min(haut, ox * std::sin(r) + oy * std::cos(r));
+            }
+        }
+        return brasDroit->reposY + main.distance * std::cos(main.angle) + haut;
+    };
+    while (angle > 0 && sommet(angle) < yeux) {
+        angle -= 1;
+    }
+    return angle;
 }
 
 void Pantin::PlaceObjetDeuxMains() {

@@ -1,7 +1,8 @@
 // Arms that hold something leave the face in sight, measured on what the playfields draw: the
 // share of the eyes, brows, nose and mouth under an arm or a hand. A sign held up as the end
-// screen's puppets hold it, through their whole run and at rest; a two-hand thing as the game
-// stages "tient une caisse", for every person with and without a hat, facing either way.
+// screen's puppets hold it, through their whole run and at rest; a two-hand thing and a thing
+// looked at, as the game stages "tient une caisse" and "regarde une fleur", for every person with
+// and without a hat, facing either way.
 #include <string>
 
 #include "action_scenes.h"
@@ -136,5 +137,33 @@ TEST_F(HeldThings, ATwoHandThingHeldAtItsRandomAngleLeavesTheFaceInSight) {
              [&](iPlayFieldTerrainAction& t, Pantin& p) { return SurLeVisage(t, p, 0.2f); });
     EXPECT_LT(angles.gauche, -140);
     EXPECT_GT(angles.droite, -60);
+    EXPECT_TRUE(fautes.empty()) << Fautes(fautes, misesEnScene);
+}
+
+// "regarde une fleur", and the other things held in one hand: the thing out in front of the
+// face, no higher than the eyes and off any hat's brim, and no forearm across the face.
+TEST_F(HeldThings, AThingLookedAtIsHeldInFrontAtEyeHeightOrBelow) {
+    const std::string fautes = Juge(
+        u"po_regarder",
+        {u"unemain_rose_f", u"unemain_pomme_f", u"unemain_rose_f", u"unemain_marteau_m",
+         u"unemain_rose_f", u"unemain_banane_f", u"unemain_rose_f", u"unemain_balle_f"},
+        [&](iPlayFieldTerrainAction& t, Pantin& p) {
+            std::string faute = SurLeVisage(t, p, 0);
+            const Boite objet = silhouettes.BoiteDe(*p.objetUneMain);
+            if ((objet.haut + objet.bas) / 2 < std::min(p.visage->yOeil1, p.visage->yOeil2)) {
+                faute += " above the eyes";
+            }
+            if (((objet.gauche + objet.droite) / 2 - p.tete->x) * p.sens <= 0) {
+                faute += " not in front";
+            }
+            if (p.avecChapeau) {
+                const auto chapeau = silhouettes.Pixels(*p.chapeau);
+                const auto pixels = silhouettes.Pixels(*p.objetUneMain);
+                if (std::ranges::any_of(pixels, [&](auto pt) { return chapeau.contains(pt); })) {
+                    faute += " on the hat";
+                }
+            }
+            return faute;
+        });
     EXPECT_TRUE(fautes.empty()) << Fautes(fautes, misesEnScene);
 }
