@@ -258,7 +258,7 @@ class Pantin {
     void PlaceObjetDeuxMains();
     // The front arm's angle, forward and up from hanging down, for a thing in its hand that the
     // puppet looks at: `angle`, or less, so that the arm stays off the face, no higher than the
-    // shoulder, and the thing no higher than the eyes.
+    // shoulder, and the thing no higher than the eyes and off the eyes, nose and mouth.
     float AngleTenuDevant(float angle) const;
     void PlaceChapeau();
     void DecalageSelonBuste(Attachable& partie);
@@ -333,7 +333,7 @@ class Pantin {
     void Dessine() const;
     // The guitar, the front hand and the front arm, over the body (and over a carried partner).
     void DessineBrasAvant() const;
-    // A carried puppet's front leg and props, over its carrier.
+    // A carried puppet's front leg and what it holds in one hand, over its carrier.
     void DessineObjets() const;
     void DessineCorps() const;
     void DessineEtoiles() const;
@@ -360,9 +360,9 @@ class Pantin {
     void MontreExpression(int expression);
 
   private:
-    // The front hand, its arm and what it holds in that hand alone, between the torso and the
-    // head, when the arm goes behind the head.
-    void DessineBrasLeve() const;
+    // What goes between the torso and the head: a thing held in both hands, then the front
+    // hand, its arm and what that hand holds alone when the arm goes behind the head.
+    void DessineDerriereLaTete() const;
     // Head, back arm and front arm where their offsets put them on the torso.
     void MembresSuiventBuste();
     // How much longer a raised arm is drawn (1 when it is not raised; see the raise).

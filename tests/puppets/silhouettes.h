@@ -274,24 +274,32 @@ inline bool Voyage(const Pantin& p) {
     return p.poursuivi;
 }
 
-// The share of a puppet's own face pixels (eyes, brows, nose and mouth) that one of its arms or
-// hands shows over, as `dessine` drew the frame; what it holds and the rest of its head and body
-// are drawn in their places too.
-inline float VisageSousLesBras(Silhouettes& silhouettes, const Pantin& p,
-                               const std::function<void()>& dessine) {
+// The share of the screen pixels of `zone`, one of a puppet's parts, that show one of `dessus` on
+// top once `dessine` has drawn the frame; the puppet's head, body, arms, hands and what it holds
+// are drawn in their places.
+inline float PartSous(Silhouettes& silhouettes, const Pantin& p,
+                      const std::function<void()>& dessine, const iSprite& zone,
+                      const std::vector<const iSprite*>& dessus) {
     const std::vector<const iSprite*> autour = {
         p.buste.get(),      p.tete.get(),         p.cheveux.get(),       p.chapeau.get(),
         p.visage.get(),     p.brasDroit.get(),    p.mainDroite.get(),    p.brasGauche.get(),
         p.mainGauche.get(), p.objetUneMain.get(), p.objetDeuxMains.get()};
-    const Boite boite = silhouettes.BoiteDe(*p.visage);
+    const Boite boite = silhouettes.BoiteDe(zone);
     const auto haut = silhouettes.Dessus(dessine, autour, &boite);
-    const auto visage = silhouettes.Pixels(*p.visage);
-    int caches = 0;
-    for (const auto& point : visage) {
+    const auto pixels = silhouettes.Pixels(zone);
+    int sous = 0;
+    for (const auto& point : pixels) {
         const auto it = haut.find(point);
-        const iSprite* s = it == haut.end() ? nullptr : it->second;
-        caches += s && (s == p.brasDroit.get() || s == p.mainDroite.get() ||
-                        s == p.brasGauche.get() || s == p.mainGauche.get());
+        sous += it != haut.end() && std::ranges::find(dessus, it->second) != dessus.end();
     }
-    return visage.empty() ? 0.0f : static_cast<float>(caches) / static_cast<float>(visage.size());
+    return pixels.empty() ? 0.0f : static_cast<float>(sous) / static_cast<float>(pixels.size());
+}
+
+// The share of a puppet's own face (eyes, brows, nose and mouth) under one of its arms or hands,
+// or a thing it holds.
+inline float VisageCache(Silhouettes& silhouettes, const Pantin& p,
+                         const std::function<void()>& dessine) {
+    return PartSous(silhouettes, p, dessine, *p.visage,
+                    {p.brasDroit.get(), p.mainDroite.get(), p.brasGauche.get(), p.mainGauche.get(),
+                     p.objetUneMain.get(), p.objetDeuxMains.get()});
 }
