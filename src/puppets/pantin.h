@@ -97,6 +97,9 @@ DecalageTourne TourneDecalage(float ox, float oy, float rotationParent, float se
 // raised arm moves the hand out by that much times the stretch beyond 1.
 float FinDeManche(const Membre& bras);
 
+// Where the hand at the end of `bras` grips, on the arm as it is drawn, however long.
+void Prise(const Membre& bras, float sens, float& x, float& y);
+
 class Pantin {
   public:
     // ---- The record -----------------------------------------------------------------------
@@ -367,8 +370,8 @@ class Pantin {
     void MembresSuiventBuste();
     // How much longer a raised arm is drawn (1 when it is not raised; see the raise).
     float AllongementBras(const Membre& bras) const;
-    // The angle this arm ends a raise at, or holds a two-hand thing straight up at; false when
-    // it does neither.
+    // The angle this arm ends a raise at, or holds a two-hand thing above the shoulder at (where
+    // the lift ends, while lifting); false when it does neither.
     bool FinDeLevee(const Membre& bras, float& fin) const;
     // How much longer the arm is drawn once raised to `fin` degrees.
     float AllongementAuBout(const Membre& bras, float fin) const;

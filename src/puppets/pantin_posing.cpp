@@ -272,17 +272,14 @@ void PivotDeLaMain(const Membre& bras, float& x, float& y) {
     y = bras.y + d * std::cos(r);
 }
 
-// Held objects hang where the hand grips, on an arm however long it is drawn.
-void PlaceDansLaMain(const Membre& bras, float sens, iSprite& objet) {
-    float x = 0;
-    float y = 0;
+} // namespace
+
+void Prise(const Membre& bras, float sens, float& x, float& y) {
     PivotDeLaMain(bras, x, y);
     const DecalageTourne t = TourneDecalage(bras.attacheX, bras.attacheY, bras.rotation, sens);
-    objet.x = x - std::sin(t.angle) * t.distance;
-    objet.y = y + std::cos(t.angle) * t.distance;
+    x -= std::sin(t.angle) * t.distance;
+    y += std::cos(t.angle) * t.distance;
 }
-
-} // namespace
 
 void Pantin::SuitMembres() {
     const auto suit = [](iSprite* suiveur, const iSprite* guide) {
@@ -312,7 +309,7 @@ void Pantin::PlaceObjetUneMain() {
     if (!objetUneMainTenu || !objetUneMain || !brasDroit) {
         return;
     }
-    PlaceDansLaMain(*brasDroit, sens, *objetUneMain);
+    Prise(*brasDroit, sens, objetUneMain->x, objetUneMain->y);
     objetUneMain->rotation = objetUneMain->resteDroit ? 0.0f : brasDroit->rotation;
 }
 
@@ -395,7 +392,7 @@ float Pantin::AngleTenuDevant(float angle) const {
 
 void Pantin::PlaceObjetDeuxMains() {
     if (objetDeuxMains && brasDroit) {
-        PlaceDansLaMain(*brasDroit, sens, *objetDeuxMains);
+        Prise(*brasDroit, sens, objetDeuxMains->x, objetDeuxMains->y);
     }
 }
 

@@ -131,13 +131,20 @@ TEST_F(HeldThings, ASignHeldUpLeavesTheFaceInSightAllTheRun) {
 
 // "tient une caisse", and the other things held in both hands: the arms at the random angle of
 // the building, from down in front to well above the shoulders (the draws reach both ends). No
-// staging leaves the arms, the hands or the thing over more than a fifth of the face.
+// staging leaves the arms, the hands or the thing over more than a fifth of the face, and the
+// front fist shows on the thing, not behind the head.
 TEST_F(HeldThings, ATwoHandThingHeldAtItsRandomAngleLeavesTheFaceInSight) {
     const std::string fautes =
         Juge(u"ouodm_tenir",
              {u"deuxmains_caisse_f", u"deuxmains_paquet-cadeau_m", u"deuxmains_gateau_m",
               u"deuxmains_toureiffel_f", u"deuxmains_elephant_m", u"deuxmains_statue_f"},
-             [&](iPlayFieldTerrainAction& t, Pantin& p) { return SurLeVisage(t, p, 0.2f); });
+             [&](iPlayFieldTerrainAction& t, Pantin& p) {
+                 const float main = PartSous(silhouettes, p, [&] { t.OnRender(); }, *p.mainDroite,
+                                             {p.mainDroite.get()});
+                 return SurLeVisage(t, p, 0.2f) +
+                        (main < 0.25f ? " fist hidden, " + std::to_string(main) + " of it in sight"
+                                      : "");
+             });
     EXPECT_LT(angles.gauche, -140);
     EXPECT_GT(angles.droite, -60);
     EXPECT_TRUE(fautes.empty()) << Fautes(fautes, misesEnScene);
@@ -170,4 +177,39 @@ TEST_F(HeldThings, AThingLookedAtIsHeldInFrontAtEyeHeightOrBelow) {
             return faute;
         });
     EXPECT_TRUE(fautes.empty()) << Fautes(fautes, misesEnScene);
+}
+
+// "soulève une caisse", by every body: it bends to the thing on the floor, lifts it over its head
+// and holds it there. The thing goes up with the hands, never jumping from one frame to the next
+// (the arms reach out on the way up, not once it is up), and ends in them.
+TEST_F(HeldThings, ALiftedThingRisesWithTheHandsWithoutAJump) {
+    std::string fautes;
+    for (int type = 0; type < NombreDeTypes; ++type) {
+        const auto t = Monte({"",
+                              {Role(u"odm_soulever", CodeAction::Soulever, 400, type)
+                                   .Souleve(u"deuxmains_caisse_f")}});
+        Pantin& p = *t->persos[0];
+        float saut = 0;
+        Boite avant;
+        // On a little after the lift.
+        for (int n = 0, apres = 0; n < 400 && apres < 30; ++n) {
+            Avance(*t);
+            apres += p.action1 == CodeAction::Aucune;
+            const Boite b = silhouettes.BoiteDe(*p.objetDeuxMains);
+            if (p.objetDeuxMainsTenu && !avant.Vide()) {
+                saut = std::max(saut, std::hypot(b.gauche - avant.gauche, b.haut - avant.haut));
+            }
+            avant = p.objetDeuxMainsTenu ? b : Boite{};
+        }
+        float x = 0;
+        float y = 0;
+        Prise(*p.brasDroit, p.sens, x, y);
+        const float ecart = std::hypot(x - p.objetDeuxMains->x, y - p.objetDeuxMains->y);
+        if (saut > 20 || ecart > 1 || p.action1 != CodeAction::Aucune) {
+            fautes += "body " + std::to_string(type) + ": jumps " + std::to_string(saut) +
+                      " pixels, " + std::to_string(ecart) + " from the hand" +
+                      (p.action1 == CodeAction::Aucune ? "" : ", not lifted") + "\n";
+        }
+    }
+    EXPECT_TRUE(fautes.empty()) << Fautes(fautes, NombreDeTypes);
 }
