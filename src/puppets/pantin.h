@@ -97,6 +97,9 @@ DecalageTourne TourneDecalage(float ox, float oy, float rotationParent, float se
 // raised arm moves the hand out by that much times the stretch beyond 1.
 float FinDeManche(const Membre& bras);
 
+// Where the hand at the end of `bras` grips, on the arm as it is drawn, however long.
+void Prise(const Membre& bras, float sens, float& x, float& y);
+
 class Pantin {
   public:
     // ---- The record -----------------------------------------------------------------------
@@ -256,6 +259,10 @@ class Pantin {
     void SuitMembres();
     void PlaceObjetUneMain();
     void PlaceObjetDeuxMains();
+    // The front arm's angle, forward and up from hanging down, for a thing in its hand that the
+    // puppet looks at: `angle`, or less, so that the arm stays off the face, no higher than the
+    // shoulder, and the thing no higher than the eyes and off the eyes, nose and mouth.
+    float AngleTenuDevant(float angle) const;
     void PlaceChapeau();
     void DecalageSelonBuste(Attachable& partie);
     void TourneGuitare();
@@ -329,7 +336,7 @@ class Pantin {
     void Dessine() const;
     // The guitar, the front hand and the front arm, over the body (and over a carried partner).
     void DessineBrasAvant() const;
-    // A carried puppet's front leg and props, over its carrier.
+    // A carried puppet's front leg and what it holds in one hand, over its carrier.
     void DessineObjets() const;
     void DessineCorps() const;
     void DessineEtoiles() const;
@@ -349,21 +356,22 @@ class Pantin {
     // Where the hand of `bras` grips once the arm is up, from where the puppet stands now: at
     // the end of a raise, or of a throw's wind-up. False for an arm that does not go up.
     bool MainLevee(const Membre& bras, float& x, float& y) const;
-    // The front arm is raised alone: it is drawn, with the hand and what it holds, behind the
-    // head, the hair and any hat.
+    // The front arm is raised alone, or holds a two-hand thing above the shoulder: it is drawn,
+    // with the hand and what that hand holds, behind the head, the hair and any hat.
     bool BrasLeveDerriereLaTete() const;
     // Shows expression 0..3 with the eyes open.
     void MontreExpression(int expression);
 
   private:
-    // The front hand, its arm and what it holds, between the torso and the head, when the arm
-    // is raised alone.
-    void DessineBrasLeve() const;
+    // What goes between the torso and the head: a thing held in both hands, then the front
+    // hand, its arm and what that hand holds alone when the arm goes behind the head.
+    void DessineDerriereLaTete() const;
     // Head, back arm and front arm where their offsets put them on the torso.
     void MembresSuiventBuste();
     // How much longer a raised arm is drawn (1 when it is not raised; see the raise).
     float AllongementBras(const Membre& bras) const;
-    // The angle this arm ends a raise at; false when it does not rise.
+    // The angle this arm ends a raise at, or holds a two-hand thing above the shoulder at (where
+    // the lift ends, while lifting); false when it does neither.
     bool FinDeLevee(const Membre& bras, float& fin) const;
     // How much longer the arm is drawn once raised to `fin` degrees.
     float AllongementAuBout(const Membre& bras, float fin) const;

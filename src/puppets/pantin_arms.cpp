@@ -46,13 +46,6 @@ bool Bouge(const Pantin& p) {
            p.AAction(Poursuivre);
 }
 
-// Where the hand at the end of `bras` is.
-void Main(const Membre& bras, float sens, float& x, float& y) {
-    const DecalageTourne t = TourneDecalage(bras.attacheX, bras.attacheY, bras.rotation, sens);
-    x = bras.x - t.distance * std::sin(t.angle);
-    y = bras.y + t.distance * std::cos(t.angle);
-}
-
 } // namespace
 
 void Pantin::SuitBuste() {
@@ -78,6 +71,11 @@ void Pantin::SuitBuste() {
 // up behind the head instead, the hand showing over the hair or hat. Straight up puts the hand
 // right over the shoulder: an arm picture hangs with its hand behind the shoulder, and a plain
 // half turn would bring that hand over the face.
+//
+// Arms that hold a two-hand thing above the shoulders cross the face the same way, and go behind
+// the head too. Where the fist would then be hidden by the head, the arms reach out as a raised
+// arm does, to the front of the head or over its top, whichever is nearer. Held straight up (the
+// end screen's signs), the hands show over the hair or hat, and the thing above them.
 
 namespace {
 
@@ -87,6 +85,8 @@ constexpr float EcartDesBras = 25;
 constexpr float MainAuDessusDeLaTete = 20;
 // The gap between a hand raised alone and the top of the hair or hat.
 constexpr float EcartSousLaMain = 18;
+// A lift ends with the arms this many degrees forward and up from hanging down.
+constexpr float FinDuSoulevement = 120;
 
 } // namespace
 
@@ -103,8 +103,23 @@ float Pantin::SommetDeLaTete() const {
 bool Pantin::FinDeLevee(const Membre& bras, float& fin) const {
     using namespace CodeAction;
     const bool deux = AAction(LeverLesBras);
-    if ((!deux && !AAction(LeverUnBras)) || Lanceur(*this) || !tete) {
+    if (Lanceur(*this) || !tete) {
         return false;
+    }
+    if (!deux && !AAction(LeverUnBras)) {
+        if (!objetDeuxMainsTenu || penche) {
+            return false;
+        }
+        // The angle the arm is held at, counted as a raise counts it: forward and up from
+        // hanging down, whichever way the puppet faces. A lift holds it where the lift ends,
+        // so that the arm reaches out on the way up rather than at the end.
+        float tenu = &bras == brasDroit.get() ? angleBras1 : angleBras2;
+        if (AAction(Soulever)) {
+            tenu = std::min(bras.rotation, -FinDuSoulevement);
+        }
+        fin = tenu < 0 ? -tenu : 360 - tenu;
+        // Above the shoulder, where the arm goes behind the head.
+        return std::fabs(fin - 180) < 90;
     }
     // The back arm stays down when only one goes up.
     const bool avant = &bras == brasDroit.get();
@@ -130,7 +145,11 @@ bool Pantin::FinDeLevee(const Membre& bras, float& fin) const {
 
 bool Pantin::BrasLeveDerriereLaTete() const {
     using namespace CodeAction;
-    return AAction(LeverUnBras) && !AAction(LeverLesBras) && !Lanceur(*this);
+    if (AAction(LeverLesBras) || Lanceur(*this)) {
+        return false;
+    }
+    return AAction(LeverUnBras) ||
+           (objetDeuxMainsTenu && !penche && brasDroit && std::fabs(brasDroit->rotation) > 90);
 }
 
 float Pantin::AllongementAuBout(const Membre& bras, float fin) const {
@@ -151,7 +170,20 @@ float Pantin::AllongementAuBout(const Membre& bras, float fin) const {
     if (montee <= 0) {
         return 1;
     }
-    return 1 + std::max(0.0f, main - marque) / montee;
+    const float dessus = 1 + std::max(0.0f, main - marque) / montee;
+    if (AAction(CodeAction::LeverLesBras) || AAction(CodeAction::LeverUnBras)) {
+        return dessus;
+    }
+    // A two-hand thing: a grip under the chin shows, or one in front of the head; else the
+    // arm reaches out to whichever of the front or the top of the head is nearer, so that
+    // the fist shows on the thing instead of behind the head. Forward counts in the facing.
+    const float x = bras.decalageX - sens * t.distance * std::sin(t.angle);
+    const float devant = tete->decalageX + tete->largeur - tete->poigneeX + poing;
+    const float avance = FinDeManche(bras) * std::sin(fin * RadiansParDegre);
+    if (main > tete->decalageY || x >= devant) {
+        return 1;
+    }
+    return avance > 0 ? std::min(dessus, 1 + (devant - x) / avance) : dessus;
 }
 
 float Pantin::AllongementBras(const Membre& bras) const {
@@ -326,12 +358,12 @@ void Pantin::Souleve(int largeurPiece, int hauteurPiece, float gaucheLibre, floa
         objet.SetHandle(objet.poigneeX, objet.poigneeY);
         objetDeuxMainsTenu = true;
         penche = false;
-    } else if (buste->rotation > -8 || brasDroit->rotation > -120) {
+    } else if (buste->rotation > -8 || brasDroit->rotation > -FinDuSoulevement) {
         if (buste->rotation > -8) {
             buste->rotation -= 1.5f;
         }
         DecalagesSelonBuste();
-        if (brasDroit->rotation > -120) {
+        if (brasDroit->rotation > -FinDuSoulevement) {
             brasDroit->rotation -= 3;
         }
         brasGauche->rotation = brasDroit->rotation;
@@ -342,7 +374,7 @@ void Pantin::Souleve(int largeurPiece, int hauteurPiece, float gaucheLibre, floa
         const float ecart = objet.poigneeYDepart - objet.poigneeY;
         float mx = 0;
         float my = 0;
-        Main(*brasDroit, sens, mx, my);
+        Prise(*brasDroit, sens, mx, my);
         const float cible = my - ecart;
         if (objet.y > cible - 25 && brasGauche->rotation == brasDroit->rotation) {
             objet.y -= 8;
@@ -436,7 +468,7 @@ void Pantin::Lance(float b, float xT, float yT, Pantin& y, bool touche) {
         if (xLacher == 0) {
             float mx = 0;
             float my = 0;
-            Main(*brasDroit, sens, mx, my);
+            Prise(*brasDroit, sens, mx, my);
             xLacher = mx;
             yLacher = std::trunc(my);
             xCibleLancer = jete ? sens * 1350 + (sens > 0 ? 0.0f : std::trunc(xT)) : xT;

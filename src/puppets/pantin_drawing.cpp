@@ -16,7 +16,14 @@ template <class T> void DessineSi(const std::shared_ptr<T>& sprite) {
 
 } // namespace
 
-void Pantin::DessineBrasLeve() const {
+void Pantin::DessineDerriereLaTete() const {
+    // A thing held in both hands is in front of the body but behind the head: a crate held at
+    // chest height is taller than a child's whole head, and drawn over it hid the face. The
+    // front hand still grips over it, drawn next when the arm goes behind the head, else with
+    // the front arm after the body.
+    if (objetDeuxMainsTenu || penche) {
+        DessineSi(objetDeuxMains);
+    }
     if (!BrasLeveDerriereLaTete()) {
         return;
     }
@@ -41,7 +48,7 @@ void Pantin::Dessine() const {
     }
     DessineSi(jambe1);
     DessineSi(buste);
-    DessineBrasLeve();
+    DessineDerriereLaTete();
     DessineSi(tete);
     DessineSi(cheveux);
     if (dort) {
@@ -60,9 +67,6 @@ void Pantin::Dessine() const {
     }
     if (cuisine) {
         DessineSi(fumee);
-    }
-    if (objetDeuxMainsTenu || penche) {
-        DessineSi(objetDeuxMains);
     }
     if (avecGuitare) {
         DessineSi(guitare);
@@ -85,15 +89,12 @@ void Pantin::DessineObjets() const {
     if (cuisine && nourriture && nourriture->rotation < -43) {
         nourriture->Draw();
     }
-    // An arm raised alone came with the body, what it holds in its hand too.
+    // An arm behind the head came with the body, what it holds in its hand too.
     if (objetUneMainTenu && !BrasLeveDerriereLaTete()) {
         DessineSi(objetUneMain);
     }
     if (cuisine) {
         DessineSi(fumee);
-    }
-    if (objetDeuxMainsTenu) {
-        DessineSi(objetDeuxMains);
     }
     if (dort) {
         DessineSi(zzz);
@@ -106,7 +107,7 @@ void Pantin::DessineCorps() const {
     DessineSi(jambe2);
     DessineSi(jambe1);
     DessineSi(buste);
-    DessineBrasLeve();
+    DessineDerriereLaTete();
     DessineSi(tete);
     DessineSi(cheveux);
     if (avecChapeau) {

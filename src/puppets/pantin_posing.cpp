@@ -4,6 +4,8 @@
 //   2. Skeleton and limbs
 //   3. Hair and skin
 //   4. Posing
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "platform/random.h"
@@ -270,17 +272,14 @@ void PivotDeLaMain(const Membre& bras, float& x, float& y) {
     y = bras.y + d * std::cos(r);
 }
 
-// Held objects hang where the hand grips, on an arm however long it is drawn.
-void PlaceDansLaMain(const Membre& bras, float sens, iSprite& objet) {
-    float x = 0;
-    float y = 0;
+} // namespace
+
+void Prise(const Membre& bras, float sens, float& x, float& y) {
     PivotDeLaMain(bras, x, y);
     const DecalageTourne t = TourneDecalage(bras.attacheX, bras.attacheY, bras.rotation, sens);
-    objet.x = x - std::sin(t.angle) * t.distance;
-    objet.y = y + std::cos(t.angle) * t.distance;
+    x -= std::sin(t.angle) * t.distance;
+    y += std::cos(t.angle) * t.distance;
 }
-
-} // namespace
 
 void Pantin::SuitMembres() {
     const auto suit = [](iSprite* suiveur, const iSprite* guide) {
@@ -310,13 +309,90 @@ void Pantin::PlaceObjetUneMain() {
     if (!objetUneMainTenu || !objetUneMain || !brasDroit) {
         return;
     }
-    PlaceDansLaMain(*brasDroit, sens, *objetUneMain);
+    Prise(*brasDroit, sens, objetUneMain->x, objetUneMain->y);
     objetUneMain->rotation = objetUneMain->resteDroit ? 0.0f : brasDroit->rotation;
+}
+
+namespace {
+
+// The corners of a rectangle turned by `r` radians about a point, then moved by (x, y).
+using Coins = std::array<std::array<float, 2>, 4>;
+Coins Tourne(float x, float y, float gauche, float haut, float droite, float bas, float r) {
+    Coins c{{{gauche, haut}, {droite, haut}, {droite, bas}, {gauche, bas}}};
+    for (auto& [cx, cy] : c) {
+        const float tx = cx * std::cos(r) - cy * std::sin(r);
+        cy = y + cx * std::sin(r) + cy * std::cos(r);
+        cx = x + tx;
+    }
+    return c;
+}
+
+// Two turned rectangles overlap unless a side of one has the other wholly beyond it.
+bool SeCroisent(const Coins& a, const Coins& b) {
+    for (const Coins* c : {&a, &b}) {
+        for (std::size_t i = 0; i < 2; ++i) {
+            const float nx = (*c)[i + 1][1] - (*c)[i][1];
+            const float ny = (*c)[i][0] - (*c)[i + 1][0];
+            float minA = 1e9f, maxA = -1e9f, minB = 1e9f, maxB = -1e9f;
+            for (std::size_t k = 0; k < 4; ++k) {
+                const float pa = a[k][0] * nx + a[k][1] * ny;
+                const float pb = b[k][0] * nx + b[k][1] * ny;
+                minA = std::min(minA, pa);
+                maxA = std::max(maxA, pa);
+                minB = std::min(minB, pb);
+                maxB = std::max(maxB, pb);
+            }
+            if (maxA <= minB || maxB <= minA) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+float Pantin::AngleTenuDevant(float angle) const {
+    // Above the shoulder, the forearm comes across the face of the wide heads.
+    angle = std::min(angle, 90.0f);
+    if (!objetUneMain || !brasDroit || !tete || !visage) {
+        return angle;
+    }
+    // Worked out facing right, the torso upright, from the torso's handle: the arm turns
+    // forward by the negative angle there, and the thing with it.
+    const Accessoire& objet = *objetUneMain;
+    const Visage& v = *visage;
+    const float yeux = tete->reposY - std::fabs(v.yeuxY);
+    // The eyes, nose and mouth lie between the eyes' row and the chin at the head's pivot,
+    // within an eye's size of the eyes; the head turns to the thing as the aim turns it.
+    constexpr float AutourDesYeux = 12;
+    const auto couvre = [&](float a) {
+        const DecalageTourne main = TourneDecalage(brasDroit->attacheX, brasDroit->attacheY, -a, 1);
+        const float px = brasDroit->reposX - main.distance * std::sin(main.angle);
+        const float py = brasDroit->reposY + main.distance * std::cos(main.angle);
+        const Coins chose =
+            Tourne(px, py, -objet.poigneeX, -objet.poigneeY, objet.largeur - objet.poigneeX,
+                   objet.hauteur - objet.poigneeY, objet.resteDroit ? 0.0f : -a * RadiansParDegre);
+        const float tourne =
+            std::clamp(AtanDegres(tete->reposY - py, tete->reposX - px), -18.0f, 18.0f);
+        const Coins face = Tourne(
+            tete->reposX, tete->reposY, std::min(v.oeil1X, v.oeil2X) - AutourDesYeux, v.yeuxY,
+            std::max(v.oeil1X, v.oeil2X) + AutourDesYeux, 0, tourne * RadiansParDegre);
+        float haut = chose[0][1];
+        for (const auto& coin : chose) {
+            haut = std::min(haut, coin[1]);
+        }
+        return haut < yeux || SeCroisent(chose, face);
+    };
+    while (angle > 0 && couvre(angle)) {
+        angle -= 1;
+    }
+    return angle;
 }
 
 void Pantin::PlaceObjetDeuxMains() {
     if (objetDeuxMains && brasDroit) {
-        PlaceDansLaMain(*brasDroit, sens, *objetDeuxMains);
+        Prise(*brasDroit, sens, objetDeuxMains->x, objetDeuxMains->y);
     }
 }
 

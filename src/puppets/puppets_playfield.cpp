@@ -464,7 +464,7 @@ void iPlayfieldPersos::DessinePersos() {
         if (q) {
             q->DessineObjets();
         }
-        // An arm raised alone went up behind the head, with the body.
+        // An arm that went up behind the head was drawn with the body.
         if (!p->BrasLeveDerriereLaTete()) {
             dessine(p->mainDroite);
             dessine(p->brasDroit);

@@ -264,8 +264,10 @@ void CodesDuSujet(Plateau& p) {
             q.sens = SensAuHasard();
         } else {
             code(RegarderObjet);
+            // Held out in front, the thing no higher than the eyes: higher, the forearm came
+            // across the face and the thing up onto a hat's brim.
             if (objetCommence(u"une") && !q.objetPose) {
-                q.angleBras1 = R(45, 135) * q.sens;
+                q.angleBras1 = q.AngleTenuDevant(R(45, 135)) * q.sens;
             }
         }
     });
@@ -376,7 +378,7 @@ void DeuxiemePerso(Plateau& p) {
         } else {
             q.action1 = RegarderObjet;
             if (StartsWith(objet, u"une") && !q.objetPose) {
-                q.angleBras1 = R(45, 135) * q.sens;
+                q.angleBras1 = q.AngleTenuDevant(R(45, 135)) * q.sens;
             }
         }
     }

@@ -373,33 +373,6 @@ TEST_F(ActionTest, RaisedHandsRiseOverTheHeadAndBothArmsSpread) {
 TEST_F(ActionTest, ARaisedHandStaysOnItsArmAndAloneEndsClearlyOverTheHairAndEveryHat) {
     using namespace CodeAction;
     Silhouettes silhouettes(graphics);
-    // Which of the head's and the front arm's parts shows on top at each screen pixel, as the
-    // terrain draws the puppet.
-    const auto dessus = [&](iPlayFieldTerrainAction& t, const Pantin& p) {
-        graphics.BeginFrame(1280, 768);
-        t.OnRender();
-        std::vector<String> ordre;
-        for (const auto& c : graphics.commands) {
-            ordre.push_back(c.image);
-        }
-        std::map<std::pair<int, int>, const iSprite*> haut;
-        for (const String& image : ordre) {
-            for (const iSprite* s : {static_cast<const iSprite*>(p.buste.get()),
-                                     static_cast<const iSprite*>(p.tete.get()),
-                                     static_cast<const iSprite*>(p.cheveux.get()),
-                                     static_cast<const iSprite*>(p.chapeau.get()),
-                                     static_cast<const iSprite*>(p.visage.get()),
-                                     static_cast<const iSprite*>(p.mainDroite.get()),
-                                     static_cast<const iSprite*>(p.brasDroit.get())}) {
-                if (s && s->FirstImage() && s->FirstImage()->Name() == image) {
-                    for (const auto& point : silhouettes.Pixels(*s)) {
-                        haut[point] = s;
-                    }
-                }
-            }
-        }
-        return haut;
-    };
     // Where the hand grips, wherever along its arm it is drawn.
     const auto prise = [](const Pantin& p, const Membre& bras, const iSprite& main) {
         const DecalageTourne r =
@@ -466,7 +439,12 @@ TEST_F(ActionTest, ARaisedHandStaysOnItsArmAndAloneEndsClearlyOverTheHairAndEver
                             if (habit != 0 || bras != 1) {
                                 continue;
                             }
-                            const auto vu = dessus(*t, p);
+                            // Which of the head's and the front arm's parts shows on top at
+                            // each screen pixel, as the terrain draws the puppet.
+                            const auto vu = silhouettes.Dessus(
+                                [&] { t->OnRender(); },
+                                {p.buste.get(), p.tete.get(), p.cheveux.get(), p.chapeau.get(),
+                                 p.visage.get(), p.mainDroite.get(), p.brasDroit.get()});
                             float poing = -1;
                             int surLeVisage = 0;
                             int surLeChapeau = 0;

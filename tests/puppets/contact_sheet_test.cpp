@@ -103,6 +103,24 @@ class ContactSheetTest : public PuppetTest {
             true);
     }
 
+    // A sheet of `rangs` rows of the nine bodies, facing right then left side by side, in tiles
+    // 200 by 680; `tuile` pastes the one of a row, body and facing at (x, y).
+    static constexpr int TuileW = 200;
+    static constexpr int TuileH = 680;
+    static constexpr int Chapeaux[] = {0, 1, 2, 3, AucunChoix};
+    void SousChaqueChapeau(int rangs, const std::string& nom,
+                           const std::function<void(int, int, float, int, int)>& tuile) {
+        gl = platform::CreateOpenGlGraphics();
+        sheetW = 2 * 9 * TuileW;
+        sheet.assign(static_cast<std::size_t>(sheetW) * rangs * TuileH * 3, 255);
+        for (int rang = 0; rang < rangs; ++rang) {
+            for (int col = 0; col < 2 * 9; ++col) {
+                tuile(rang, col / 2, col % 2 == 0 ? 1.0f : -1.0f, col * TuileW, rang * TuileH);
+            }
+        }
+        ASSERT_TRUE(Ecrit(nom, rangs * TuileH));
+    }
+
     bool Ecrit(const std::string& nom, int sheetH) {
         const std::string chemin = std::string(MQ_TEST_OUTPUT) + "/" + nom + ".png";
         return stbi_write_png(chemin.c_str(), sheetW, sheetH, 3, sheet.data(), sheetW * 3) != 0;
@@ -413,27 +431,45 @@ TEST_F(ContactSheetTest, EveryBodyRaisesOneArmAndBothArms) {
 // left side by side: the arm up behind the head, the face and the hat in sight, the fist clear
 // over the hat or the hair.
 TEST_F(ContactSheetTest, EveryBodyRaisesOneArmUnderEveryHat) {
-    gl = platform::CreateOpenGlGraphics();
-    const int w = 200;
-    const int h = 680;
-    sheetW = 2 * 9 * w;
-    const int chapeaux[] = {0, 1, 2, 3, AucunChoix};
-    sheet.assign(static_cast<std::size_t>(sheetW) * 5 * h * 3, 255);
-    for (int rang = 0; rang < 5; ++rang) {
-        for (int col = 0; col < 2 * 9; ++col) {
-            const int type = col / 2;
-            Acteur a = Role(u"i_lever un bras", CodeAction::LeverUnBras, 640, type);
-            a.Depart(col % 2 == 0 ? 560 : 720).chapeau = chapeaux[rang];
-            a.coiffure = (type + rang) % 3;
-            const auto t = Monte({"", {a}});
-            for (int n = 0; n < 200; ++n) {
-                clock.Advance(17);
-                t->AnimePersos();
+    SousChaqueChapeau(5, "lever_un_bras_sous_chaque_chapeau",
+                      [&](int rang, int type, float sens, int x, int y) {
+                          Acteur a = Role(u"i_lever un bras", CodeAction::LeverUnBras, 640, type);
+                          a.Depart(640 - 80 * sens).chapeau = Chapeaux[rang];
+                          a.coiffure = (type + rang) % 3;
+                          const auto t = Monte({"", {a}});
+                          for (int n = 0; n < 200; ++n) {
+                              clock.Advance(17);
+                              t->AnimePersos();
+                          }
+                          Milieu(*t, x, y, TuileW, TuileH);
+                      });
+}
+
+// Every body holding up its sign as on the end screen, under each hat and bareheaded, facing
+// right then left side by side, standing at its letter; in the last row, halfway through the
+// run. The arms go up behind the head, the hands and the sign over it.
+TEST_F(ContactSheetTest, EveryBodyHoldsUpItsSignUnderEveryHat) {
+    SousChaqueChapeau(
+        6, "pancarte_sous_chaque_chapeau", [&](int rang, int type, float sens, int x, int y) {
+            Commande c;
+            c.type = type;
+            c.sens = sens;
+            c.chapeau = Chapeaux[rang < 5 ? rang : (x / TuileW) % 5];
+            c.coiffure = (type + rang) % 3;
+            const auto p = AvecPancarte(c, 640, 120);
+            const auto salle = SalleDeFin({p});
+            for (int n = 0; n < (rang < 5 ? 400 : 25) && p->action1 == CodeAction::Courir; ++n) {
+                p->Marche(p->xDepart, p->xArrivee, true, 1.0f);
             }
-            Milieu(*t, col * w, rang * h, w, h);
-        }
-    }
-    ASSERT_TRUE(Ecrit("lever_un_bras_sous_chaque_chapeau", 5 * h));
+            const float bx = p->buste->x;
+            Colle(
+                x, y, TuileW, TuileH,
+                [&] {
+                    platform::Translate(-(bx - TuileW / 2.0f), static_cast<float>(height - 768));
+                    salle->OnRender();
+                },
+                true);
+        });
 }
 
 namespace {

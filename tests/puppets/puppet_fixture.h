@@ -10,6 +10,7 @@
 #include "platform/random.h"
 #include "puppets/animal.h"
 #include "puppets/pantin.h"
+#include "puppets/puppets_playfield.h"
 
 // One puppet of the sheets and the geometry tests.
 struct Commande {
@@ -57,5 +58,29 @@ class PuppetTest : public SceneTest {
         perso->xArrivee = x;
         perso->Repos(x);
         return perso;
+    }
+
+    // A puppet of the end screen: its letter's sign held up in both hands, about to run to `x`
+    // from `recul` pixels behind it.
+    static std::shared_ptr<Pantin> AvecPancarte(Commande c, float x, float recul) {
+        c.deuxMains = u"pancarte";
+        c.pancarte = u"a";
+        auto perso = Construit(c, x);
+        perso->objetDeuxMainsTenu = true;
+        perso->angleBras1 = perso->angleBras2 = 180;
+        perso->action1 = CodeAction::Courir;
+        perso->xDepart = x - recul * c.sens;
+        return perso;
+    }
+
+    // The end screen's room, with these puppets in it.
+    static std::shared_ptr<iPlayfieldFin> SalleDeFin(const ListePersos& persos) {
+        auto salle = std::make_shared<iPlayfieldFin>();
+        salle->New();
+        salle->couleurFond = {210, 180, 210};
+        salle->couleurSol = {195, 165, 195};
+        salle->persos = persos;
+        salle->dernierPerso = static_cast<int>(persos.size()) - 1;
+        return salle;
     }
 };

@@ -145,8 +145,10 @@ TEST_F(PuppetTest, EveryBodyFacingGarmentHatAndPropHangsTogether) {
                         if (tenu && !c.verbe1.starts_with(u"odm")) {
                             const cat::ObjectGeo* o = Objet(tenu->FirstImage()->Name());
                             const art::Pt grip = o ? o->grip : cat::kSignGrip;
+                            // In the hand, which moves out with the sleeve of an arm that
+                            // reaches up.
                             ExpectNear(Ecran(graphics, *tenu, grip),
-                                       Ecran(graphics, *p->brasDroit, b.front.hand), 2,
+                                       Ecran(graphics, *p->mainDroite, b.front.hand), 2,
                                        what + " held prop");
                         }
                         // The feet stand 10 pixels above the terrain's bottom.

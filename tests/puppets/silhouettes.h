@@ -4,6 +4,7 @@
 // What a child sees of a hand, a hat or a piece of furniture, rather than the picture's frame.
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <map>
 #include <set>
@@ -49,8 +50,8 @@ class Silhouettes {
 
     // The screen pixels whose centre shows an opaque pixel of the sprite (each screen pixel is
     // looked up in the picture, so a stretched picture leaves no holes); none for a sprite that
-    // draws nothing.
-    std::set<std::pair<int, int>> Pixels(const iSprite& sprite) {
+    // draws nothing. Only those within `dans`, when it is given.
+    std::set<std::pair<int, int>> Pixels(const iSprite& sprite, const Boite* dans = nullptr) {
         std::set<std::pair<int, int>> ecran;
         const platform::Image* image = nullptr;
         const auto q = Coins(sprite, image);
@@ -68,6 +69,12 @@ class Silhouettes {
         Boite b;
         for (std::size_t i = 0; i < 8; i += 2) {
             b.Ajoute(q[i], q[i + 1]);
+        }
+        if (dans) {
+            b.gauche = std::max(b.gauche, dans->gauche);
+            b.haut = std::max(b.haut, dans->haut);
+            b.droite = std::min(b.droite, dans->droite);
+            b.bas = std::min(b.bas, dans->bas);
         }
         for (int y = static_cast<int>(std::floor(b.haut)); y <= static_cast<int>(b.bas); ++y) {
             for (int x = static_cast<int>(std::floor(b.gauche)); x <= static_cast<int>(b.droite);
@@ -112,7 +119,49 @@ class Silhouettes {
         return b;
     }
 
+    // Which of `sprites` shows on top at each screen pixel once `dessine` has drawn a frame: each
+    // of the frame's draws is known by its picture and its corners, so that two puppets of one
+    // body are told apart. Only within `dans`, when it is given.
+    std::map<std::pair<int, int>, const iSprite*> Dessus(const std::function<void()>& dessine,
+                                                         const std::vector<const iSprite*>& sprites,
+                                                         const Boite* dans = nullptr) {
+        NouvelleImage();
+        dessine();
+        const std::vector<platform::DrawCommand> ordre = graphics_.commands;
+        std::vector<platform::DrawCommand> traces;
+        for (const iSprite* s : sprites) {
+            NouvelleImage();
+            if (s) {
+                s->Draw();
+            }
+            traces.push_back(graphics_.commands.empty() ? platform::DrawCommand{}
+                                                        : graphics_.commands.back());
+        }
+        std::map<std::pair<int, int>, const iSprite*> haut;
+        for (const auto& c : ordre) {
+            for (std::size_t i = 0; i < sprites.size(); ++i) {
+                const auto& t = traces[i];
+                if (!sprites[i] || c.kind != platform::DrawCommand::ImageDraw ||
+                    t.image != c.image || t.frame != c.frame ||
+                    t.points.size() != c.points.size() ||
+                    !std::equal(t.points.begin(), t.points.end(), c.points.begin(),
+                                [](float a, float b) { return std::fabs(a - b) < 0.01f; })) {
+                    continue;
+                }
+                for (const auto& point : Pixels(*sprites[i], dans)) {
+                    haut[point] = sprites[i];
+                }
+            }
+        }
+        return haut;
+    }
+
   private:
+    void NouvelleImage() {
+        graphics_.BeginFrame(graphics_.DeviceWidth() > 0 ? graphics_.DeviceWidth() : 1280,
+                             graphics_.DeviceHeight() > 0 ? graphics_.DeviceHeight() : 768);
+    }
+
     // Which pixels of one frame are opaque, and their box in the picture.
     struct Masque {
         std::vector<bool> opaque;
@@ -127,8 +176,7 @@ class Silhouettes {
         image =
             sprite.Images()[static_cast<std::size_t>(sprite.ImageIndex()) % sprite.Images().size()]
                 .get();
-        graphics_.BeginFrame(graphics_.DeviceWidth() > 0 ? graphics_.DeviceWidth() : 1280,
-                             graphics_.DeviceHeight() > 0 ? graphics_.DeviceHeight() : 768);
+        NouvelleImage();
         sprite.Draw();
         if (!image || graphics_.commands.empty()) {
             return {};
@@ -224,4 +272,34 @@ inline bool Voyage(const Pantin& p) {
         }
     }
     return p.poursuivi;
+}
+
+// The share of the screen pixels of `zone`, one of a puppet's parts, that show one of `dessus` on
+// top once `dessine` has drawn the frame; the puppet's head, body, arms, hands and what it holds
+// are drawn in their places.
+inline float PartSous(Silhouettes& silhouettes, const Pantin& p,
+                      const std::function<void()>& dessine, const iSprite& zone,
+                      const std::vector<const iSprite*>& dessus) {
+    const std::vector<const iSprite*> autour = {
+        p.buste.get(),      p.tete.get(),         p.cheveux.get(),       p.chapeau.get(),
+        p.visage.get(),     p.brasDroit.get(),    p.mainDroite.get(),    p.brasGauche.get(),
+        p.mainGauche.get(), p.objetUneMain.get(), p.objetDeuxMains.get()};
+    const Boite boite = silhouettes.BoiteDe(zone);
+    const auto haut = silhouettes.Dessus(dessine, autour, &boite);
+    const auto pixels = silhouettes.Pixels(zone);
+    int sous = 0;
+    for (const auto& point : pixels) {
+        const auto it = haut.find(point);
+        sous += it != haut.end() && std::ranges::find(dessus, it->second) != dessus.end();
+    }
+    return pixels.empty() ? 0.0f : static_cast<float>(sous) / static_cast<float>(pixels.size());
+}
+
+// The share of a puppet's own face (eyes, brows, nose and mouth) under one of its arms or hands,
+// or a thing it holds.
+inline float VisageCache(Silhouettes& silhouettes, const Pantin& p,
+                         const std::function<void()>& dessine) {
+    return PartSous(silhouettes, p, dessine, *p.visage,
+                    {p.brasDroit.get(), p.mainDroite.get(), p.brasGauche.get(), p.mainGauche.get(),
+                     p.objetUneMain.get(), p.objetDeuxMains.get()});
 }
