@@ -173,6 +173,8 @@ class iEngineSceneGlobale : public iEngineEtiq, public PuppetStagingHost, public
     // Shuffled words that read as an order the check accepts are dealt in another order, found
     // without a random draw; unchanged when every order of them is accepted.
     void DerangeSiEnOrdre(std::vector<String>& mots) const;
+    // Words run together without spaces read as one of the orders the check accepts.
+    bool OrdreAccepte(const String& lue) const;
 
     // --- Layout (main_scene_layout.cpp) ---
 

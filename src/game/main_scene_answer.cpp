@@ -118,10 +118,14 @@ bool iEngineSceneGlobale::VerifieOrdre() {
     }
     lue = SansEspaces(lue);
     platform::Print(u"phrase lue : " + lue);
-    const bool juste = !lue.empty() && std::find(phrasesvracok.begin(), phrasesvracok.end(), lue) !=
-                                           phrasesvracok.end();
+    const bool juste = OrdreAccepte(lue);
     reponsesdesuite = juste ? reponsesdesuite + 1 : 0;
     return juste;
+}
+
+bool iEngineSceneGlobale::OrdreAccepte(const String& lue) const {
+    return !lue.empty() &&
+           std::find(phrasesvracok.begin(), phrasesvracok.end(), lue) != phrasesvracok.end();
 }
 
 // --- ReinitialiseEtiquettes ---

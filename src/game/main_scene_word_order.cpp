@@ -231,9 +231,7 @@ void iEngineSceneGlobale::DerangeSiEnOrdre(std::vector<String>& mots) const {
         for (const String& mot : essai) {
             lue += mot;
         }
-        lue = SansEspaces(lue);
-        return !lue.empty() &&
-               std::find(phrasesvracok.begin(), phrasesvracok.end(), lue) != phrasesvracok.end();
+        return OrdreAccepte(SansEspaces(lue));
     };
     if (!acceptee(mots)) {
         return;

@@ -79,6 +79,8 @@ drag() {
     xdo mouseup 1 || fail "xdotool did not release at $3 $4"
     sleep 0.4
 }
+# "x y" of card k of the board as the game last told it.
+card() { board | awk -v k="$1" '$1 == "etiquette" && $2 == k { print $3, $4 }'; }
 # How many presses took a card, and the card the last one took (its index in its list), as the
 # game tells them.
 grabs() { count -E "= le no de l'etiquetteabouger [0-9]+$"; }
@@ -101,6 +103,14 @@ carry() {
     [ "${5:-}" = hold ] && return 0
     xdo mouseup 1 || fail "xdotool did not release at $3 $4"
     sleep 0.3
+}
+# The card at "kx ky", index k, carried a little off the centre of the card at "jx jy" (both
+# show), held there for a picture, then carried back and let go where it came from.
+hold_over() { # kx ky k jx jy picture
+    take "$1" "$2" "$3"
+    carry "$1" "$2" $(($4 + 14)) $(($5 + 6)) hold
+    shot "$6" 0.2
+    carry $(($4 + 14)) $(($5 + 6)) "$1" "$2"
 }
 key() { xdo key "$@" || fail "xdotool did not press $*"; }
 shot() {

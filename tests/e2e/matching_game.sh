@@ -90,16 +90,12 @@ await "retour à la grille" 1
 # included, and let go where it was, it stays on its place.
 held_over() {
     local kx ky jx jy n
-    read -r kx ky < <(board | awk -v k="$1" '$1 == "etiquette" && $2 == k { print $3, $4 }')
-    read -r jx jy < <(board | awk -v k="$2" '$1 == "etiquette" && $2 == k { print $3, $4 }')
+    read -r kx ky < <(card "$1")
+    read -r jx jy < <(card "$2")
     n=$(($(count -x "fin du tableau") + 1))
-    take "$kx" "$ky" "$1"
-    carry "$kx" "$ky" $((jx + 14)) $((jy + 6)) hold
-    shot "matching_card_$1_over_$2" 0.2
-    carry $((jx + 14)) $((jy + 6)) "$kx" "$ky"
+    hold_over "$kx" "$ky" "$1" "$jx" "$jy" "matching_card_$1_over_$2"
     await "fin du tableau" "$n"
-    board | awk -v k="$1" -v x="$kx" -v y="$ky" '$1 == "etiquette" && $2 == k && $3 == x &&
-        $4 == y { found = 1 } END { exit !found }' || fail "card $1 did not go back to its place"
+    [ "$(card "$1")" = "$kx $ky" ] || fail "card $1 did not go back to its place"
 }
 held_over 0 1
 held_over 1 0

@@ -59,16 +59,11 @@ shot phrase_bank 0.3
 # A card held over another, caption included, and let go where it came from: bank cards 0 and 1
 # over each other, then the frame's second word over bank card 0.
 bank_at() { awk -v k="$1" '/^banque / { if (i++ == k) print $2, $3 }' "$log"; }
-held_over() { # card: "x y" index, over: "x y", shot
+held_over() { # card "x y", its index, the card under it "x y", picture
     local n
     n=$(($(changes) + 1))
     # shellcheck disable=SC2086
-    take $1 "$2"
-    # shellcheck disable=SC2086
-    carry $1 $(($(cut -d' ' -f1 <<<"$3") + 14)) $(($(cut -d' ' -f2 <<<"$3") + 6)) hold
-    shot "$4" 0.2
-    # shellcheck disable=SC2086
-    carry $(($(cut -d' ' -f1 <<<"$3") + 14)) $(($(cut -d' ' -f2 <<<"$3") + 6)) $1
+    hold_over $1 "$2" $3 "$4"
     await_changes "$n" "card $2 let go"
 }
 held_over "$(bank_at 0)" 0 "$(bank_at 1)" phrase_bank_0_over_1

@@ -12,11 +12,17 @@ boards="${3:-20}"
 # shellcheck source=tests/e2e/e2e_common.sh
 . "$(dirname "$0")/e2e_common.sh"
 
-# "x y" of word card k as the board was dealt.
-card() { board | awk -v k="$1" '$1 == "etiquette" && $2 == k { print $3, $4 }'; }
 cards() { board | grep -c '^etiquette '; }
-# Card k carried over card j both from and back to where it was dealt: held there for a
-# picture, let go, pressed again where both lie (it must come), and taken home.
+# The held card let go; the game tells the board again once the release is in, so that the
+# next press is never taken for the same hold on a slow machine.
+let_go() {
+    local n
+    n=$(($(count -x "fin du tableau") + 1))
+    xdo mouseup 1 || fail "xdotool did not release"
+    await "fin du tableau" "$n"
+}
+# Card k carried over card j both from and back to where it lies: held there for a picture,
+# let go, pressed again where both lie (it must come), and taken back.
 over() {
     local kx ky jx jy
     read -r kx ky < <(card "$1")
@@ -24,9 +30,10 @@ over() {
     take "$kx" "$ky" "$1"
     carry "$kx" "$ky" $((jx + 14)) $((jy + 6)) hold
     [ -n "${3:-}" ] && shot "$3" 0.2
-    xdo mouseup 1 && sleep 0.3
+    let_go
     take $((jx + 14)) $((jy + 6)) "$1"
-    carry $((jx + 14)) $((jy + 6)) "$kx" "$ky"
+    carry $((jx + 14)) $((jy + 6)) "$kx" "$ky" hold
+    let_go
 }
 
 await ecrantitre 1 && click_until 640 600 ecranintro 1
@@ -71,10 +78,12 @@ read -r bx by < <(card 2)
 read -r zx zy < <(card 0)
 mx=$(((ax + bx) / 2)) my=$(((ay + by) / 2 + 10))
 take "$zx" "$zy" 0
-carry "$zx" "$zy" "$mx" "$my"
+carry "$zx" "$zy" "$mx" "$my" hold
+let_go
 shot word_order_cards_0_between_1_and_2 0.2
 take "$mx" "$my" 0
-carry "$mx" "$my" "$zx" "$zy"
+carry "$mx" "$my" "$zx" "$zy" hold
+let_go
 # shellcheck disable=SC2046
 resize $(large_size)
 over 2 0 word_order_cards_2_over_0_large
